@@ -1,0 +1,58 @@
+#include "MainMenu.h"
+
+namespace kelvory {
+
+namespace {
+QAction* Checkable(QMenu* menu, const QString& caption) {
+    QAction* action = menu->addAction(caption);
+    action->setCheckable(true);
+    return action;
+}
+} // namespace
+
+void MainMenu::Build(QMenuBar* bar) {
+    File1 = bar->addMenu(QStringLiteral("&File"));
+    New1 = File1->addAction(QStringLiteral("&New"));
+    File1->addSeparator();
+    load1 = File1->addAction(QStringLiteral("&Open"));
+    Save1 = File1->addAction(QStringLiteral("&Save"));
+    File1->addSeparator();
+    Exit1 = File1->addAction(QStringLiteral("E&xit"));
+
+    Options1 = bar->addMenu(QStringLiteral("&Options"));
+    Sound1 = Options1->addMenu(QStringLiteral("&Sound"));
+    On1 = Checkable(Sound1, QStringLiteral("On"));
+    Sound1->addSeparator();
+    CoinSound1 = Checkable(Sound1, QStringLiteral("Coin Sound"));
+    CreditSound1 = Checkable(Sound1, QStringLiteral("Credit Sound"));
+    LoseSound1 = Checkable(Sound1, QStringLiteral("Lose Sound"));
+    SpinSound1 = Checkable(Sound1, QStringLiteral("Spin Sound"));
+    StopSound1 = Checkable(Sound1, QStringLiteral("Stop Sound"));
+    WinSound1 = Checkable(Sound1, QStringLiteral("Win Sound"));
+    Sound1->addSeparator();
+    ChangeSounds1 = Sound1->addAction(QStringLiteral("Change Sounds"));
+    Options1->addSeparator();
+    Speed1 = Options1->addMenu(QStringLiteral("S&peed"));
+    VeryFast1 = Checkable(Speed1, QStringLiteral("&Very Fast"));
+    Fast1 = Checkable(Speed1, QStringLiteral("&Fast"));
+    Medium1 = Checkable(Speed1, QStringLiteral("&Medium"));
+    Slow1 = Checkable(Speed1, QStringLiteral("&Slow"));
+
+    Borrow1 = bar->addAction(QStringLiteral("&Borrow"));
+
+    Auto1 = bar->addMenu(QStringLiteral("&Auto"));
+    On2 = Checkable(Auto1, QStringLiteral("&On"));
+
+    Help1 = bar->addMenu(QStringLiteral("&Help"));
+    About1 = Help1->addAction(QStringLiteral("&About"));
+    Help1->addSeparator();
+    HelpContents1 = Help1->addAction(QStringLiteral("&Help Contents"));
+    UnderstandingthePayoffs1 = Help1->addAction(QStringLiteral("&Understanding the Payoffs"));
+    Help1->addSeparator();
+    SpecialOffer1 = Help1->addAction(QStringLiteral("&Special Offer"));
+    SecureOnlineOrders1 = Help1->addAction(QStringLiteral("Secure &Online Orders"));
+    Catalog1 = Help1->addAction(QStringLiteral("&Catalog"));
+    FreeCD1 = Help1->addAction(QStringLiteral("&Free CD!"));
+}
+
+} // namespace kelvory

@@ -1,0 +1,179 @@
+#include "TSlots.h"
+
+#include "QtEventPump.h"
+#include "Reels.h"
+#include "SlotCanvas.h"
+#include "Sounds.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMessageBox>
+
+namespace kelvory {
+
+TSlots::TSlots(const QString& programDir, QWidget* parent) : QMainWindow(parent) {
+    ProgramDir_ = programDir.isEmpty() ? QCoreApplication::applicationDirPath() : programDir;
+    if (!ProgramDir_.endsWith(QLatin1Char('/'))) {
+        ProgramDir_ += QLatin1Char('/');
+    }
+    FormCreate();
+}
+
+TSlots::~TSlots() = default;
+
+QPushButton* TSlots::BetOneButton() const { return canvas_->BitBtn1; }
+QPushButton* TSlots::BetTwoButton() const { return canvas_->BitBtn2; }
+QPushButton* TSlots::SpinButton() const { return canvas_->Button1; }
+
+void TSlots::FormCreate() {
+    setWindowTitle(QStringLiteral("Kelvory"));
+    setUpdatesEnabled(false);
+    menu_.Build(menuBar());
+    HelpFile_ = ProgramDir_ + QStringLiteral("kelvory-help.html");
+
+    canvas_ = new SlotCanvas(GameState_, this);
+    setCentralWidget(canvas_);
+    pump_ = std::make_unique<QtEventPump>(clock_);
+    LoadSoundImages();
+    sounds_ = CreateSounds();
+    engine_ = std::make_unique<SlotEngine>(
+        GameState_, SlotEngine::World{clock_, *pump_, *canvas_, *sounds_, *this, random_});
+
+    FlashTime_.setInterval(SlotEngine::kFlashIntervalMs);
+    AutoSpin_.setInterval(SlotEngine::kAutoSpinDelayMs);
+    AutoSpin_.setSingleShot(true);
+    connect(&FlashTime_, &QTimer::timeout, this, &TSlots::FlashTimeTimer);
+    connect(&AutoSpin_, &QTimer::timeout, this, &TSlots::AutoSpinTimer);
+    connect(canvas_, &SlotCanvas::flashingChanged, this, [this](bool on) {
+        if (on) {
+            FlashTime_.start();
+        } else {
+            FlashTime_.stop();
+        }
+    });
+    connect(canvas_->BitBtn1, &QPushButton::clicked, this, &TSlots::BitBtn1Click);
+    connect(canvas_->BitBtn2, &QPushButton::clicked, this, &TSlots::BitBtn2Click);
+    connect(canvas_->Button1, &QPushButton::clicked, this, &TSlots::Button1Click);
+    ConnectMenu();
+    engine_->SetIdleHandler([this] {
+        if (closePending_) {
+            QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+        }
+    });
+
+    GameState_.CloverMultiplier = 0;
+    GameState_.AutoSpinOn = false;
+    GameState_.Spinning = false;
+    GameState_.PayValues = kPayValues;
+    GameState_.ReelStops = kStartReelStops;
+    GameState_.Credits = kStartCredits;
+    GameState_.Borrowed = GameState_.Credits;
+    GameState_.Speed = 10;
+    GameState_.BetInPlay = 0;
+    GameState_.Spins = 0;
+    GameState_.WinSound = (ProgramDir_ + QStringLiteral("KELVRY4.WAV")).toStdString();
+    GameState_.LoseSound = (ProgramDir_ + QStringLiteral("KELVRY5.WAV")).toStdString();
+    LoadSaveSettings(false);
+    UpdateCheckMarks();
+    Reels::EvaluateWindow(GameState_);
+    SetUpTerminationSignals();
+    setUpdatesEnabled(true);
+}
+
+void TSlots::ConnectMenu() {
+    ConnectFileMenu();
+    ConnectOptionsMenu();
+    ConnectHelpMenu();
+    connect(menu_.VeryFast1, &QAction::triggered, this, &TSlots::VeryFast1Click);
+    connect(menu_.Fast1, &QAction::triggered, this, &TSlots::Fast1Click);
+    connect(menu_.Medium1, &QAction::triggered, this, &TSlots::Medium1Click);
+    connect(menu_.Slow1, &QAction::triggered, this, &TSlots::Slow1Click);
+    connect(menu_.On2, &QAction::triggered, this, &TSlots::On2Click);
+}
+
+void TSlots::UpdateCheckMarks() {
+    const int speed = GameState_.Speed;
+    menu_.VeryFast1->setChecked(speed == 10);
+    menu_.Fast1->setChecked(speed == 25);
+    menu_.Medium1->setChecked(speed == 40);
+    menu_.Slow1->setChecked(speed == 55);
+    menu_.On1->setChecked(GameState_.Sound);
+    menu_.CoinSound1->setChecked(GameState_.sndCoins);
+    menu_.CreditSound1->setChecked(GameState_.sndCredits);
+    menu_.LoseSound1->setChecked(GameState_.sndLose);
+    menu_.SpinSound1->setChecked(GameState_.sndSpin);
+    menu_.StopSound1->setChecked(GameState_.sndStop);
+    menu_.WinSound1->setChecked(GameState_.sndWin);
+    menu_.On2->setChecked(GameState_.AutoSpinOn);
+}
+
+void TSlots::ShowInformation(const std::string& text) {
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"),
+                    QString::fromStdString(text), QMessageBox::Ok, this);
+    box.exec();
+}
+
+void TSlots::FocusSpinButton() { canvas_->Button1->setFocus(); }
+
+void TSlots::StartAutoSpinTimer() { AutoSpin_.start(); }
+
+void TSlots::Button1Click() { engine_->Button1Click(); }
+void TSlots::BitBtn1Click() { engine_->BitBtn1Click(); }
+void TSlots::BitBtn2Click() { engine_->BitBtn2Click(); }
+
+void TSlots::AutoSpinTimer() {
+    AutoSpin_.stop();
+    engine_->AutoSpinTimer();
+}
+
+void TSlots::FlashTimeTimer() { engine_->FlashTimeTimer(); }
+
+void TSlots::On2Click() {
+    engine_->On2Click();
+    UpdateCheckMarks();
+}
+
+void TSlots::VeryFast1Click() {
+    engine_->SetSpeed(10);
+    UpdateCheckMarks();
+}
+void TSlots::Fast1Click() {
+    engine_->SetSpeed(25);
+    UpdateCheckMarks();
+}
+void TSlots::Medium1Click() {
+    engine_->SetSpeed(40);
+    UpdateCheckMarks();
+}
+void TSlots::Slow1Click() {
+    engine_->SetSpeed(55);
+    UpdateCheckMarks();
+}
+
+void TSlots::closeEvent(QCloseEvent* event) {
+    // A spin, its payout or a bet pause is running: let it finish on screen,
+    // then close (the engine reports when it is idle).
+    if (engine_->Busy()) {
+        closePending_ = true;
+        event->ignore();
+        return;
+    }
+    closePending_ = false;
+    if (!LoadSaveSettings(true)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void TSlots::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        (focused != nullptr ? focused : canvas_->Button1)->animateClick();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+} // namespace kelvory

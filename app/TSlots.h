@@ -1,0 +1,112 @@
+#pragma once
+
+#include "Dialogs.h"
+#include "GameState.h"
+#include "MainMenu.h"
+#include "SlotEngine.h"
+#include "SteadyClock.h"
+#include "StdRandomSource.h"
+
+#include <QMainWindow>
+#include <QPushButton>
+#include <QString>
+#include <QTimer>
+
+#include <memory>
+
+namespace kelvory {
+
+class QtEventPump;
+class SlotCanvas;
+class Sounds;
+
+// The main window: menu, canvas, the three buttons and the two timers. Its
+// handlers hand the game's flows to the engine. The handlers of the File,
+// Options/Borrow and Help menus live in TSlotsFile.cpp, TSlotsOptions.cpp and
+// TSlotsHelp.cpp.
+class TSlots : public QMainWindow, public Dialogs {
+    Q_OBJECT
+  public:
+    // Where the program's own files are looked for; empty means the folder of
+    // the executable. Tests point it elsewhere.
+    explicit TSlots(const QString& programDir = QString(), QWidget* parent = nullptr);
+    ~TSlots() override;
+
+    // Dialogs
+    void ShowInformation(const std::string& text) override;
+    void FocusSpinButton() override;
+    void StartAutoSpinTimer() override;
+
+    GameState& State() { return GameState_; }
+    SlotEngine& Engine() { return *engine_; }
+    SlotCanvas& Canvas() { return *canvas_; }
+    MainMenu& Menu() { return menu_; }
+    QPushButton* BetOneButton() const;
+    QPushButton* BetTwoButton() const;
+    QPushButton* SpinButton() const;
+    QTimer* FlashTime() { return &FlashTime_; }
+    QTimer* AutoSpin() { return &AutoSpin_; }
+    const QString& ProgramDir() const { return ProgramDir_; }
+    const QString& WindowsDir() const { return WindowsDir_; }
+
+    // Sets every check mark of the Speed, Sound and Auto menus from the state.
+    void UpdateCheckMarks();
+
+    // Handlers
+    void Button1Click();
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void AutoSpinTimer();
+    void FlashTimeTimer();
+    void On2Click();
+    void VeryFast1Click();
+    void Fast1Click();
+    void Medium1Click();
+    void Slow1Click();
+    void New1Click();
+    void Exit1Click();
+    void load1Click();
+    void Save1Click();
+    void Borrow1Click();
+    void ChangeSounds1Click();
+    void ToggleSound(bool GameState::*field);
+    void HelpContents1Click();
+    void UnderstandingthePayoffs1Click();
+    void ShowHelp(int context);
+    void ShowInfoScreen(int screen);
+
+    // Reads (save false) or writes (save true) the settings and current game.
+    // Returns false when a write failed; the error has been shown.
+    bool LoadSaveSettings(bool save);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void FormCreate();
+    void ConnectMenu();
+    void ConnectFileMenu();
+    void ConnectOptionsMenu();
+    void ConnectHelpMenu();
+    void LoadSoundImages();
+    std::unique_ptr<Sounds> CreateSounds();
+    void SetUpTerminationSignals();
+
+    GameState GameState_;
+    QString ProgramDir_;
+    QString WindowsDir_;
+    QString HelpFile_;
+    MainMenu menu_;
+    QTimer FlashTime_;
+    QTimer AutoSpin_;
+    SteadyClock clock_;
+    StdRandomSource random_;
+    std::unique_ptr<QtEventPump> pump_;
+    SlotCanvas* canvas_ = nullptr;
+    std::unique_ptr<Sounds> sounds_;
+    std::unique_ptr<SlotEngine> engine_;
+    bool closePending_ = false;
+};
+
+} // namespace kelvory

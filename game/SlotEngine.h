@@ -1,0 +1,77 @@
+#pragma once
+
+#include "Clock.h"
+#include "Dialogs.h"
+#include "Display.h"
+#include "EventPump.h"
+#include "GameState.h"
+#include "RandomSource.h"
+#include "Sounds.h"
+
+#include <array>
+#include <functional>
+
+namespace kelvory {
+
+// The game's flows as plain sequential code: betting, the spin cycle, win
+// evaluation, the payout count-up, auto-spin and a new game. Pauses go through
+// the event pump, so other handlers of the window run inside them.
+class SlotEngine {
+  public:
+    static constexpr int kSpinTicks = 101;
+    static constexpr int kAutoSpinDelayMs = 500;
+    static constexpr int kFlashIntervalMs = 300;
+    static constexpr std::array<int, 3> kChoiceTick{40, 60, 79};
+    static constexpr std::array<int, 3> kRollSteps{20, 20, 22};
+
+    struct World {
+        Clock& clock;
+        EventPump& pump;
+        Display& display;
+        Sounds& sounds;
+        Dialogs& dialogs;
+        RandomSource& random;
+    };
+
+    SlotEngine(GameState& state, World world);
+
+    void Button1Click();  // "Spin"
+    void BitBtn1Click();  // "Bet 1"
+    void BitBtn2Click();  // "Bet 2"
+    void AutoSpinTimer(); // the one-shot auto-spin timer fired
+    void On2Click();      // Auto > On
+    void SetSpeed(int ms);
+    void New1Click();
+    void FlashTimeTimer();
+
+    void Wait(double seconds);
+    void CountUp(int n);
+    void EvaluateWin();
+
+    // True while a bet or spin handler runs (including its pauses).
+    bool Busy() const { return busyDepth_ > 0; }
+    // Called when the outermost bet or spin handler has returned.
+    void SetIdleHandler(std::function<void()> handler) { idleHandler_ = std::move(handler); }
+
+    // Spin sound period in ticks for a speed, 0 for speeds without a spin sound.
+    static int SpinSoundPeriod(int speed);
+    // Pause after a counted credit, by the credits still to pay.
+    static double CountUpPause(int remaining);
+
+    GameState& State() { return state_; }
+
+  private:
+    class BusyScope;
+
+    void DrawColumn(int column, bool lit);
+    void RunSpin();
+    void MoveReels(int tick, std::array<int, 3>& positions);
+    void PlayTickSound(int tick);
+
+    GameState& state_;
+    World world_;
+    int busyDepth_ = 0;
+    std::function<void()> idleHandler_;
+};
+
+} // namespace kelvory
