@@ -1,0 +1,108 @@
+#include "Rig.h"
+
+#include <QtTest>
+
+using namespace kelvory;
+using namespace kelvory::test;
+
+class CountUpTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void countUpTakesItsPauses_data();
+    void countUpTakesItsPauses();
+    void eachCreditSoundsThenUpdatesBothMeters();
+    void borrowDuringCountUpKeepsBothAmounts();
+    void winSoundEndsBeforeCountUp();
+    void lossPlaysLoseSoundOnly();
+    void flashTimerAlternatesWinningRow();
+};
+
+void CountUpTest::countUpTakesItsPauses_data() {
+    QTest::addColumn<int>("credits");
+    QTest::addColumn<double>("totalMs");
+    QTest::addColumn<double>("firstPauseMs");
+    QTest::newRow("one credit") << 1 << 1750.0 << 250.0;
+    QTest::newRow("two credits") << 2 << 2000.0 << 250.0;
+    QTest::newRow("fifteen: first pause 0.1 s") << 15 << 3900.0 << 100.0;
+    QTest::newRow("fifty") << 50 << 5650.0 << 50.0;
+    QTest::newRow("201: first pause 0.01 s") << 201 << 7160.0 << 10.0;
+    QTest::newRow("202: first pause 5 ms") << 202 << 7165.0 << 5.0;
+}
+
+void CountUpTest::countUpTakesItsPauses() {
+    QFETCH(int, credits);
+    QFETCH(double, totalMs);
+    QFETCH(double, firstPauseMs);
+    Rig rig;
+    const double start = rig.world.now;
+    rig.engine.CountUp(credits);
+    QCOMPARE(rig.world.now - start, totalMs);
+    QCOMPARE(rig.state.Credits, 1000.0 + credits);
+    const std::vector<double> sounds = rig.world.TimesOf("credit");
+    QCOMPARE(int(sounds.size()), credits);
+    QCOMPARE(sounds.front(), start + 1000);
+    if (credits > 1) {
+        QCOMPARE(sounds[1] - sounds[0], firstPauseMs);
+    }
+    // The final 0 stays 0.75 s before the meter is cleared.
+    QCOMPARE(rig.world.TimesOf("winnings off").front() - sounds.back(), 750.0);
+}
+
+void CountUpTest::eachCreditSoundsThenUpdatesBothMeters() {
+    Rig rig;
+    rig.engine.CountUp(2);
+    QCOMPARE(rig.world.Whats(),
+             (std::vector<std::string>{"winnings 2", "credit", "winnings 1", "credits 1001", "credit",
+                                       "winnings 0", "credits 1002", "winnings off"}));
+}
+
+void CountUpTest::borrowDuringCountUpKeepsBothAmounts() {
+    Rig rig;
+    rig.world.At(rig.world.now + 5000, [&] { rig.state.Credits += 1000; });
+    rig.engine.CountUp(2500);
+    QCOMPARE(rig.state.Credits, 1000.0 + 1000 + 2500);
+}
+
+void CountUpTest::winSoundEndsBeforeCountUp() {
+    Rig rig;
+    rig.world.winSoundMs = 1500;
+    rig.state.LastBet = 1;
+    rig.NextSpinWins(1, 1);
+    rig.engine.Button1Click();
+    const double win = rig.world.TimesOf("win").front();
+    QCOMPARE(rig.world.TimesOf("winnings 1").front(), win + 1500);
+    const std::vector<std::string> whats = rig.world.Whats();
+    const auto flash = std::find(whats.begin(), whats.end(), "flash on");
+    const auto sound = std::find(whats.begin(), whats.end(), "win");
+    QVERIFY(flash < sound);
+    QCOMPARE(rig.state.Credits, 1000.0);
+    QVERIFY(!rig.state.Spinning);
+    QCOMPARE(int(rig.state.BetInPlay), 0);
+}
+
+void CountUpTest::lossPlaysLoseSoundOnly() {
+    Rig rig;
+    rig.state.LastBet = 1;
+    rig.state.WinningRow = 13;
+    rig.NextSpinLoses();
+    rig.engine.Button1Click();
+    QCOMPARE(rig.world.Count("lose"), 1);
+    QCOMPARE(rig.world.Count("win"), 0);
+    QCOMPARE(rig.world.Count("flash on"), 0);
+    QCOMPARE(rig.state.WinAmount, 0);
+    QCOMPARE(rig.state.WinningRow, 13);
+}
+
+void CountUpTest::flashTimerAlternatesWinningRow() {
+    Rig rig;
+    rig.state.LastBet = 2;
+    rig.state.WinningRow = 3;
+    rig.engine.FlashTimeTimer();
+    QCOMPARE(rig.state.WinningRow, 13);
+    rig.engine.FlashTimeTimer();
+    QCOMPARE(rig.state.WinningRow, 3);
+    QCOMPARE(rig.world.Whats(), (std::vector<std::string>{"row 3 unlit 1", "row 3 lit 1"}));
+}
+
+QTEST_APPLESS_MAIN(CountUpTest)
+#include "CountUpTest.moc"

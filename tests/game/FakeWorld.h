@@ -1,0 +1,151 @@
+#pragma once
+
+#include "Clock.h"
+#include "Dialogs.h"
+#include "Display.h"
+#include "EventPump.h"
+#include "RandomSource.h"
+#include "SlotEngine.h"
+#include "Sounds.h"
+
+#include <algorithm>
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace kelvory::test {
+
+// The engine's whole world on a virtual millisecond clock: a script of events
+// (clicks, menu commands, dialogs) run by the pump when their time comes, a log
+// of everything drawn and played, and a random source whose reel choices the
+// test sets.
+class FakeWorld : public Clock,
+                  public EventPump,
+                  public Display,
+                  public Sounds,
+                  public Dialogs,
+                  public RandomSource {
+  public:
+    struct Entry {
+        double time;
+        std::string what;
+    };
+
+    double now = 1000.0;
+    std::vector<Entry> log;
+    std::vector<std::uint32_t> seeds;
+    std::deque<int> choices; // answers to Next(40), the reels' resting choices
+    double winSoundMs = 0;
+    double loseSoundMs = 0;
+    SlotEngine* engine = nullptr; // for the auto-spin timer
+
+    SlotEngine::World World() { return {*this, *this, *this, *this, *this, *this}; }
+
+    // Schedules an action at a virtual time; it runs inside the next wait that
+    // reaches that time.
+    void At(double time, std::function<void()> action) { script_.emplace(time, std::move(action)); }
+
+    // Makes the next spin come to rest at these positions.
+    void RestAt(int p1, int p2, int p3) {
+        choices.push_back(((p1 + 20) % 80) / 2);
+        choices.push_back(((p2 + 20) % 80) / 2);
+        choices.push_back(((p3 + 22) % 80) / 2);
+    }
+
+    int Count(const std::string& what) const {
+        return static_cast<int>(std::count_if(log.begin(), log.end(),
+                                              [&](const Entry& e) { return e.what == what; }));
+    }
+    std::vector<double> TimesOf(const std::string& what) const {
+        std::vector<double> times;
+        for (const Entry& e : log) {
+            if (e.what == what) {
+                times.push_back(e.time);
+            }
+        }
+        return times;
+    }
+    std::vector<std::string> Whats() const {
+        std::vector<std::string> whats;
+        for (const Entry& e : log) {
+            whats.push_back(e.what);
+        }
+        return whats;
+    }
+
+    // Clock
+    double NowMs() override { return now; }
+    std::uint32_t MsSinceMidnightUtc() override { return static_cast<std::uint32_t>(now); }
+
+    // EventPump
+    void WaitUntil(double deadline) override {
+        while (!script_.empty() && script_.begin()->first <= deadline) {
+            auto node = script_.extract(script_.begin());
+            now = std::max(now, node.key());
+            node.mapped()();
+        }
+        now = std::max(now, deadline);
+    }
+
+    // Display
+    void ShowCredits(double amount) override { Note("credits " + Num(amount)); }
+    void ShowWinnings(bool visible, double amount) override {
+        Note(visible ? "winnings " + Num(amount) : std::string("winnings off"));
+    }
+    void DrawPayRow(int row, bool lit, int column) override {
+        Note("row " + std::to_string(row) + (lit ? " lit " : " unlit ") + std::to_string(column));
+    }
+    void DrawReels(const std::array<int, 3>&) override { Note("reels"); }
+    void DrawPayline() override { Note("payline"); }
+    void SetFlashing(bool on) override { Note(on ? "flash on" : "flash off"); }
+    void RepaintAll() override { Note("repaint"); }
+
+    // Sounds
+    void PlayStopSound() override { Note("stop"); }
+    void PlaySpinSound() override { Note("spin"); }
+    void PlayCoinSound() override { Note("coin"); }
+    void PlayCreditSound() override { Note("credit"); }
+    void PlayWinSound() override {
+        Note("win");
+        now += winSoundMs;
+    }
+    void PlayLoseSound() override {
+        Note("lose");
+        now += loseSoundMs;
+    }
+
+    // Dialogs
+    void ShowInformation(const std::string& text) override { Note("info " + text); }
+    void FocusSpinButton() override { Note("focus"); }
+    void StartAutoSpinTimer() override {
+        Note("autospin armed");
+        if (engine != nullptr) {
+            SlotEngine* e = engine;
+            At(now + SlotEngine::kAutoSpinDelayMs, [e] { e->AutoSpinTimer(); });
+        }
+    }
+
+    // RandomSource
+    void Seed(std::uint32_t seed) override { seeds.push_back(seed); }
+    int Next(int n) override {
+        if (n == 40 && !choices.empty()) {
+            const int value = choices.front();
+            choices.pop_front();
+            return value;
+        }
+        return 0;
+    }
+
+  private:
+    static std::string Num(double v) {
+        const long long whole = static_cast<long long>(v);
+        return whole == v ? std::to_string(whole) : std::to_string(v);
+    }
+    void Note(std::string what) { log.push_back({now, std::move(what)}); }
+
+    std::multimap<double, std::function<void()>> script_;
+};
+
+} // namespace kelvory::test
