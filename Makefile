@@ -21,7 +21,7 @@ run: build
 	./$(BUILD)/app/kelvory
 
 test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && SDL_AUDIODRIVER=dummy ctest --output-on-failure -j $(JOBS)
 
 asan:
 	$(MAKE) test BUILD=build-asan TYPE=Debug CMAKE_FLAGS="-DKELVORY_SANITIZE=ON -DKELVORY_WERROR=ON"

@@ -4,6 +4,7 @@
 #include "Reels.h"
 #include "SlotCanvas.h"
 #include "Sounds.h"
+#include "WindowSizeKeeper.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -32,8 +33,9 @@ void TSlots::FormCreate() {
     menu_.Build(menuBar());
     HelpFile_ = ProgramDir_ + QStringLiteral("kelvory-help.html");
 
-    canvas_ = new SlotCanvas(GameState_, this);
+    canvas_ = new SlotCanvas(GameState_, ProgramDir_, this);
     setCentralWidget(canvas_);
+    new WindowSizeKeeper(this, canvas_, canvas_->sizeHint());
     pump_ = std::make_unique<QtEventPump>(clock_);
     LoadSoundImages();
     sounds_ = CreateSounds();
@@ -78,6 +80,7 @@ void TSlots::FormCreate() {
     UpdateCheckMarks();
     Reels::EvaluateWindow(GameState_);
     SetUpTerminationSignals();
+    canvas_->Button1->setFocus(); // Enter spins from the start
     setUpdatesEnabled(true);
 }
 

@@ -19,6 +19,10 @@ namespace kelvory {
 class QtEventPump;
 class SlotCanvas;
 class Sounds;
+class TerminationSignals;
+class SoundEvents;
+class SoundImages;
+class SoundPlayer;
 
 // The main window: menu, canvas, the three buttons and the two timers. Its
 // handlers hand the game's flows to the engine. The handlers of the File,
@@ -104,9 +108,13 @@ class TSlots : public QMainWindow, public Dialogs {
     StdRandomSource random_;
     std::unique_ptr<QtEventPump> pump_;
     SlotCanvas* canvas_ = nullptr;
+    std::shared_ptr<SoundImages> soundImages_;
+    std::shared_ptr<SoundPlayer> soundPlayer_;
+    SoundEvents* soundEvents_ = nullptr; // owned by sounds_
     std::unique_ptr<Sounds> sounds_;
     std::unique_ptr<SlotEngine> engine_;
     bool closePending_ = false;
+    TerminationSignals* terminationSignals_ = nullptr;
 };
 
 } // namespace kelvory

@@ -2,11 +2,32 @@
 // settings read at start and written at close.
 #include "TSlots.h"
 
+#include "ConfigDir.h"
+#include "ErrorBox.h"
+#include "ProfileWriteError.h"
+#include "SettingsFile.h"
 #include "SlotCanvas.h"
+#include "TLoadSave.h"
+#include "TerminationSignals.h"
 
 #include <QDir>
 
 namespace kelvory {
+
+namespace {
+
+void RunSlotsDialog(TSlots& window, TLoadSave::SlotModeKind mode) {
+    const QString path = window.WindowsDir() + QLatin1String(ConfigDir::kFileName);
+    {
+        TLoadSave dialog(
+            window.State(), mode, ConfigDir::NativePath(path),
+            [&window](int context) { window.ShowHelp(context); }, &window);
+        dialog.exec();
+    }
+    window.Canvas().RepaintAll();
+}
+
+} // namespace
 
 void TSlots::ConnectFileMenu() {
     connect(menu_.New1, &QAction::triggered, this, &TSlots::New1Click);
@@ -15,19 +36,54 @@ void TSlots::ConnectFileMenu() {
     connect(menu_.Exit1, &QAction::triggered, this, &TSlots::Exit1Click);
 }
 
-void TSlots::New1Click() { engine_->New1Click(); }
+void TSlots::New1Click() {
+    engine_->New1Click();
+}
 
-void TSlots::Exit1Click() { close(); }
+void TSlots::Exit1Click() {
+    close();
+}
 
-void TSlots::load1Click() { canvas_->RepaintAll(); }
+void TSlots::load1Click() {
+    RunSlotsDialog(*this, TLoadSave::Open);
+}
 
-void TSlots::Save1Click() { canvas_->RepaintAll(); }
+void TSlots::Save1Click() {
+    RunSlotsDialog(*this, TLoadSave::Save);
+}
 
-bool TSlots::LoadSaveSettings(bool) {
-    WindowsDir_ = QDir::homePath() + QStringLiteral("/.config/");
+bool TSlots::LoadSaveSettings(bool save) {
+    if (WindowsDir_.isEmpty()) {
+        WindowsDir_ = ConfigDir::WindowsDir();
+    }
+    const QString path = WindowsDir_ + QLatin1String(ConfigDir::kFileName);
+    if (!save) {
+        const bool maximised = SettingsFile::Load(ConfigDir::NativePath(path), GameState_);
+        setWindowState(maximised ? (windowState() | Qt::WindowMaximized)
+                                 : (windowState() & ~Qt::WindowMaximized));
+        return true;
+    }
+    // The folder may have gone since start-up.
+    QDir().mkpath(WindowsDir_);
+    const Qt::WindowStates state = windowState();
+    const bool maximised =
+        state.testFlag(Qt::WindowMaximized) && !state.testFlag(Qt::WindowMinimized);
+    try {
+        SettingsFile::Save(ConfigDir::NativePath(path), GameState_, maximised);
+    } catch (const ProfileWriteError& error) {
+        ErrorBox::Show(this, QStringLiteral("Unable to write to ") +
+                                 ConfigDir::FromNativePath(error.Path()));
+        return false;
+    }
     return true;
 }
 
-void TSlots::SetUpTerminationSignals() {}
+void TSlots::SetUpTerminationSignals() {
+    // A termination signal closes the window like the close box, so the
+    // settings and the current game are saved.
+    terminationSignals_ = new TerminationSignals(this);
+    connect(terminationSignals_, &TerminationSignals::terminationRequested, this,
+            [this] { close(); });
+}
 
 } // namespace kelvory

@@ -1,6 +1,16 @@
 // Help menu of the main window: the help window at its contexts and the
-// information screens.
+// information screens; F1 and the accessible names of the main buttons.
 #include "TSlots.h"
+
+#include "ErrorBox.h"
+#include "HelpWindow.h"
+#include "InfoScreen.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QShortcut>
 
 namespace kelvory {
 
@@ -8,19 +18,60 @@ void TSlots::ConnectHelpMenu() {
     connect(menu_.HelpContents1, &QAction::triggered, this, &TSlots::HelpContents1Click);
     connect(menu_.UnderstandingthePayoffs1, &QAction::triggered, this,
             &TSlots::UnderstandingthePayoffs1Click);
-    connect(menu_.About1, &QAction::triggered, this, [this] { ShowInfoScreen(0); });
-    connect(menu_.SpecialOffer1, &QAction::triggered, this, [this] { ShowInfoScreen(1); });
-    connect(menu_.SecureOnlineOrders1, &QAction::triggered, this, [this] { ShowInfoScreen(2); });
-    connect(menu_.Catalog1, &QAction::triggered, this, [this] { ShowInfoScreen(3); });
-    connect(menu_.FreeCD1, &QAction::triggered, this, [this] { ShowInfoScreen(4); });
+    connect(menu_.About1, &QAction::triggered, this, [this] { ShowInfoScreen(InfoScreen::About); });
+    connect(menu_.SpecialOffer1, &QAction::triggered, this,
+            [this] { ShowInfoScreen(InfoScreen::SpecialOffer); });
+    connect(menu_.SecureOnlineOrders1, &QAction::triggered, this,
+            [this] { ShowInfoScreen(InfoScreen::SecureOnlineOrders); });
+    connect(menu_.Catalog1, &QAction::triggered, this,
+            [this] { ShowInfoScreen(InfoScreen::Catalog); });
+    connect(menu_.FreeCD1, &QAction::triggered, this,
+            [this] { ShowInfoScreen(InfoScreen::FreeCD); });
+
+    // F1 anywhere in the main window opens the help about the main window.
+    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    helpKey->setContext(Qt::WindowShortcut);
+    connect(helpKey, &QShortcut::activated, this, [this] { ShowHelp(HelpWindow::kMainWindow); });
+
+    BetOneButton()->setAccessibleName(QStringLiteral("Bet 1"));
+    BetOneButton()->setAccessibleDescription(QStringLiteral("Bet one credit"));
+    BetTwoButton()->setAccessibleName(QStringLiteral("Bet 2"));
+    BetTwoButton()->setAccessibleDescription(QStringLiteral("Bet two credits"));
+    SpinButton()->setAccessibleName(QStringLiteral("Spin"));
+    SpinButton()->setAccessibleDescription(QStringLiteral("Spin the slot wheels"));
+    setAccessibleName(QStringLiteral("Kelvory"));
+
+    // The desktop entry and icon the installed program belongs to.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kelvory.Kelvory"));
+    const QString icon = ProgramDir_ + QStringLiteral("kelvory.svg");
+    if (QFileInfo::exists(icon)) {
+        setWindowIcon(QIcon(icon));
+    }
 }
 
-void TSlots::HelpContents1Click() { ShowHelp(0); }
+void TSlots::HelpContents1Click() {
+    ShowHelp(HelpWindow::kContents);
+}
 
-void TSlots::UnderstandingthePayoffs1Click() { ShowHelp(41007); }
+void TSlots::UnderstandingthePayoffs1Click() {
+    ShowHelp(HelpWindow::kPayoffs);
+}
 
-void TSlots::ShowHelp(int) {}
+void TSlots::ShowHelp(int context) {
+    auto* help = findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    if (help == nullptr) {
+        help = new HelpWindow(HelpFile_, this);
+    }
+    if (!help->ShowContext(context)) {
+        QWidget* modal = QApplication::activeModalWidget();
+        ErrorBox::Show(modal != nullptr ? modal : this,
+                       QStringLiteral("Cannot open file %1").arg(HelpFile_));
+    }
+}
 
-void TSlots::ShowInfoScreen(int) {}
+void TSlots::ShowInfoScreen(int screen) {
+    InfoScreen dialog(screen, this);
+    dialog.exec();
+}
 
 } // namespace kelvory

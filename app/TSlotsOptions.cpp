@@ -2,22 +2,16 @@
 // dialog and the borrow dialog.
 #include "TSlots.h"
 
+#include "ErrorBox.h"
+#include "QtEventPump.h"
+#include "SdlSoundPlayer.h"
 #include "SlotCanvas.h"
-#include "Sounds.h"
+#include "SoundEvents.h"
+#include "SoundImages.h"
+#include "TBorrowC.h"
+#include "TSoundForm.h"
 
 namespace kelvory {
-
-namespace {
-class SilentSounds : public Sounds {
-  public:
-    void PlayStopSound() override {}
-    void PlaySpinSound() override {}
-    void PlayCoinSound() override {}
-    void PlayCreditSound() override {}
-    void PlayWinSound() override {}
-    void PlayLoseSound() override {}
-};
-} // namespace
 
 void TSlots::ConnectOptionsMenu() {
     const auto toggle = [this](QAction* action, bool GameState::*field) {
@@ -34,17 +28,46 @@ void TSlots::ConnectOptionsMenu() {
     connect(menu_.Borrow1, &QAction::triggered, this, &TSlots::Borrow1Click);
 }
 
-void TSlots::LoadSoundImages() {}
+void TSlots::LoadSoundImages() {
+    soundImages_ = std::make_shared<SoundImages>();
+    const std::string error = soundImages_->Load(ProgramDir_.toStdString());
+    // The game still starts: a sound that could not be read stays silent.
+    if (!error.empty()) {
+        ErrorBox::Show(this, QString::fromStdString(error));
+    }
+}
 
-std::unique_ptr<Sounds> TSlots::CreateSounds() { return std::make_unique<SilentSounds>(); }
+std::unique_ptr<Sounds> TSlots::CreateSounds() {
+    if (!soundImages_) {
+        soundImages_ = std::make_shared<SoundImages>();
+    }
+    soundPlayer_ = std::make_shared<SdlSoundPlayer>();
+    auto events =
+        std::make_unique<SoundEvents>(GameState_, *soundImages_, *soundPlayer_, clock_, *pump_);
+    soundEvents_ = events.get();
+    return events;
+}
 
 void TSlots::ToggleSound(bool GameState::*field) {
     GameState_.*field = !(GameState_.*field);
     UpdateCheckMarks();
 }
 
-void TSlots::ChangeSounds1Click() {}
+void TSlots::ChangeSounds1Click() {
+    TSoundForm::Hooks hooks;
+    hooks.PlayFile = [this](const std::string& path) { soundEvents_->PlayFileAndWait(path); };
+    hooks.ShowHelp = [this](int context) { ShowHelp(context); };
+    TSoundForm form(GameState_, ProgramDir_, std::move(hooks), this);
+    form.exec();
+}
 
-void TSlots::Borrow1Click() { canvas_->RepaintAll(); }
+void TSlots::Borrow1Click() {
+    {
+        TBorrowC form(
+            GameState_, [this](int context) { ShowHelp(context); }, this);
+        form.exec();
+    }
+    canvas_->RepaintAll();
+}
 
 } // namespace kelvory

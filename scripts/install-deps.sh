@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
-  libsdl2-mixer-dev libsimpleini-dev
+  libsdl2-mixer-dev
   libgtest-dev libbenchmark-dev clang libclang-rt-dev
   xvfb xauth xdotool x11-apps imagemagick
   fonts-dejavu-core fonts-liberation2

@@ -2,19 +2,35 @@
 
 #include "Display.h"
 #include "GameState.h"
+#include "ViewLayout.h"
 
 #include <QImage>
 #include <QPushButton>
+#include <QString>
 #include <QWidget>
+
+#include <array>
+
+class QPainter;
 
 namespace kelvory {
 
 // The main window's drawing surface. Every drawing operation paints on an
-// off-screen canvas of the client area; paintEvent copies it to the screen.
+// off-screen canvas of the client area and marks what it changed; paintEvent
+// copies the changed part to the screen. The layout pass (FormResize) picks
+// one of the three layouts by the width, loads that layout's reel artwork,
+// sizes the reel images and places the buttons.
 class SlotCanvas : public QWidget, public Display {
     Q_OBJECT
   public:
-    SlotCanvas(GameState& state, QWidget* parent = nullptr);
+    // The client area the window is designed for.
+    static constexpr int kDesignWidth = 632;
+    static constexpr int kDesignHeight = 394;
+
+    explicit SlotCanvas(GameState& state, QWidget* parent = nullptr);
+    // programDir: where the reel artwork files are, ending in '/'; empty means
+    // the folder of the executable.
+    SlotCanvas(GameState& state, const QString& programDir, QWidget* parent = nullptr);
 
     void ShowCredits(double amount) override;
     void ShowWinnings(bool visible, double amount) override;
@@ -26,7 +42,25 @@ class SlotCanvas : public QWidget, public Display {
 
     // The full repaint from the game state.
     void FormPaint();
+    // The layout pass; runs on every change of size.
+    void FormResize();
+    // Reads the reel artwork of the current layout; false (after showing the
+    // error) when the file is missing or not a bitmap.
+    bool LoadArtwork();
+    // Paints one reel at a position into its reel image.
+    void DrawReel(int reel, int position);
+
     const QImage& Canvas() const { return canvas_; }
+    const ViewLayout& Layout() const { return layout_; }
+    int CellSize() const { return layout_.cellSize; }
+    int TopMargin() const { return layout_.topMargin; }
+    int ReelLeft() const { return reelLeft_; }
+    const QImage& ReelImage(int reel) const { return reelImages_[static_cast<std::size_t>(reel)]; }
+    const QImage& SymbolSheet() const { return symbolSheet_; }
+    // The artwork file of the current layout.
+    QString ArtworkPath() const;
+
+    QSize sizeHint() const override { return {kDesignWidth, kDesignHeight}; }
 
     // The three buttons under the reels; the layout pass places them.
     QPushButton* BitBtn1 = nullptr; // "Bet 1"
@@ -41,10 +75,22 @@ class SlotCanvas : public QWidget, public Display {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    QPushButton* MakeButton(const QString& caption, const QString& hint, const QImage& glyph);
+    // Gives the canvas the size of the widget; true when it was made anew.
+    bool EnsureCanvas();
+    QColor Background() const;
+    void DrawBevel(QPainter& painter, const QRect& panel) const;
+    void DrawPaylineOn(QPainter& painter) const;
+    void CopyReel(int reel);
+    QRect ReelArea() const;
+
     GameState& state_;
+    QString programDir_;
+    ViewLayout layout_;
+    int reelLeft_ = 0;
     QImage canvas_;
-    std::array<int, 3> shown_{};
-    double winnings_ = -1;
+    std::array<QImage, 3> reelImages_;
+    QImage symbolSheet_;
 };
 
 } // namespace kelvory

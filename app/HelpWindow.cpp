@@ -1,0 +1,102 @@
+#include "HelpWindow.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace kelvory {
+
+HelpWindow::HelpWindow(const QString& helpFile, QWidget* parent)
+    : QWidget(parent, Qt::Window), helpFile_(helpFile) {
+    setWindowTitle(QStringLiteral("Kelvory Help"));
+    setAccessibleName(QStringLiteral("Kelvory Help"));
+    resize(680, 560);
+
+    browser_ = new QTextBrowser(this);
+    browser_->setAccessibleName(QStringLiteral("Help text"));
+    browser_->setOpenExternalLinks(false);
+
+    auto* contents = new QPushButton(QStringLiteral("&Contents"), this);
+    contents->setAccessibleName(QStringLiteral("Help contents"));
+    auto* back = new QPushButton(QStringLiteral("&Back"), this);
+    back->setAccessibleName(QStringLiteral("Back to the previous page"));
+    back->setEnabled(false);
+    auto* closeButton = new QPushButton(QStringLiteral("C&lose"), this);
+    closeButton->setAccessibleName(QStringLiteral("Close the help"));
+    connect(contents, &QPushButton::clicked, this,
+            [this] { browser_->scrollToAnchor(AnchorFor(kContents)); });
+    connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
+    connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(contents);
+    buttons->addWidget(back);
+    buttons->addStretch();
+    buttons->addWidget(closeButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(browser_);
+    setFocusProxy(browser_);
+}
+
+QString HelpWindow::AnchorFor(int context) {
+    switch (context) {
+    case kMainWindow:
+    case kBorrowing:
+    case kSavedGames:
+    case kPayoffs:
+    case kSounds:
+        return QStringLiteral("ctx%1").arg(context);
+    default:
+        return QStringLiteral("contents");
+    }
+}
+
+bool HelpWindow::FileReadable() const {
+    QFile file(helpFile_);
+    return file.open(QIODevice::ReadOnly);
+}
+
+bool HelpWindow::ShowContext(int context) {
+    if (!FileReadable()) {
+        return false;
+    }
+    QWidget* modal = QApplication::activeModalWidget();
+    const Qt::WindowModality wanted =
+        (modal != nullptr && modal != this) ? Qt::ApplicationModal : Qt::NonModal;
+    if (windowModality() != wanted) {
+        hide();
+        setWindowModality(wanted);
+    }
+    // Shown before the document is laid out, so that the anchor positions are
+    // those of the window's real width.
+    show();
+    raise();
+    activateWindow();
+    const QString anchor = AnchorFor(context);
+    const QUrl document = QUrl::fromLocalFile(helpFile_);
+    if (browser_->source().adjusted(QUrl::RemoveFragment) != document) {
+        QUrl url = document;
+        url.setFragment(anchor);
+        browser_->setSource(url);
+    }
+    browser_->scrollToAnchor(anchor);
+    browser_->setFocus();
+    return true;
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace kelvory

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QTextBrowser;
+
+namespace kelvory {
+
+// The help window: the program's HTML help in a browser, opened at the anchor
+// of a help context. One window is reused for every request; it is not modal,
+// except when a modal dialog asks for help (a modal dialog blocks every window
+// that is not its own, so the help is then shown above it until closed).
+class HelpWindow : public QWidget {
+    Q_OBJECT
+  public:
+    // The help contexts the program uses.
+    static constexpr int kContents = 0;
+    static constexpr int kMainWindow = 41002;
+    static constexpr int kBorrowing = 41005;
+    static constexpr int kSavedGames = 41006;
+    static constexpr int kPayoffs = 41007;
+    static constexpr int kSounds = 41009;
+
+    explicit HelpWindow(const QString& helpFile, QWidget* parent = nullptr);
+
+    // The anchor name in the document for a help context; an unknown context
+    // opens the contents.
+    static QString AnchorFor(int context);
+
+    // Shows and raises the window and scrolls to the context's anchor. Returns
+    // false, showing nothing, when the help file cannot be read.
+    bool ShowContext(int context);
+
+    QTextBrowser* Browser() const { return browser_; }
+    const QString& HelpFile() const { return helpFile_; }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    bool FileReadable() const;
+
+    QString helpFile_;
+    QTextBrowser* browser_ = nullptr;
+};
+
+} // namespace kelvory

@@ -1,0 +1,155 @@
+#include "SdlSoundPlayer.h"
+
+#include "DefaultSound.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+namespace kelvory {
+
+namespace {
+constexpr int kChannel = 0;
+
+bool OpenDevice() {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        return false;
+    }
+    // Exactly this format: SDL converts for the device, and what comes out of
+    // the disk driver in tests is always 16-bit stereo at 44100 Hz.
+    if (Mix_OpenAudioDevice(SdlSoundPlayer::kFrequency, AUDIO_S16SYS, SdlSoundPlayer::kChannels,
+                            SdlSoundPlayer::kBufferFrames, nullptr, 0) != 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    return true;
+}
+
+// Closes the source itself: the mixer does not free it when the data is not
+// a sound it knows.
+Mix_Chunk* DecodeAndClose(SDL_RWops* source) {
+    if (source == nullptr) {
+        return nullptr;
+    }
+    Mix_Chunk* chunk = Mix_LoadWAV_RW(source, 0);
+    SDL_RWclose(source);
+    return chunk;
+}
+
+Mix_Chunk* DecodeBytes(const void* data, std::size_t size) {
+    if (size == 0 || size > static_cast<std::size_t>(INT32_MAX)) {
+        return nullptr;
+    }
+    return DecodeAndClose(SDL_RWFromConstMem(data, static_cast<int>(size)));
+}
+
+Mix_Chunk* DecodeFile(const std::string& path) {
+    return path.empty() ? nullptr : DecodeAndClose(SDL_RWFromFile(path.c_str(), "rb"));
+}
+} // namespace
+
+SdlSoundPlayer::SdlSoundPlayer() {
+    open_ = OpenAudio();
+    if (open_) {
+        Mix_AllocateChannels(1);
+        const SoundImage& chime = DefaultSound::Image();
+        defaultChunk_ = DecodeBytes(chime.data(), chime.size());
+    }
+}
+
+SdlSoundPlayer::~SdlSoundPlayer() {
+    if (open_) {
+        Mix_HaltChannel(-1);
+        for (auto& [data, cached] : images_) {
+            if (cached.chunk != nullptr) {
+                Mix_FreeChunk(cached.chunk);
+            }
+        }
+        if (fileChunk_ != nullptr) {
+            Mix_FreeChunk(fileChunk_);
+        }
+        if (defaultChunk_ != nullptr) {
+            Mix_FreeChunk(defaultChunk_);
+        }
+        Mix_CloseAudio();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+    // The program uses SDL for nothing else: release its global state too.
+    if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) {
+        SDL_Quit();
+    }
+}
+
+bool SdlSoundPlayer::OpenAudio() {
+    if (OpenDevice()) {
+        return true;
+    }
+    // No usable device: go on silently with the dummy driver.
+    SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
+    return OpenDevice();
+}
+
+std::string SdlSoundPlayer::DriverName() const {
+    const char* name = open_ ? SDL_GetCurrentAudioDriver() : nullptr;
+    return name != nullptr ? name : "";
+}
+
+Mix_Chunk* SdlSoundPlayer::Decode(const SoundImage& image) {
+    CachedChunk& cached = images_[image.data()];
+    if (!cached.decoded || cached.size != image.size()) {
+        if (cached.chunk != nullptr) {
+            Mix_FreeChunk(cached.chunk);
+        }
+        cached.size = image.size();
+        cached.decoded = true;
+        cached.chunk = DecodeBytes(image.data(), image.size());
+    }
+    return cached.chunk;
+}
+
+void SdlSoundPlayer::Start(Mix_Chunk* chunk) {
+    // A request on a busy channel replaces the sound playing there.
+    Mix_PlayChannel(kChannel, chunk, 0);
+}
+
+void SdlSoundPlayer::PlayImage(const SoundImage& image) {
+    if (!open_ || image.empty()) {
+        return;
+    }
+    if (Mix_Chunk* chunk = Decode(image)) {
+        Start(chunk);
+    }
+}
+
+double SdlSoundPlayer::LengthMs(const Mix_Chunk* chunk) const {
+    int frequency = 0;
+    Uint16 format = 0;
+    int channels = 0;
+    if (chunk == nullptr || Mix_QuerySpec(&frequency, &format, &channels) == 0 || frequency <= 0) {
+        return 0.0;
+    }
+    const int frameBytes = static_cast<int>(SDL_AUDIO_BITSIZE(format) / 8) * channels;
+    if (frameBytes <= 0) {
+        return 0.0;
+    }
+    return static_cast<double>(chunk->alen) / frameBytes * 1000.0 / frequency;
+}
+
+double SdlSoundPlayer::PlayFile(const std::string& path) {
+    if (!open_) {
+        return 0.0;
+    }
+    // The whole path, however long; the file is read each time it is played.
+    Mix_Chunk* loaded = DecodeFile(path);
+    if (fileChunk_ != nullptr) {
+        Mix_FreeChunk(fileChunk_); // halts it if it is still playing
+    }
+    fileChunk_ = loaded;
+    Mix_Chunk* chunk = loaded != nullptr ? loaded : defaultChunk_;
+    if (chunk == nullptr) {
+        return 0.0;
+    }
+    Start(chunk);
+    return LengthMs(chunk);
+}
+
+} // namespace kelvory

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "Clock.h"
+#include "EventPump.h"
+#include "GameState.h"
+#include "SoundImages.h"
+#include "SoundPlayer.h"
+#include "Sounds.h"
+
+#include <string>
+
+namespace kelvory {
+
+// The six sound events of the game. Each plays only while the master switch
+// and its own switch are on, read at the moment of the call. The four quick
+// sounds play from memory and return at once; the win and lose sounds play
+// their files and return when the sound has ended, pumping the window's events
+// meanwhile so that it keeps repainting.
+class SoundEvents : public Sounds {
+  public:
+    SoundEvents(GameState& state, const SoundImages& images, SoundPlayer& player, Clock& clock,
+                EventPump& pump);
+
+    void PlayStopSound() override;
+    void PlaySpinSound() override;
+    void PlayCoinSound() override;
+    void PlayCreditSound() override;
+    void PlayWinSound() override;
+    void PlayLoseSound() override;
+
+    // Plays a file whatever the switches say, and returns when it has ended.
+    void PlayFileAndWait(const std::string& path);
+
+  private:
+    void PlayIfOn(bool GameState::*own, const SoundImage& image);
+
+    GameState& state_;
+    const SoundImages& images_;
+    SoundPlayer& player_;
+    Clock& clock_;
+    EventPump& pump_;
+};
+
+} // namespace kelvory

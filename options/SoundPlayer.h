@@ -1,0 +1,24 @@
+#pragma once
+
+#include "SoundImages.h"
+
+#include <string>
+
+namespace kelvory {
+
+// The audio output behind the sound events. One sound at a time: every request
+// ends the sound in progress.
+class SoundPlayer {
+  public:
+    virtual ~SoundPlayer() = default;
+    // Starts an in-memory WAV image and returns at once. The image must stay
+    // alive and unchanged while the player exists (it may be decoded once and
+    // kept). An empty or unplayable image plays nothing.
+    virtual void PlayImage(const SoundImage& image) = 0;
+    // Starts the WAV file at path, or the built-in default sound when the file
+    // cannot be played, and returns at once with the sound's length in
+    // milliseconds (0 when nothing plays).
+    virtual double PlayFile(const std::string& path) = 0;
+};
+
+} // namespace kelvory

@@ -1,0 +1,213 @@
+#include "ProfileText.h"
+
+#include <optional>
+#include <vector>
+
+namespace kelvory {
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+struct Line {
+    std::string_view content; // without the line end
+    std::string_view eol;     // "\n", "\r\n" or "" on a last line without one
+};
+
+enum class LineKind { Other, Section, Key };
+
+struct ParsedLine {
+    LineKind kind = LineKind::Other;
+    std::string_view name;
+    std::string_view value;
+};
+
+std::vector<Line> SplitLines(std::string_view text) {
+    std::vector<Line> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t newline = text.find('\n', start);
+        if (newline == std::string_view::npos) {
+            lines.push_back({text.substr(start), {}});
+            break;
+        }
+        std::size_t end = newline;
+        if (end > start && text[end - 1] == '\r') {
+            --end;
+        }
+        lines.push_back({text.substr(start, end - start), text.substr(end, newline + 1 - end)});
+        start = newline + 1;
+    }
+    return lines;
+}
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r';
+}
+
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && IsBlank(s.front())) {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && IsBlank(s.back())) {
+        s.remove_suffix(1);
+    }
+    return s;
+}
+
+char LowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool EqualNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (LowerAscii(a[i]) != LowerAscii(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+ParsedLine ParseLine(std::string_view content, bool firstLine) {
+    if (firstLine && content.starts_with(kByteOrderMark)) {
+        content.remove_prefix(kByteOrderMark.size());
+    }
+    const std::string_view trimmed = Trim(content);
+    if (trimmed.empty() || trimmed.front() == ';' || trimmed.front() == '#') {
+        return {};
+    }
+    if (trimmed.front() == '[') {
+        const std::size_t close = trimmed.find(']');
+        const std::string_view inner =
+            close == std::string_view::npos ? trimmed.substr(1) : trimmed.substr(1, close - 1);
+        return {LineKind::Section, Trim(inner), {}};
+    }
+    const std::size_t equals = trimmed.find('=');
+    if (equals == std::string_view::npos) {
+        return {};
+    }
+    return {LineKind::Key, Trim(trimmed.substr(0, equals)), Trim(trimmed.substr(equals + 1))};
+}
+
+// Where a key is, or where it would go.
+struct KeyLocation {
+    std::optional<std::size_t> keyLine;     // the line holding the key
+    std::optional<std::size_t> insertAfter; // last key line (or the header) of
+                                            // the first matching section
+    std::string_view value;
+};
+
+KeyLocation FindKey(const std::vector<Line>& lines, std::string_view section,
+                    std::string_view key) {
+    KeyLocation found;
+    bool inSection = false;
+    bool inFirstSection = false;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const ParsedLine parsed = ParseLine(lines[i].content, i == 0);
+        if (parsed.kind == LineKind::Section) {
+            inSection = EqualNoCase(parsed.name, section);
+            inFirstSection = inSection && !found.insertAfter;
+            if (inFirstSection) {
+                found.insertAfter = i;
+            }
+        } else if (parsed.kind == LineKind::Key && inSection) {
+            if (EqualNoCase(parsed.name, key)) {
+                found.keyLine = i;
+                found.value = parsed.value;
+                return found;
+            }
+            if (inFirstSection) {
+                found.insertAfter = i;
+            }
+        }
+    }
+    return found;
+}
+
+// Cuts a text to at most maxBytes bytes, backing off to the start of a UTF-8
+// character.
+std::string_view CutBytes(std::string_view text, std::size_t maxBytes) {
+    if (text.size() <= maxBytes) {
+        return text;
+    }
+    std::size_t end = maxBytes;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
+        --end;
+    }
+    return text.substr(0, end);
+}
+
+} // namespace
+
+std::string ProfileText::Read(std::string_view text, std::string_view section, std::string_view key,
+                              std::string_view defaultValue) {
+    const KeyLocation location = FindKey(SplitLines(text), section, key);
+    if (!location.keyLine) {
+        return std::string(defaultValue);
+    }
+    return std::string(CutBytes(location.value, kMaxValueLength));
+}
+
+std::string ProfileText::Write(std::string_view text, std::string_view section,
+                               std::string_view key, std::string_view value) {
+    const std::vector<Line> lines = SplitLines(text);
+    const std::string_view newline = text.find("\r\n") != std::string_view::npos ? "\r\n" : "\n";
+
+    std::string keyLine;
+    keyLine.reserve(key.size() + 1 + value.size());
+    keyLine.append(key).append("=");
+    for (const char c : value) {
+        keyLine.push_back(c == '\n' || c == '\r' ? ' ' : c);
+    }
+
+    const KeyLocation location = FindKey(lines, section, key);
+    std::string out;
+    out.reserve(text.size() + keyLine.size() + section.size() + 8);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const Line& line = lines[i];
+        if (location.keyLine == i) {
+            // Keep a byte order mark in front of a first line.
+            if (i == 0 && line.content.starts_with(kByteOrderMark)) {
+                out.append(kByteOrderMark);
+            }
+            out.append(keyLine).append(line.eol.empty() ? newline : line.eol);
+            continue;
+        }
+        out.append(line.content);
+        if (!location.keyLine && location.insertAfter == i) {
+            out.append(line.eol.empty() ? newline : line.eol);
+            out.append(keyLine).append(newline);
+            continue;
+        }
+        out.append(line.eol);
+    }
+    if (!location.keyLine && !location.insertAfter) {
+        if (!lines.empty() && lines.back().eol.empty()) {
+            out.append(newline);
+        }
+        if (!out.empty()) {
+            out.append(newline);
+        }
+        out.append("[").append(section).append("]").append(newline);
+        out.append(keyLine).append(newline);
+    }
+    return out;
+}
+
+std::string ProfileText::Prefix(std::string_view text, std::size_t maxChars) {
+    std::size_t chars = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+            if (chars == maxChars) {
+                return std::string(text.substr(0, i));
+            }
+            ++chars;
+        }
+    }
+    return std::string(text);
+}
+
+} // namespace kelvory

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace kelvory {
+
+// A write to the profile file failed. The message is "Unable to write to "
+// followed by the file's full path.
+class ProfileWriteError : public std::runtime_error {
+  public:
+    explicit ProfileWriteError(const std::string& path)
+        : std::runtime_error("Unable to write to " + path), path_(path) {}
+
+    const std::string& Path() const { return path_; }
+
+  private:
+    std::string path_;
+};
+
+} // namespace kelvory

@@ -1,0 +1,74 @@
+#include "SettingsFile.h"
+
+#include "IntegerText.h"
+#include "MoneyText.h"
+#include "ProfileFile.h"
+#include "ProfileText.h"
+
+#include <utility>
+
+namespace kelvory {
+
+namespace {
+
+class SettingsReader {
+  public:
+    explicit SettingsReader(const std::string& path) : path_(path) {}
+
+    std::string Text(const char* key, const std::string& defaultValue) const {
+        return ProfileFile::Read(path_, SettingsFile::kSection, key, defaultValue);
+    }
+    double Money(const char* key, double current) const {
+        return StrToMoney(Text(key, MoneyToStr(current)).substr(0, kMaxMoneyTextLength));
+    }
+    std::int32_t Integer(const char* key, std::int32_t current) const {
+        const std::string fallback = std::to_string(current);
+        return StrToIntDef(Text(key, fallback), current);
+    }
+    bool Switch(const char* key, bool current) const { return Integer(key, current ? 1 : 0) != 0; }
+
+  private:
+    const std::string& path_;
+};
+
+const char* Flag(bool on) {
+    return on ? "1" : "0";
+}
+
+} // namespace
+
+bool SettingsFile::Load(const std::string& path, GameState& state) {
+    const SettingsReader read(path);
+    state.Credits = read.Money("Credits", state.Credits);
+    state.Borrowed = read.Money("Borrowed", state.Borrowed);
+    state.Spins = read.Integer("Spins", 0);
+    const bool maximised = read.Switch("Maxed", false);
+    state.Sound = read.Switch("Sound", state.Sound);
+    state.sndCoins = read.Switch("sndCoins", state.sndCoins);
+    state.sndCredits = read.Switch("sndCredits", state.sndCredits);
+    state.sndSpin = read.Switch("sndSpin", state.sndSpin);
+    state.sndStop = read.Switch("sndStop", state.sndStop);
+    state.sndWin = read.Switch("sndWin", state.sndWin);
+    state.sndLose = read.Switch("sndLose", state.sndLose);
+    state.Speed = read.Integer("Speed", state.Speed);
+    state.WinSound = ProfileText::Prefix(read.Text("WinSound", state.WinSound), kMaxPathLength);
+    state.LoseSound = ProfileText::Prefix(read.Text("LoseSound", state.LoseSound), kMaxPathLength);
+    return maximised;
+}
+
+void SettingsFile::Save(const std::string& path, const GameState& state, bool maximised) {
+    const std::pair<const char*, std::string> values[] = {
+        {"Credits", MoneyToStr(state.Credits)}, {"Borrowed", MoneyToStr(state.Borrowed)},
+        {"Spins", std::to_string(state.Spins)}, {"Maxed", Flag(maximised)},
+        {"Sound", Flag(state.Sound)},           {"sndCoins", Flag(state.sndCoins)},
+        {"sndCredits", Flag(state.sndCredits)}, {"sndSpin", Flag(state.sndSpin)},
+        {"sndStop", Flag(state.sndStop)},       {"sndWin", Flag(state.sndWin)},
+        {"sndLose", Flag(state.sndLose)},       {"Speed", std::to_string(state.Speed)},
+        {"WinSound", state.WinSound},           {"LoseSound", state.LoseSound},
+    };
+    for (const auto& [key, value] : values) {
+        ProfileFile::Write(path, kSection, key, value);
+    }
+}
+
+} // namespace kelvory

@@ -1,0 +1,52 @@
+#include "SlotsFile.h"
+
+#include "MoneyText.h"
+#include "ProfileFile.h"
+#include "ProfileText.h"
+
+namespace kelvory {
+
+namespace {
+constexpr char kFreshBalance[] = "1000";
+}
+
+std::string SlotsFile::SectionName(int slot) {
+    return "Saved Game " + std::to_string(slot);
+}
+
+SlotsFile::SavedSlot SlotsFile::ReadSlot(const std::string& path, int slot,
+                                         const std::string& today) {
+    const std::string section = SectionName(slot);
+    const auto money = [&](const char* key) {
+        const std::string text = ProfileFile::Read(path, section, key, kFreshBalance);
+        return StrToMoney(text.substr(0, kMaxMoneyTextLength));
+    };
+    SavedSlot saved;
+    saved.Name = ProfileText::Prefix(
+        ProfileFile::Read(path, section, "Name", "Game #" + std::to_string(slot)), kMaxNameLength);
+    saved.Date =
+        ProfileText::Prefix(ProfileFile::Read(path, section, "Date", today), kMaxDateLength);
+    saved.Credits = money("Credits");
+    saved.Borrowed = money("Borrowed");
+    return saved;
+}
+
+std::array<SlotsFile::SavedSlot, SlotsFile::kSlotCount>
+SlotsFile::ReadAll(const std::string& path, const std::string& today) {
+    std::array<SavedSlot, kSlotCount> slots;
+    for (int n = 1; n <= kSlotCount; ++n) {
+        slots[static_cast<std::size_t>(n - 1)] = ReadSlot(path, n, today);
+    }
+    return slots;
+}
+
+void SlotsFile::WriteSlot(const std::string& path, int slot, const std::string& name,
+                          const std::string& date, double credits, double borrowed) {
+    const std::string section = SectionName(slot);
+    ProfileFile::Write(path, section, "Name", name);
+    ProfileFile::Write(path, section, "Date", date);
+    ProfileFile::Write(path, section, "Credits", MoneyToStr(credits));
+    ProfileFile::Write(path, section, "Borrowed", MoneyToStr(borrowed));
+}
+
+} // namespace kelvory

@@ -1,0 +1,51 @@
+// Fuzz target for the money and integer texts: no input may crash them, and
+// every value read is written back as a text that reads the same.
+#include "IntegerText.h"
+#include "MoneyText.h"
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+void Check(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+// Below this every cent value is an exact count of hundredths in a double.
+constexpr double kExactLimit = 1e13;
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string text(reinterpret_cast<const char*>(data), size);
+
+    const double money = kelvory::StrToMoney(text.substr(0, kelvory::kMaxMoneyTextLength));
+    Check(!std::isnan(money));
+    if (std::fabs(money) < kExactLimit) {
+        const std::string written = kelvory::MoneyToStr(money);
+        Check(kelvory::StrToMoney(written) == money);
+    }
+    (void)kelvory::StrToMoney(text);
+
+    if (size >= sizeof(double)) {
+        double any = 0;
+        std::memcpy(&any, data, sizeof any);
+        const std::string written = kelvory::MoneyToStr(any);
+        Check(written.size() <= kelvory::kMaxMoneyTextLength);
+        Check(written.find(' ') == std::string::npos);
+    }
+
+    const std::int32_t number = kelvory::StrToIntDef(text, -7);
+    if (number != -7) {
+        Check(kelvory::StrToIntDef(std::to_string(number), 0) == number);
+    }
+    (void)kelvory::TrimBlanks(text);
+    return 0;
+}

@@ -1,0 +1,127 @@
+#include "ModalCatcher.h"
+#include "SlotCanvas.h"
+#include "TBorrowC.h"
+#include "TSlots.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace kelvory;
+
+namespace {
+QString RuntimeDir() {
+    return qEnvironmentVariable("KELVORY_RUNTIME_DIR") + QLatin1Char('/');
+}
+} // namespace
+
+class OptionsMenuTest : public QObject {
+    Q_OBJECT
+  private:
+    QTemporaryDir config_;
+
+    // Runs a modal dialog opened by `open`, handing it to `work` once shown.
+    template <typename Dialog>
+    void WithDialog(const std::function<void()>& open, const std::function<void(Dialog&)>& work) {
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<Dialog*>(QApplication::activeModalWidget()),
+                                     5000);
+            auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+            seen = true;
+            work(*dialog);
+            dialog->accept();
+        });
+        open();
+        QVERIFY(seen);
+    }
+
+  private slots:
+    void initTestCase() {
+        QVERIFY(config_.isValid());
+        qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
+    }
+
+    void toggleKeepsCheckMarkEqualToItsField_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<int>("field");
+        const char* items[] = {"On1",        "CoinSound1", "CreditSound1", "LoseSound1",
+                               "SpinSound1", "StopSound1", "WinSound1"};
+        for (int i = 0; i < 7; ++i) {
+            QTest::newRow(items[i]) << items[i] << i;
+        }
+    }
+    void toggleKeepsCheckMarkEqualToItsField() {
+        QFETCH(QString, item);
+        QFETCH(int, field);
+        ModalCatcher catcher;
+        TSlots window(RuntimeDir());
+        MainMenu& m = window.Menu();
+        GameState& s = window.State();
+        QAction* actions[] = {m.On1,        m.CoinSound1, m.CreditSound1, m.LoseSound1,
+                              m.SpinSound1, m.StopSound1, m.WinSound1};
+        bool* fields[] = {&s.Sound,   &s.sndCoins, &s.sndCredits, &s.sndLose,
+                          &s.sndSpin, &s.sndStop,  &s.sndWin};
+        QAction* action = actions[field];
+        QCOMPARE(action->objectName().isEmpty() ? item : action->objectName(), item);
+        bool before[7];
+        for (int i = 0; i < 7; ++i) {
+            before[i] = *fields[i];
+        }
+        for (int round = 1; round <= 2; ++round) {
+            action->trigger();
+            for (int i = 0; i < 7; ++i) {
+                const bool expected = i == field ? (round == 1) != before[i] : before[i];
+                QCOMPARE(*fields[i], expected);
+                QCOMPARE(actions[i]->isChecked(), *fields[i]);
+            }
+        }
+    }
+
+    void borrowMenuMovesMoneyAndRepaintsTheMeter() {
+        ModalCatcher catcher;
+        TSlots window(RuntimeDir());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QImage before = window.Canvas().Canvas().copy();
+        WithDialog<TBorrowC>([&] { window.Menu().Borrow1->trigger(); },
+                             [](TBorrowC& dialog) {
+                                 QVERIFY(dialog.RadioButton1->isChecked());
+                                 dialog.ChipButtons[0]->click(); // borrow 1000
+                                 dialog.RadioButton2->setChecked(true);
+                             });
+        QCOMPARE(window.State().Credits, 2000.0);
+        QCOMPARE(window.State().Borrowed, 2000.0);
+        QVERIFY(window.Canvas().Canvas() != before);
+        // The next opening starts in "Borrow Credits" mode again.
+        WithDialog<TBorrowC>([&] { window.Menu().Borrow1->trigger(); },
+                             [](TBorrowC& dialog) {
+                                 QVERIFY(dialog.RadioButton1->isChecked());
+                                 QVERIFY(!dialog.RadioButton2->isChecked());
+                             });
+    }
+
+    void missingDefaultSoundIsReportedAndTheGameStillPlays() {
+        QTemporaryDir program;
+        for (const char* name : {"KELVRY0.WAV", "KELVRY2.WAV", "KELVRY3.WAV"}) {
+            QVERIFY(QFile::copy(RuntimeDir() + name, program.filePath(name)));
+        }
+        ModalCatcher catcher;
+        TSlots window(program.path() + "/");
+        bool reported = false;
+        for (const auto& box : catcher.boxes) {
+            reported = reported || (box.caption == "Kelvory" && box.text == "File not found.");
+        }
+        QVERIFY(reported);
+        QCOMPARE(window.State().Credits, 1000.0);
+        QCOMPARE(window.State().WinSound, (program.path() + "/KELVRY4.WAV").toStdString());
+        window.BetOneButton()->click();
+        QCOMPARE(window.State().BetInPlay, 1);
+        QCOMPARE(window.State().Credits, 999.0);
+    }
+};
+
+QTEST_MAIN(OptionsMenuTest)
+#include "OptionsMenuTest.moc"

@@ -1,0 +1,180 @@
+#include "TBorrowC.h"
+#include "BorrowRule.h"
+#include "ModalCatcher.h"
+
+#include <QMessageBox>
+#include <QTest>
+
+using namespace kelvory;
+
+namespace {
+int Green(QRgb c) {
+    return qGreen(c) > 150 && qRed(c) < 100 && qBlue(c) < 100;
+}
+int Red(QRgb c) {
+    return qRed(c) > 150 && qGreen(c) < 100 && qBlue(c) < 100;
+}
+
+int CountPixels(const QImage& image, const QRect& area, int (*test)(QRgb)) {
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            n += test(image.pixel(x, y));
+        }
+    }
+    return n;
+}
+
+int Dark(QRgb c) {
+    return qGray(c) < 100;
+}
+} // namespace
+
+class TBorrowCTest : public QObject {
+    Q_OBJECT
+  private:
+    GameState state_;
+    std::vector<int> helpContexts_;
+
+    std::unique_ptr<TBorrowC> Dialog() {
+        auto dialog = std::make_unique<TBorrowC>(
+            state_, [this](int context) { helpContexts_.push_back(context); });
+        return dialog;
+    }
+
+  private slots:
+    void init() {
+        state_ = GameState();
+        helpContexts_.clear();
+    }
+
+    void opensAsDesigned() {
+        auto dialog = Dialog();
+        QCOMPARE(dialog->windowTitle(), "Use this form to borrow or pay back credits");
+        QCOMPARE(dialog->size(), QSize(582, 300));
+        QVERIFY(dialog->RadioButton1->isChecked());
+        QVERIFY(!dialog->RadioButton2->isChecked());
+        QCOMPARE(dialog->RadioButton1->text(), "Borrow Credits");
+        QCOMPARE(dialog->RadioButton2->text(), "Pay Back Credits");
+        QCOMPARE(dialog->Label1->text(), "Mode:");
+        QCOMPARE(dialog->BitBtn7->text(), "&Help");
+        QVERIFY(dialog->OKBtn->isDefault());
+        const int lefts[] = {9, 105, 201, 297, 393, 489};
+        for (int i = 0; i < 6; ++i) {
+            QCOMPARE(dialog->ChipButtons[i]->geometry(), QRect(lefts[i], 104, 80, 57));
+            QVERIFY(!dialog->ChipButtons[i]->icon().isNull());
+            QVERIFY(dialog->ChipButtons[i]->text().isEmpty());
+        }
+    }
+
+    void chipButtonsMoveMoney_data() {
+        QTest::addColumn<int>("chip");
+        QTest::addColumn<bool>("payBack");
+        QTest::addColumn<double>("credits");
+        QTest::addColumn<double>("borrowed");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("borrow 1000") << 0 << false << 2000.0 << 2000.0 << "";
+        QTest::newRow("borrow 1 cent") << 5 << false << 1000.01 << 1000.01 << "";
+        QTest::newRow("pay back 100") << 1 << true << 900.0 << 900.0 << "";
+        QTest::newRow("pay back 10 cents") << 4 << true << 999.9 << 999.9 << "";
+    }
+    void chipButtonsMoveMoney() {
+        QFETCH(int, chip);
+        QFETCH(bool, payBack);
+        QFETCH(double, credits);
+        QFETCH(double, borrowed);
+        auto dialog = Dialog();
+        if (payBack) {
+            dialog->RadioButton2->setChecked(true);
+        }
+        ModalCatcher catcher;
+        dialog->ChipButtons[chip]->click();
+        QVERIFY(catcher.boxes.isEmpty());
+        QCOMPARE(state_.Credits, credits);
+        QCOMPARE(state_.Borrowed, borrowed);
+    }
+
+    void refusalShowsInformationBox_data() {
+        QTest::addColumn<double>("credits");
+        QTest::addColumn<double>("borrowed");
+        QTest::addColumn<int>("chip");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("short credits") << 500.0 << 100.0 << 0 << "You do not have 1000 credits!";
+        QTest::newRow("short debt")
+            << 500.0 << 0.0 << 1 << "You cannot pay back more credits than you have borrowed!";
+        QTest::newRow("short of a cent") << 0.0 << 1.0 << 5 << "You do not have 0.01 credits!";
+    }
+    void refusalShowsInformationBox() {
+        QFETCH(double, credits);
+        QFETCH(double, borrowed);
+        QFETCH(int, chip);
+        QFETCH(QString, message);
+        state_.Credits = credits;
+        state_.Borrowed = borrowed;
+        auto dialog = Dialog();
+        dialog->RadioButton2->setChecked(true);
+        ModalCatcher catcher;
+        dialog->ChipButtons[chip]->click();
+        QCOMPARE(catcher.boxes.size(), 1);
+        QCOMPARE(catcher.boxes[0].caption, "Information");
+        QCOMPARE(catcher.boxes[0].icon, static_cast<int>(QMessageBox::Information));
+        QCOMPARE(catcher.boxes[0].text, message);
+        QCOMPARE(state_.Credits, credits);
+        QCOMPARE(state_.Borrowed, borrowed);
+    }
+
+    void helpButtonShowsTheHelpText() {
+        auto dialog = Dialog();
+        ModalCatcher catcher;
+        dialog->BitBtn7->click();
+        QCOMPARE(catcher.boxes.size(), 1);
+        QCOMPARE(catcher.boxes[0].caption, "Information");
+        QCOMPARE(catcher.boxes[0].text,
+                 "Use this screen to borrow credits or pay back credits that you borrowed "
+                 "previously.  Click on the button representing the amount to borrow (or pay "
+                 "back).\n\nTo switch between \"borrow\" and \"pay back\" select the mode.");
+    }
+
+    void f1OpensItsHelpTopic() {
+        auto dialog = Dialog();
+        dialog->show();
+        QTest::keyClick(dialog.get(), Qt::Key_F1);
+        QCOMPARE(helpContexts_, std::vector<int>{41005});
+    }
+
+    void totalsInLedDigits() {
+        state_.Credits = 1000.0;
+        state_.Borrowed = 1000.0;
+        auto dialog = Dialog();
+        const QImage image = dialog->grab().toImage();
+        const int w = dialog->width();
+        // Credits, green, right to left: last glyph (a 0) at w - 30, the point
+        // 4 pixels left of the first decimal, spaces as black cells far left.
+        QVERIFY(CountPixels(image, QRect(w - 30, 40, 15, 20), Green) > 10);
+        QCOMPARE(CountPixels(image, QRect(w - 30, 40, 15, 20), Red), 0);
+        QVERIFY(CountPixels(image, QRect(w - 30 - 15 - 4 - 15 * 3, 40, 15, 20), Green) > 10);
+        const QRect creditSpace(w - 30 - 15 - 4 - 15 * 6, 40, 15, 20);
+        QCOMPARE(CountPixels(image, creditSpace, Dark), 15 * 20);
+        // Borrowed, red, left to right from x 20: three spaces, then 1000.
+        QCOMPARE(CountPixels(image, QRect(20, 40, 45, 20), Dark), 45 * 20);
+        QVERIFY(CountPixels(image, QRect(65, 40, 15, 20), Red) > 5);
+        QVERIFY(CountPixels(image, QRect(80, 40, 15, 20), Red) > 10);
+        QCOMPARE(CountPixels(image, QRect(20, 40, 200, 20), Green), 0);
+        // Labels above: "Borrowed:" from x 20, "Credits:" ending near w - 14.
+        QVERIFY(CountPixels(image, QRect(20, 20, 40, 18), Dark) > 10);
+        QVERIFY(CountPixels(image, QRect(w - 40, 20, 26, 18), Dark) > 10);
+        QCOMPARE(CountPixels(image, QRect(w - 12, 20, 12, 18), Dark), 0);
+    }
+
+    void totalsFollowEveryClick() {
+        auto dialog = Dialog();
+        const QImage before = dialog->grab().toImage();
+        dialog->ChipButtons[3]->click();
+        const QImage after = dialog->grab().toImage();
+        QVERIFY(before.copy(20, 40, 200, 20) != after.copy(20, 40, 200, 20));
+        QVERIFY(before.copy(382, 40, 200, 20) != after.copy(382, 40, 200, 20));
+    }
+};
+
+QTEST_MAIN(TBorrowCTest)
+#include "TBorrowCTest.moc"

@@ -1,0 +1,280 @@
+// The saved-game dialog of File > Open and File > Save.
+#include "ModalHelper.h"
+#include "ProfileFile.h"
+#include "TLoadSave.h"
+#include "TSlots.h"
+
+#include <QDate>
+#include <QFile>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using kelvory::GameState;
+using kelvory::TLoadSave;
+
+namespace {
+
+struct NameAnswer {
+    bool accept = true;
+    QString text;
+};
+
+QString Money(const char* text) {
+    return QString::fromLatin1(text).replace('.', QLocale::system().decimalPoint());
+}
+
+} // namespace
+
+class LoadSaveTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init();
+    void neverSavedSlotsShowAFreshGame();
+    void dateText();
+    void saveWithName_data();
+    void saveWithName();
+    void openReplacesBalancesOnly();
+    void storedValuesAsShown_data();
+    void storedValuesAsShown();
+    void typedNameInOpenModeChangesNothing();
+    void cancelChangesNothing();
+    void helpOpensTheSlotsContext();
+    void failedWriteShowsErrorAndCloses();
+    void openDuringSpinPaysIntoOpenedGame();
+
+  private:
+    std::string Ini() const {
+        return QFile::encodeName(dir_->filePath("KELVRY.INI")).toStdString();
+    }
+    QByteArray FileText() const {
+        QFile file(dir_->filePath("KELVRY.INI"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // Runs the dialog, clicks the slot's button and answers the name box.
+    int ChooseSlot(TLoadSave& dialog, int slot, NameAnswer answer = {});
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    GameState state_;
+    QString namePrompt_;
+};
+
+void LoadSaveTest::init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    state_ = GameState();
+    namePrompt_.clear();
+}
+
+int LoadSaveTest::ChooseSlot(TLoadSave& dialog, int slot, NameAnswer answer) {
+    OnNextModal<QInputDialog>(&dialog, [this, answer](QInputDialog* box) {
+        auto* edit = box->findChild<QLineEdit*>();
+        namePrompt_ = box->windowTitle() + "|" + box->labelText() + "|" +
+                      QString::number(edit != nullptr ? edit->maxLength() : -1) + "|" +
+                      (edit != nullptr ? edit->selectedText() : QString());
+        if (answer.accept) {
+            box->setTextValue(answer.text);
+            box->accept();
+        } else {
+            box->reject();
+        }
+    });
+    OnNextModal<TLoadSave>(&dialog, [slot](TLoadSave* shown) {
+        shown->SlotButton[static_cast<std::size_t>(slot - 1)]->click();
+    });
+    return dialog.exec();
+}
+
+void LoadSaveTest::neverSavedSlotsShowAFreshGame() {
+    TLoadSave dialog(state_, TLoadSave::Open, Ini(), {});
+    dialog.show();
+    QCOMPARE(dialog.windowTitle(), "Open a Game -- Select Game Slot");
+    const QString today = TLoadSave::DateText(QDate::currentDate());
+    for (int i = 0; i < 8; ++i) {
+        QCOMPARE(dialog.Name[i]->text(), "Game #" + QString::number(i + 1));
+        QCOMPARE(dialog.date[i]->text(), today);
+        QCOMPARE(dialog.credits[i]->text(), Money("1000.00") + " credits");
+        QCOMPARE(dialog.borrowed[i]->text(), Money("1000.00") + " borrowed");
+        QCOMPARE(dialog.Game[i]->text(), "Kelvory");
+    }
+    // Slot 3 is the third panel of the left column, slot 5 the top of the right.
+    QCOMPARE(dialog.Panel[2]->geometry(), QRect(16, 160, 289, 65));
+    QCOMPARE(dialog.Panel[4]->geometry(), QRect(312, 16, 289, 65));
+    QCOMPARE(dialog.SlotButton[7]->objectName(), "BitBtn7");
+    QCOMPARE(dialog.size(), QSize(616, 360));
+    QVERIFY(!QFile::exists(dir_->filePath("KELVRY.INI")));
+}
+
+void LoadSaveTest::dateText() {
+    const QString text = TLoadSave::DateText(QDate(2031, 4, 9));
+    QCOMPARE(text.size(), 8);
+    QCOMPARE(text.mid(0, 2) + text.mid(3, 2) + text.mid(6, 2), "040931");
+    QCOMPARE(text[2], text[5]);
+    QVERIFY(!text[2].isDigit());
+}
+
+void LoadSaveTest::saveWithName_data() {
+    QTest::addColumn<bool>("accept");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("name") << true << "My big win"
+                          << "My big win";
+    QTest::newRow("empty name") << true << ""
+                                << "";
+    QTest::newRow("150 characters stored whole, shown cut")
+        << true << QString(150, 'n') << QString(100, 'n');
+    QTest::newRow("cancelled") << false << "ignored"
+                               << "Game #3";
+}
+
+void LoadSaveTest::saveWithName() {
+    QFETCH(bool, accept);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    kelvory::ProfileFile::Write(Ini(), "Settings", "Credits", "7.00");
+    const QByteArray before = FileText();
+    state_.Credits = 12.5;
+    state_.Borrowed = 2000;
+    {
+        TLoadSave dialog(state_, TLoadSave::Save, Ini(), {});
+        QCOMPARE(ChooseSlot(dialog, 3, {accept, typed}), int(QDialog::Accepted));
+        QCOMPARE(dialog.windowTitle(), "Save a Game -- Select Game Slot");
+    }
+    QCOMPARE(namePrompt_, "Name for this saved game?||255|Game #3");
+    QCOMPARE(state_.Credits, 12.5);
+    if (!accept) {
+        QCOMPARE(FileText(), before);
+        return;
+    }
+    const QString today = TLoadSave::DateText(QDate::currentDate());
+    QCOMPARE(FileText(), before + "\n[Saved Game 3]\nName=" + typed.toUtf8() +
+                             "\nDate=" + today.toUtf8() + "\nCredits=12.50\nBorrowed=2000.00\n");
+
+    TLoadSave reopened(state_, TLoadSave::Open, Ini(), {});
+    reopened.show();
+    QCOMPARE(reopened.Name[2]->text(), shown);
+    QCOMPARE(reopened.date[2]->text(), today);
+    QCOMPARE(reopened.credits[2]->text(), Money("12.50") + " credits");
+    QCOMPARE(reopened.borrowed[2]->text(), Money("2000.00") + " borrowed");
+}
+
+void LoadSaveTest::openReplacesBalancesOnly() {
+    kelvory::ProfileFile::Write(Ini(), "Saved Game 6", "Credits", "55.55");
+    kelvory::ProfileFile::Write(Ini(), "Settings", "Credits", "7.00");
+    const QByteArray before = FileText();
+    state_.Credits = 3;
+    state_.Borrowed = 4;
+    state_.Spins = 9;
+    state_.Speed = 55;
+    {
+        TLoadSave dialog(state_, TLoadSave::Open, Ini(), {});
+        QCOMPARE(ChooseSlot(dialog, 6), int(QDialog::Accepted));
+    }
+    QCOMPARE(state_.Credits, 55.55);
+    QCOMPARE(state_.Borrowed, 1000.0);
+    QCOMPARE(state_.Spins, 9);
+    QCOMPARE(state_.Speed, 55);
+    QCOMPARE(FileText(), before);
+    QVERIFY(namePrompt_.isEmpty());
+
+    TLoadSave fresh(state_, TLoadSave::Open, Ini(), {});
+    QCOMPARE(ChooseSlot(fresh, 8), int(QDialog::Accepted));
+    QCOMPARE(state_.Credits, 1000.0);
+    QCOMPARE(state_.Borrowed, 1000.0);
+}
+
+void LoadSaveTest::storedValuesAsShown_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<double>("credits");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("one fraction digit") << "12.5" << 12.5 << "12.50";
+    QTest::newRow("two fraction digits") << "12.05" << 12.05 << "12.05";
+    QTest::newRow("letters") << "none" << 0.0 << "0.00";
+    QTest::newRow("eleven digits") << "12345678901" << 12345678901.0 << "12345678901.00";
+}
+
+void LoadSaveTest::storedValuesAsShown() {
+    QFETCH(QString, stored);
+    QFETCH(double, credits);
+    QFETCH(QString, shown);
+    kelvory::ProfileFile::Write(Ini(), "Saved Game 2", "Credits", stored.toStdString());
+    TLoadSave dialog(state_, TLoadSave::Open, Ini(), {});
+    dialog.show();
+    QCOMPARE(dialog.credits[1]->text(), Money(shown.toLatin1().constData()) + " credits");
+    dialog.hide();
+    QCOMPARE(ChooseSlot(dialog, 2), int(QDialog::Accepted));
+    QCOMPARE(state_.Credits, credits);
+}
+
+void LoadSaveTest::typedNameInOpenModeChangesNothing() {
+    TLoadSave dialog(state_, TLoadSave::Open, Ini(), {});
+    dialog.show();
+    QTest::keyClicks(dialog.Name[0], "renamed");
+    dialog.hide();
+    QCOMPARE(ChooseSlot(dialog, 2), int(QDialog::Accepted));
+    QVERIFY(!QFile::exists(dir_->filePath("KELVRY.INI")));
+}
+
+void LoadSaveTest::cancelChangesNothing() {
+    state_.Credits = 42;
+    TLoadSave dialog(state_, TLoadSave::Save, Ini(), {});
+    OnNextModal<TLoadSave>(&dialog, [](TLoadSave* shown) { shown->CancelBtn->click(); });
+    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+    QCOMPARE(state_.Credits, 42.0);
+    QVERIFY(!QFile::exists(dir_->filePath("KELVRY.INI")));
+}
+
+void LoadSaveTest::helpOpensTheSlotsContext() {
+    QList<int> contexts;
+    TLoadSave dialog(state_, TLoadSave::Open, Ini(), [&contexts](int c) { contexts << c; });
+    dialog.show();
+    dialog.HelpBtn->click();
+    QTest::keyClick(&dialog, Qt::Key_F1);
+    QCOMPARE(contexts, (QList<int>{41006, 41006}));
+    QVERIFY(dialog.isVisible());
+}
+
+void LoadSaveTest::failedWriteShowsErrorAndCloses() {
+    QFile plain(dir_->filePath("plain"));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    const QString path = dir_->filePath("plain") + "/KELVRY.INI";
+    state_.Credits = 77;
+    TLoadSave dialog(state_, TLoadSave::Save, QFile::encodeName(path).toStdString(), {});
+    QString message;
+    OnNextModal<QMessageBox>(&dialog, [&message](QMessageBox* error) {
+        message = error->text();
+        error->close();
+    });
+    OnNextModal<QInputDialog>(&dialog, [](QInputDialog* box) { box->accept(); });
+    OnNextModal<TLoadSave>(&dialog, [](TLoadSave* shown) { shown->SlotButton[0]->click(); });
+    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+    QCOMPARE(message, "Unable to write to " + path + ".");
+    QCOMPARE(state_.Credits, 77.0);
+}
+
+void LoadSaveTest::openDuringSpinPaysIntoOpenedGame() {
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir_->path()));
+    kelvory::ProfileFile::Write(Ini(), "Saved Game 4", "Credits", "500.00");
+    const QByteArray before = FileText();
+    kelvory::TSlots window(qEnvironmentVariable("KELVORY_RUNTIME_DIR"));
+    window.show();
+    bool spinning = false;
+    QTimer::singleShot(1500, &window, [&] {
+        spinning = window.State().Spinning;
+        OnNextModal<TLoadSave>(&window, [](TLoadSave* dialog) { dialog->SlotButton[3]->click(); });
+        window.Menu().load1->trigger();
+    });
+    window.BitBtn2Click();
+    QVERIFY(spinning);
+    QCOMPARE(window.State().Credits, 500.0 + window.State().WinAmount);
+    QCOMPARE(window.State().Borrowed, 1000.0);
+    QCOMPARE(FileText(), before);
+}
+
+QTEST_MAIN(LoadSaveTest)
+#include "tst_LoadSave.moc"

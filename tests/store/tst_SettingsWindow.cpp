@@ -1,0 +1,197 @@
+// The main window's settings: read at start-up, saved when it closes (also
+// when closed during a spin or by a termination signal), and a failed save.
+#include "ModalHelper.h"
+#include "ProfileFile.h"
+#include "TSlots.h"
+
+#include <QFile>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+using kelvory::TSlots;
+
+class SettingsWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init();
+    void firstCloseWritesTheSettingsSection();
+    void settingsShapeTheStart();
+    void maximisedState_data();
+    void maximisedState();
+    void failedSaveKeepsTheWindowOpen();
+    void closeDuringSpinSavesThePaidWin_data();
+    void closeDuringSpinSavesThePaidWin();
+    void terminationSignalSaves_data();
+    void terminationSignalSaves();
+
+  private:
+    QString IniPath() const { return dir_->filePath("KELVRY.INI"); }
+    std::string NativeIni() const { return QFile::encodeName(IniPath()).toStdString(); }
+    std::string Stored(const char* key) const {
+        return kelvory::ProfileFile::Read(NativeIni(), "Settings", key, "<missing>");
+    }
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString programDir_ = qEnvironmentVariable("KELVORY_RUNTIME_DIR");
+};
+
+void SettingsWindowTest::init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir_->path()));
+}
+
+void SettingsWindowTest::firstCloseWritesTheSettingsSection() {
+    {
+        TSlots window(programDir_);
+        QCOMPARE(window.WindowsDir(), dir_->path() + "/");
+        window.show();
+        QVERIFY(window.close());
+    }
+    QFile file(IniPath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString dir = programDir_.endsWith('/') ? programDir_ : programDir_ + "/";
+    QCOMPARE(QString::fromUtf8(file.readAll()), "[Settings]\n"
+                                                "Credits=1000.00\n"
+                                                "Borrowed=1000.00\n"
+                                                "Spins=0\n"
+                                                "Maxed=0\n"
+                                                "Sound=1\n"
+                                                "sndCoins=1\n"
+                                                "sndCredits=1\n"
+                                                "sndSpin=0\n"
+                                                "sndStop=1\n"
+                                                "sndWin=1\n"
+                                                "sndLose=0\n"
+                                                "Speed=10\n"
+                                                "WinSound=" +
+                                                    dir + "KELVRY4.WAV\n" + "LoseSound=" + dir +
+                                                    "KELVRY5.WAV\n");
+}
+
+void SettingsWindowTest::settingsShapeTheStart() {
+    const std::string ini = NativeIni();
+    for (const auto& [key, value] : {std::pair{"Credits", "12.5"},
+                                     {"Borrowed", "2000.00"},
+                                     {"sndCoins", "0"},
+                                     {"sndCredits", "1"},
+                                     {"Speed", "100"}}) {
+        kelvory::ProfileFile::Write(ini, "Settings", key, value);
+    }
+    TSlots window(programDir_);
+    QCOMPARE(window.State().Credits, 12.5);
+    QCOMPARE(window.State().Borrowed, 2000.0);
+    QCOMPARE(window.State().Speed, 100);
+    QVERIFY(!window.Menu().CoinSound1->isChecked());
+    QVERIFY(window.Menu().CreditSound1->isChecked());
+    for (QAction* speed : {window.Menu().VeryFast1, window.Menu().Fast1, window.Menu().Medium1,
+                           window.Menu().Slow1}) {
+        QVERIFY(!speed->isChecked());
+    }
+}
+
+void SettingsWindowTest::maximisedState_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("opensMaximised");
+    QTest::addColumn<int>("stateAtClose");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("normal") << "0" << false << int(Qt::WindowNoState) << "0";
+    QTest::newRow("maximised") << "1" << true << int(Qt::WindowMaximized) << "1";
+    QTest::newRow("any non-zero integer") << "2" << true << int(Qt::WindowMaximized) << "1";
+    QTest::newRow("not an integer") << "yes" << false << int(Qt::WindowNoState) << "0";
+    QTest::newRow("minimised saves 0")
+        << "1" << true << int(Qt::WindowMaximized | Qt::WindowMinimized) << "0";
+}
+
+void SettingsWindowTest::maximisedState() {
+    QFETCH(QString, stored);
+    QFETCH(bool, opensMaximised);
+    QFETCH(int, stateAtClose);
+    QFETCH(QString, saved);
+    kelvory::ProfileFile::Write(NativeIni(), "Settings", "Maxed", stored.toStdString());
+    TSlots window(programDir_);
+    QCOMPARE(window.windowState().testFlag(Qt::WindowMaximized), opensMaximised);
+    window.show();
+    window.setWindowState(Qt::WindowStates(stateAtClose));
+    QVERIFY(window.close());
+    QCOMPARE(QString::fromStdString(Stored("Maxed")), saved);
+}
+
+void SettingsWindowTest::failedSaveKeepsTheWindowOpen() {
+    // A folder path through a regular file cannot be written, not even by root.
+    const QString blocked = dir_->filePath("plain");
+    QFile plain(blocked);
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(blocked));
+    TSlots window(programDir_);
+    window.show();
+    QString message;
+    OnNextModal<QMessageBox>(&window, [&message](QMessageBox* box) {
+        message = box->windowTitle() + "|" + box->text();
+        box->close();
+    });
+    QVERIFY(!window.close());
+    QCOMPARE(message, "Kelvory|Unable to write to " + blocked + "/KELVRY.INI.");
+    QVERIFY(window.isVisible());
+    QCOMPARE(window.State().Credits, 1000.0);
+}
+
+void SettingsWindowTest::closeDuringSpinSavesThePaidWin_data() {
+    QTest::addColumn<int>("closeAfterMs");
+    QTest::addColumn<bool>("duringSpin");
+    QTest::newRow("during the bet pause") << 600 << false;
+    QTest::newRow("during the spin") << 1500 << true;
+}
+
+void SettingsWindowTest::closeDuringSpinSavesThePaidWin() {
+    QFETCH(int, closeAfterMs);
+    QFETCH(bool, duringSpin);
+    // A spin has no fixed outcome: spin until one has paid a win.
+    bool sawWin = false;
+    for (int attempt = 0; attempt < 25 && !sawWin; ++attempt) {
+        TSlots window(programDir_);
+        window.show();
+        // "Bet 2" pauses twice for half a second, then spins 101 ticks of 10 ms.
+        bool spinning = false;
+        bool openDuringSpin = false;
+        QTimer::singleShot(closeAfterMs, &window, [&] {
+            spinning = window.State().Spinning;
+            window.close();
+            openDuringSpin = window.isVisible();
+        });
+        window.BitBtn2Click(); // bets 2 credits and runs the spin and its payout
+        QCOMPARE(spinning, duringSpin);
+        QVERIFY(openDuringSpin);
+        QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 10000);
+        const double credits = window.State().Credits;
+        sawWin = window.State().WinAmount > 0;
+        QCOMPARE(QString::fromStdString(Stored("Credits")), QString::number(credits, 'f', 2));
+        QCOMPARE(QString::fromStdString(Stored("Spins")), QString::number(window.State().Spins));
+    }
+    QVERIFY(sawWin);
+}
+
+void SettingsWindowTest::terminationSignalSaves_data() {
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGHUP") << SIGHUP;
+    QTest::newRow("SIGINT") << SIGINT;
+}
+
+void SettingsWindowTest::terminationSignalSaves() {
+    QFETCH(int, signal);
+    TSlots window(programDir_);
+    window.show();
+    window.State().Credits = 1234.5;
+    window.State().Speed = 40;
+    ::raise(signal);
+    QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 5000);
+    QCOMPARE(Stored("Credits"), std::string("1234.50"));
+    QCOMPARE(Stored("Speed"), std::string("40"));
+}
+
+QTEST_MAIN(SettingsWindowTest)
+#include "tst_SettingsWindow.moc"

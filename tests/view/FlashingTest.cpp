@@ -1,0 +1,98 @@
+#include "PayRowGeometry.h"
+#include "SlotCanvas.h"
+#include "TSlots.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace kelvory;
+
+namespace {
+bool IsRed(QRgb pixel) {
+    return qRed(pixel) > 200 && qGreen(pixel) < 90 && qBlue(pixel) < 90;
+}
+
+int RedPixels(const QImage& image, const QRect& area) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            count += IsRed(image.pixel(x, y)) ? 1 : 0;
+        }
+    }
+    return count;
+}
+} // namespace
+
+// The winning row flashes through the window's flash timer handler.
+class FlashingTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase();
+    void winningRowFlashes_data();
+    void winningRowFlashes();
+    void doubledTopPrizeShowsTenThousand();
+
+  private:
+    QTemporaryDir home_;
+};
+
+void FlashingTest::initTestCase() {
+    QVERIFY(home_.isValid());
+    qputenv("XDG_CONFIG_HOME", home_.path().toUtf8());
+}
+
+void FlashingTest::winningRowFlashes_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("lastBet");
+    QTest::addColumn<int>("multiplier");
+    QTest::newRow("row 6, two credits, no multiplier") << 6 << 2 << 0;
+    QTest::newRow("row 3, one credit, 2X") << 3 << 1 << 2;
+    QTest::newRow("row 5, two credits, 4X") << 5 << 2 << 4;
+}
+
+void FlashingTest::winningRowFlashes() {
+    QFETCH(int, row);
+    QFETCH(int, lastBet);
+    QFETCH(int, multiplier);
+    TSlots window(qEnvironmentVariable("KELVORY_RUNTIME_DIR"));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    SlotCanvas& canvas = window.Canvas();
+    QCOMPARE(canvas.size(), QSize(632, 394));
+    GameState& state = window.State();
+    state.WinningRow = row;
+    state.LastBet = static_cast<std::uint8_t>(lastBet);
+    state.CloverMultiplier = static_cast<std::uint8_t>(multiplier);
+    const PayRowGeometry g = PayRowGeometry::For(96, row, lastBet - 1);
+    const QPoint ground(g.icon.x(), g.box.bottom() - 1);
+    const QRect multiplierArea(g.multiplier.at, QSize(36, 22));
+    // The first tick draws the row unlit, then it alternates.
+    for (bool lit : {false, true, false, true, false}) {
+        window.FlashTimeTimer();
+        QCOMPARE(state.WinningRow, lit ? row : row + 10);
+        const QImage& image = canvas.Canvas();
+        QCOMPARE(image.pixel(ground), lit ? qRgb(255, 255, 0) : qRgb(255, 255, 255));
+        const bool textShown = RedPixels(image, multiplierArea) > 10;
+        QCOMPARE(textShown, lit && multiplier > 0);
+    }
+}
+
+void FlashingTest::doubledTopPrizeShowsTenThousand() {
+    TSlots window(qEnvironmentVariable("KELVORY_RUNTIME_DIR"));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    GameState& state = window.State();
+    state.WinningRow = 0;
+    state.LastBet = 2;
+    window.FlashTimeTimer();
+    window.FlashTimeTimer();
+    // "10000" in white on red at the amount's place, lit or not.
+    const PayRowGeometry g = PayRowGeometry::For(96, 0, 1);
+    const QImage& image = window.Canvas().Canvas();
+    const QRect amount(g.amount.at.x() - 30, g.amount.at.y() + 1, 30, 10);
+    QVERIFY(RedPixels(image, amount) > 150);
+    QCOMPARE(image.pixel(g.icon.x(), g.box.bottom() - 1), qRgb(255, 255, 0));
+}
+
+QTEST_MAIN(FlashingTest)
+#include "FlashingTest.moc"

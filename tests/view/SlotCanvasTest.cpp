@@ -1,0 +1,338 @@
+#include "SlotCanvas.h"
+#include "GameState.h"
+#include "PayRowGeometry.h"
+#include "Pictures.h"
+#include "Reels.h"
+
+#include <QTest>
+
+using namespace kelvory;
+
+namespace {
+QString RuntimeDir() {
+    return qEnvironmentVariable("KELVORY_RUNTIME_DIR") + QLatin1Char('/');
+}
+
+bool IsRed(QRgb pixel) {
+    return qRed(pixel) > 200 && qGreen(pixel) < 90 && qBlue(pixel) < 90;
+}
+
+int RedPixels(const QImage& image, const QRect& area) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            count += IsRed(image.pixel(x, y)) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+// A canvas laid out at a client size, with the built artwork.
+struct Window {
+    GameState state;
+    SlotCanvas canvas{state, RuntimeDir()};
+    explicit Window(QSize client) {
+        Reels::EvaluateWindow(state);
+        canvas.resize(client);
+        canvas.FormResize();
+    }
+    QRgb At(int x, int y) const { return canvas.Canvas().pixel(x, y); }
+};
+
+const QRgb kCyan = qRgb(0, 255, 255);
+const QRgb kRed = qRgb(255, 0, 0);
+const QRgb kBlack = qRgb(0, 0, 0);
+const QRgb kWhite = qRgb(255, 255, 255);
+const QRgb kYellow = qRgb(255, 255, 0);
+} // namespace
+
+class SlotCanvasTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase();
+    void designSizePaintsTheWorkedExample();
+    void choosesTheLayoutByWidth_data();
+    void choosesTheLayoutByWidth();
+    void buttonsStandAboveTheBottomEdge_data();
+    void buttonsStandAboveTheBottomEdge();
+    void reelsShowTheirTiles_data();
+    void reelsShowTheirTiles();
+    void paylineRunsAcrossTheGaps_data();
+    void paylineRunsAcrossTheGaps();
+    void payCellsFillTheirBoxes_data();
+    void payCellsFillTheirBoxes();
+    void paintLightsTheColumnOfTheStake_data();
+    void paintLightsTheColumnOfTheStake();
+    void creditMeterEndsAtItsRightEnd_data();
+    void creditMeterEndsAtItsRightEnd();
+    void hiddenWinningsBlankTheirArea();
+};
+
+void SlotCanvasTest::initTestCase() {
+    QVERIFY2(QFile::exists(RuntimeDir() + "kelvry1.bmp"), "the artwork is built");
+}
+
+void SlotCanvasTest::designSizePaintsTheWorkedExample() {
+    Window w(QSize(632, 394));
+    QCOMPARE(w.canvas.CellSize(), 96);
+    QCOMPARE(w.canvas.ReelLeft(), 165);
+    // The cyan panel, x 149 to 488, y 28 to 327, in its black outline.
+    QCOMPARE(w.At(150, 29), kCyan);
+    QCOMPARE(w.At(488, 327), kCyan);
+    QCOMPARE(w.At(160, 327), kCyan);
+    QCOMPARE(w.At(148, 100), kBlack);
+    QCOMPARE(w.At(489, 100), kBlack);
+    QCOMPARE(w.At(300, 27), kBlack);
+    QCOMPARE(w.At(300, 328), kBlack);
+    // The sunken frame, apart from the outline by a band of background.
+    const QPalette palette = w.canvas.palette();
+    QCOMPARE(w.At(144, 100), palette.color(QPalette::Dark).rgb());
+    QCOMPARE(w.At(300, 23), palette.color(QPalette::Dark).rgb());
+    QCOMPARE(w.At(494, 100), palette.color(QPalette::Light).rgb());
+    QCOMPARE(w.At(300, 333), palette.color(QPalette::Light).rgb());
+    QCOMPARE(w.At(146, 100), palette.color(QPalette::Button).rgb());
+    // The reels, 95 x 287 each, as their reel images.
+    for (int reel = 0; reel < 3; ++reel) {
+        const int x = 165 + 105 * reel;
+        const QImage shown = w.canvas.Canvas().copy(x, 34, 95, 287);
+        QCOMPARE(shown, w.canvas.ReelImage(reel).copy(0, 0, 95, 287));
+        QCOMPARE(w.At(x + 95, 100), kCyan); // the gap
+    }
+    // The arrows, on the payline.
+    QCOMPARE(w.canvas.Canvas().copy(149, 163, 16, 31), Pictures::larrow());
+    QCOMPARE(w.canvas.Canvas().copy(473, 163, 16, 31), Pictures::rarrow());
+    // The buttons.
+    QCOMPARE(w.canvas.BitBtn1->geometry(), QRect(135, 341, 112, 49));
+    QCOMPARE(w.canvas.BitBtn2->geometry(), QRect(259, 341, 112, 49));
+    QCOMPARE(w.canvas.Button1->geometry(), QRect(383, 341, 112, 49));
+}
+
+void SlotCanvasTest::choosesTheLayoutByWidth_data() {
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("cellSize");
+    QTest::addColumn<QString>("artwork");
+    QTest::newRow("750") << 750 << 96 << "kelvry1.bmp";
+    QTest::newRow("751") << 751 << 128 << "kelvry2.bmp";
+    QTest::newRow("1000") << 1000 << 128 << "kelvry2.bmp";
+    QTest::newRow("1001") << 1001 << 192 << "kelvry3.bmp";
+    QTest::newRow("5000") << 5000 << 192 << "kelvry3.bmp";
+    QTest::newRow("5001 keeps the last") << 5001 << 128 << "kelvry2.bmp";
+}
+
+void SlotCanvasTest::choosesTheLayoutByWidth() {
+    QFETCH(int, width);
+    QFETCH(int, cellSize);
+    QFETCH(QString, artwork);
+    Window w(QSize(800, 600));
+    w.canvas.resize(width, 700);
+    w.canvas.FormResize();
+    QCOMPARE(w.canvas.CellSize(), cellSize);
+    QVERIFY(w.canvas.ArtworkPath().endsWith(artwork));
+    QCOMPARE(w.canvas.SymbolSheet().size(), QSize(3 * cellSize, 3 * cellSize));
+    QCOMPARE(w.canvas.ReelImage(0).size(), QSize(cellSize, 3 * cellSize));
+    // The panel follows the layout.
+    const int reelLeft = w.canvas.ReelLeft();
+    QCOMPARE(w.At(reelLeft - 10, w.canvas.TopMargin()), kCyan);
+    QCOMPARE(w.At(reelLeft + cellSize + 4, w.canvas.TopMargin() + 3 * cellSize + 5), kCyan);
+    // Restoring returns to the small layout.
+    w.canvas.resize(632, 394);
+    w.canvas.FormResize();
+    QCOMPARE(w.canvas.CellSize(), 96);
+    QCOMPARE(w.canvas.ReelLeft(), 165);
+}
+
+void SlotCanvasTest::buttonsStandAboveTheBottomEdge_data() {
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<int>("gap");
+    QTest::newRow("96 layout") << QSize(632, 394) << 4;
+    QTest::newRow("128 layout") << QSize(794, 551) << 20;
+    QTest::newRow("192 layout") << QSize(1274, 960) << 4;
+}
+
+void SlotCanvasTest::buttonsStandAboveTheBottomEdge() {
+    QFETCH(QSize, client);
+    Window w(client);
+    for (QPushButton* button : {w.canvas.BitBtn1, w.canvas.BitBtn2, w.canvas.Button1}) {
+        QTEST(client.height() - button->geometry().bottom() - 1, "gap");
+        QCOMPARE(button->width(), w.canvas.Layout().buttonWidth);
+        QCOMPARE(button->height(), 49);
+    }
+}
+
+void SlotCanvasTest::reelsShowTheirTiles_data() {
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("reel");
+    QTest::addColumn<int>("position");
+    for (int width : {632, 794, 1274}) {
+        const QByteArray w = QByteArray::number(width);
+        QTest::newRow(w + " position 0") << width << 0 << 0;
+        QTest::newRow(w + " position 78") << width << 1 << 78;
+        QTest::newRow(w + " position 79") << width << 2 << 79;
+        QTest::newRow(w + " start 8") << width << 0 << 8;
+        QTest::newRow(w + " start 20") << width << 1 << 20;
+        QTest::newRow(w + " start 52") << width << 2 << 52;
+    }
+}
+
+void SlotCanvasTest::reelsShowTheirTiles() {
+    QFETCH(int, width);
+    QFETCH(int, reel);
+    QFETCH(int, position);
+    Window w(QSize(width, 700));
+    std::array<int, 3> positions{0, 0, 0};
+    positions[static_cast<std::size_t>(reel)] = position;
+    w.canvas.DrawReels(positions);
+    const int c = w.canvas.CellSize();
+    const int h = c / 2;
+    const QImage& sheet = w.canvas.SymbolSheet();
+    auto tile = [&](int cell, int top, int height) {
+        const int code = Reels::CellAt(reel, cell);
+        return sheet.copy((code % 3) * c, (code / 3) * c + top, c - 1, height);
+    };
+    const QPoint origin = w.canvas.Layout().ReelOrigin(w.canvas.ReelLeft(), reel);
+    auto shown = [&](int y, int height) {
+        return w.canvas.Canvas().copy(origin.x(), origin.y() + y, c - 1, height);
+    };
+    const int k = position / 2;
+    // Rows clear of the payline piece at c + h.
+    if (position % 2 == 0) {
+        QCOMPARE(shown(0, c), tile(k, 0, c));
+        QCOMPARE(shown(c, h), tile(k + 1, 0, h));
+        QCOMPARE(shown(2 * c, c - 1), tile(k + 2, 0, c - 1));
+    } else {
+        QCOMPARE(shown(0, h), tile(k, h, h));
+        QCOMPARE(shown(h, c), tile(k + 1, 0, c));
+        QCOMPARE(shown(c + h + 1, c - 1), tile(k + 2, 1, c - 1));
+        QCOMPARE(shown(2 * c + h, h - 1), tile(k + 3, 0, h - 1));
+    }
+    QCOMPARE(w.At(origin.x() + c / 3, origin.y() + c + h), kRed);
+}
+
+void SlotCanvasTest::paylineRunsAcrossTheGaps_data() {
+    QTest::addColumn<int>("width");
+    QTest::newRow("96 layout") << 632;
+    QTest::newRow("128 layout") << 794;
+    QTest::newRow("192 layout") << 1274;
+}
+
+void SlotCanvasTest::paylineRunsAcrossTheGaps() {
+    QFETCH(int, width);
+    Window w(QSize(width, 960));
+    const ViewLayout& layout = w.canvas.Layout();
+    const int left = w.canvas.ReelLeft();
+    const int y = layout.PaylineY();
+    QCOMPARE(y, w.canvas.TopMargin() + w.canvas.CellSize() * 3 / 2);
+    for (int x = left - 16; x <= left + 3 * w.canvas.CellSize() + 32; ++x) {
+        QCOMPARE(w.At(x, y), kRed);
+    }
+    QVERIFY(w.At(left - 17, y) != kRed);
+    // During a spin the reels bring their own piece; the gaps keep theirs.
+    w.canvas.DrawReels({1, 3, 5});
+    for (int x = left - 16; x <= left + 3 * w.canvas.CellSize() + 32; ++x) {
+        QCOMPARE(w.At(x, y), kRed);
+    }
+}
+
+void SlotCanvasTest::payCellsFillTheirBoxes_data() {
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    for (int width : {632, 1000, 1274}) {
+        for (int row : {0, 1, 6, 7}) {
+            for (int column : {0, 1}) {
+                QTest::addRow("width %d row %d column %d", width, row, column)
+                    << width << row << column;
+            }
+        }
+    }
+}
+
+void SlotCanvasTest::payCellsFillTheirBoxes() {
+    QFETCH(int, width);
+    QFETCH(int, row);
+    QFETCH(int, column);
+    Window w(QSize(width, 960));
+    const PayRowGeometry g = PayRowGeometry::For(w.canvas.CellSize(), row, column);
+    const QRgb outline = w.canvas.palette().color(QPalette::Dark).rgb();
+    const QRgb background = w.canvas.palette().color(QPalette::Button).rgb();
+    const QPoint ground(g.icon.x(), g.box.bottom() - 1);
+    for (bool lit : {false, true, false}) {
+        w.canvas.DrawPayRow(row, lit, column);
+        QCOMPARE(w.At(g.box.left(), g.box.top()), outline);
+        QCOMPARE(w.At(g.box.right(), g.box.bottom()), outline);
+        QCOMPARE(w.At(ground.x(), ground.y()), lit ? kYellow : kWhite);
+        if (column == 0 && row == 0) {
+            QCOMPARE(w.At(g.box.left() - 1, g.box.top() + 5), background);
+        }
+    }
+}
+
+void SlotCanvasTest::paintLightsTheColumnOfTheStake_data() {
+    QTest::addColumn<int>("bet");
+    QTest::addColumn<bool>("leftLit");
+    QTest::addColumn<bool>("rightLit");
+    QTest::newRow("no stake") << 0 << false << false;
+    QTest::newRow("one credit") << 1 << true << false;
+    QTest::newRow("two credits") << 2 << false << true;
+}
+
+void SlotCanvasTest::paintLightsTheColumnOfTheStake() {
+    QFETCH(int, bet);
+    QFETCH(bool, leftLit);
+    QFETCH(bool, rightLit);
+    Window w(QSize(632, 394));
+    w.state.BetInPlay = static_cast<std::uint8_t>(bet);
+    w.canvas.FormPaint();
+    for (int row = 0; row < 8; ++row) {
+        const PayRowGeometry left = PayRowGeometry::For(96, row, 0);
+        const PayRowGeometry right = PayRowGeometry::For(96, row, 1);
+        QCOMPARE(w.At(left.icon.x(), left.box.bottom() - 1), leftLit ? kYellow : kWhite);
+        QCOMPARE(w.At(right.icon.x(), right.box.bottom() - 1), rightLit ? kYellow : kWhite);
+    }
+}
+
+void SlotCanvasTest::creditMeterEndsAtItsRightEnd_data() {
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("rightEnd");
+    QTest::addColumn<QRect>("label");
+    QTest::newRow("96 layout") << 632 << 492 << QRect(350, 0, 45, 18);
+    QTest::newRow("128 layout") << 794 << 616 << QRect(470, 3, 45, 18);
+    QTest::newRow("192 layout") << 1274 << 832 << QRect(630, 4, 60, 22);
+}
+
+void SlotCanvasTest::creditMeterEndsAtItsRightEnd() {
+    QFETCH(int, width);
+    QFETCH(int, rightEnd);
+    QFETCH(QRect, label);
+    Window w(QSize(width, 960));
+    w.canvas.ShowCredits(123456.5);
+    const QImage& canvas = w.canvas.Canvas();
+    QVERIFY(RedPixels(canvas, QRect(rightEnd - 10, 0, 10, 28)) > 0);
+    QCOMPARE(RedPixels(canvas, QRect(rightEnd + 1, 0, 6, 28)), 0);
+    // The label in black.
+    int dark = 0;
+    for (int y = label.top(); y <= label.bottom(); ++y) {
+        for (int x = label.left(); x <= label.right(); ++x) {
+            dark += qGray(canvas.pixel(x, y)) < 60 ? 1 : 0;
+        }
+    }
+    QVERIFY(dark > 20);
+    // A smaller amount leaves nothing of the larger one in the cleared area.
+    w.canvas.ShowCredits(1);
+    const int cleared = width == 1274 ? 700 : (width == 794 ? 520 : 400);
+    QCOMPARE(RedPixels(canvas, QRect(cleared, 0, rightEnd - 60 - cleared, 20)), 0);
+}
+
+void SlotCanvasTest::hiddenWinningsBlankTheirArea() {
+    Window w(QSize(632, 394));
+    const QImage before = w.canvas.Canvas().copy(140, 0, 210, 20);
+    w.canvas.ShowWinnings(true, 250);
+    const QImage& canvas = w.canvas.Canvas();
+    QVERIFY(RedPixels(canvas, QRect(215, 0, 60, 20)) > 0); // at ReelLeft + 50
+    QVERIFY(canvas.copy(140, 0, 210, 20) != before);
+    w.canvas.ShowWinnings(false, 0);
+    QCOMPARE(canvas.copy(140, 0, 210, 20), before);
+}
+
+QTEST_MAIN(SlotCanvasTest)
+#include "SlotCanvasTest.moc"

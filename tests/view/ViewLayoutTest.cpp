@@ -1,0 +1,129 @@
+#include "ViewLayout.h"
+#include "PayRowGeometry.h"
+
+#include <QTest>
+
+using kelvory::PayRowGeometry;
+using kelvory::ViewLayout;
+
+class ViewLayoutTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void choosesLayoutByClientWidth_data();
+    void choosesLayoutByClientWidth();
+    void designSizeGivesTheWorkedExample();
+    void buttonsStandAboveTheBottomEdge_data();
+    void buttonsStandAboveTheBottomEdge();
+    void payRowBoxesHaveTheWorkedExtents_data();
+    void payRowBoxesHaveTheWorkedExtents();
+};
+
+void ViewLayoutTest::choosesLayoutByClientWidth_data() {
+    QTest::addColumn<int>("before");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("cellSize");
+    QTest::addColumn<int>("topMargin");
+    QTest::addColumn<int>("buttonWidth");
+    QTest::newRow("design width") << 96 << 632 << 96 << 34 << 112;
+    QTest::newRow("750 keeps the small layout") << 192 << 750 << 96 << 34 << 112;
+    QTest::newRow("751 is the 128 layout") << 96 << 751 << 128 << 34 << 132;
+    QTest::newRow("1000 is the 128 layout") << 96 << 1000 << 128 << 34 << 132;
+    QTest::newRow("1001 is the 192 layout") << 96 << 1001 << 192 << 42 << 164;
+    QTest::newRow("5000 is the 192 layout") << 96 << 5000 << 192 << 42 << 164;
+    QTest::newRow("5001 keeps the 128 layout") << 751 << 5001 << 128 << 34 << 132;
+    QTest::newRow("5001 keeps the 96 layout") << 632 << 5001 << 96 << 34 << 112;
+}
+
+void ViewLayoutTest::choosesLayoutByClientWidth() {
+    QFETCH(int, before);
+    QFETCH(int, width);
+    ViewLayout layout;
+    layout.Choose(before);
+    layout.Choose(width);
+    QTEST(layout.cellSize, "cellSize");
+    QTEST(layout.topMargin, "topMargin");
+    QTEST(layout.buttonWidth, "buttonWidth");
+}
+
+void ViewLayoutTest::designSizeGivesTheWorkedExample() {
+    ViewLayout layout;
+    layout.Choose(632);
+    const int outer = ViewLayout::OuterWidth(632);
+    QCOMPARE(outer, 638);
+    const int reelLeft = layout.PaintReelLeft(outer);
+    QCOMPARE(reelLeft, 165);
+    const QRect panel = layout.Panel(reelLeft);
+    QCOMPARE(panel, QRect(QPoint(149, 28), QPoint(488, 327)));
+    QCOMPARE(layout.ReelOrigin(reelLeft, 0), QPoint(165, 34));
+    QCOMPARE(layout.ReelOrigin(reelLeft, 1), QPoint(270, 34));
+    QCOMPARE(layout.ReelOrigin(reelLeft, 2), QPoint(375, 34));
+    QCOMPARE(layout.ReelShown(), QSize(95, 287));
+    QCOMPARE(layout.LeftArrow(reelLeft), QPoint(149, 163));
+    QCOMPARE(layout.RightArrow(reelLeft), QPoint(473, 163));
+    const ViewLayout::ButtonRow row = layout.Buttons(outer, 394);
+    QCOMPARE(row.bet1Left, 135);
+    QCOMPARE(row.bet2Left, 259);
+    QCOMPARE(row.spinLeft, 383);
+    QCOMPARE(row.top, 341);
+}
+
+void ViewLayoutTest::buttonsStandAboveTheBottomEdge_data() {
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<int>("gap");
+    QTest::newRow("96 layout: 4 pixels") << 632 << 394 << 4;
+    QTest::newRow("128 layout: 20 pixels") << 794 << 575 << 20;
+    QTest::newRow("192 layout: 4 pixels") << 1274 << 960 << 4;
+}
+
+void ViewLayoutTest::buttonsStandAboveTheBottomEdge() {
+    QFETCH(int, width);
+    QFETCH(int, height);
+    ViewLayout layout;
+    layout.Choose(width);
+    const ViewLayout::ButtonRow row = layout.Buttons(ViewLayout::OuterWidth(width), height);
+    QTEST(height - (row.top + ViewLayout::kButtonHeight), "gap");
+    // "Bet 2" halfway between the other two, all inside the window.
+    QCOMPARE(row.bet2Left, (row.bet1Left + row.spinLeft) / 2);
+    QVERIFY(row.bet1Left >= 0);
+    QVERIFY(row.spinLeft + layout.buttonWidth <= width);
+}
+
+void ViewLayoutTest::payRowBoxesHaveTheWorkedExtents_data() {
+    QTest::addColumn<int>("cellSize");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QRect>("box"); // right and bottom exclusive, as x1, y1, x2, y2
+    auto extent = [](int x1, int y1, int x2, int y2) {
+        return QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1));
+    };
+    for (int row : {0, 3, 7}) {
+        const QByteArray r = QByteArray::number(row);
+        QTest::newRow("96 left row " + r)
+            << 96 << row << 0 << extent(5, 48 * row + 3, 127, 48 * row + 52);
+        QTest::newRow("96 right row " + r)
+            << 96 << row << 1 << extent(505, 48 * row + 3, 627, 48 * row + 52);
+        QTest::newRow("128 left row " + r)
+            << 128 << row << 0 << extent(13, 58 * row + 31, 160, 58 * row + 90);
+        QTest::newRow("128 right row " + r)
+            << 128 << row << 1 << extent(633, 58 * row + 31, 780, 58 * row + 90);
+        QTest::newRow("192 left row " + r)
+            << 192 << row << 0 << extent(9, 80 * row + 49, 183, 80 * row + 130);
+        QTest::newRow("192 right row " + r)
+            << 192 << row << 1 << extent(841, 80 * row + 49, 1015, 80 * row + 130);
+    }
+}
+
+void ViewLayoutTest::payRowBoxesHaveTheWorkedExtents() {
+    QFETCH(int, cellSize);
+    QFETCH(int, row);
+    QFETCH(int, column);
+    const PayRowGeometry g = PayRowGeometry::For(cellSize, row, column);
+    QTEST(g.box, "box");
+    // Neighbouring boxes share one outline row.
+    const PayRowGeometry next = PayRowGeometry::For(cellSize, row + 1, column);
+    QCOMPARE(next.box.top(), g.box.bottom());
+}
+
+QTEST_APPLESS_MAIN(ViewLayoutTest)
+#include "ViewLayoutTest.moc"

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QImage>
+
+namespace kelvory {
+
+// Draws the LED digit picture: seven colour rows of 21 pixels (blue, cyan,
+// green, magenta, red, white, yellow) on black; in each row the seven-segment
+// digits 0 to 9 in 16-pixel cells, a black cell at x 160, the decimal point
+// at x 176 and a colon right of it.
+class LedDigitsArt {
+  public:
+    static QImage Draw();
+};
+
+} // namespace kelvory

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+class QPainter;
+
+namespace kelvory {
+
+// The two text meters along the top of the main window: "Credits:" (always
+// shown) and "Winnings:" (only while a payout is counted).
+class MeterPainter {
+  public:
+    // An amount as money in the system's regional currency format, read once.
+    // The bare C locale has no currency of its own; it reads as US dollars.
+    static QString MoneyText(double amount);
+
+    static void ShowCredits(QPainter& painter, int cellSize, double amount,
+                            const QColor& background);
+    static void ShowWinnings(QPainter& painter, int cellSize, int reelLeft, bool visible,
+                             double amount, const QColor& background);
+};
+
+} // namespace kelvory

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+
+namespace kelvory {
+
+// Where the parts of one pay-table cell go in each layout, and the fonts
+// they use. Pure arithmetic, testable without a window.
+class PayRowGeometry {
+  public:
+    struct Text {
+        QPoint at; // left or centre or right end (as the user says), and top
+        int points;
+        bool bold;
+    };
+
+    static PayRowGeometry For(int cellSize, int row, int column);
+
+    // Column headings of the larger layouts; none in the 96 layout.
+    static bool HasHeadings(int cellSize) { return cellSize != 96; }
+    static Text Heading(int cellSize, int column);
+
+    int iconSize = 32;
+    bool largeIcons = false; // the 48-pixel icon pictures
+    QPoint icon;             // L, T: the first icon
+    QRect box;               // the filled box, outline included
+    int step = 44;
+    int row7Lowered = 9;
+    Text pays;     // "Pays ", left and top
+    Text amount;   // right end and top
+    Text anyWhere; // "Any Position", centre and top
+    int row7Centre = 0;
+    int row7Points = 8;
+    int row7LineCount = 3;
+    int row7LinePitch = 15;
+    Text multiplier; // left and top
+};
+
+} // namespace kelvory

@@ -1,0 +1,136 @@
+#include "PayTablePainter.h"
+
+#include "CanvasText.h"
+#include "PayRowGeometry.h"
+#include "Pictures.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPalette>
+#include <QStringList>
+
+namespace kelvory {
+
+namespace {
+const QColor kWhite(255, 255, 255);
+const QColor kYellow(255, 255, 0);
+const QColor kRed(255, 0, 0);
+const QColor kBlack(0, 0, 0);
+
+const QImage& Icons(bool large, bool lit) {
+    if (large) {
+        return lit ? Pictures::Image4() : Pictures::Image3();
+    }
+    return lit ? Pictures::Image2() : Pictures::Image1();
+}
+
+QStringList Row7Lines(int lineCount) {
+    if (lineCount == 3) {
+        return {QStringLiteral("Each Shamrock on"), QStringLiteral("the screen returns"),
+                QStringLiteral("the current bet.")};
+    }
+    return {QStringLiteral("Each Shamrock on"), QStringLiteral("the screen returns"),
+            QStringLiteral("the current bet (on"), QStringLiteral("the payline returns"),
+            QStringLiteral("2X your bet).")};
+}
+} // namespace
+
+void PayTablePainter::DrawPayRow(QPainter& painter, const GameState& state, int cellSize, int row,
+                                 bool lit, int column) {
+    if (row < 0 || row > 7 || column < 0 || column > 1) {
+        return;
+    }
+    const PayRowGeometry g = PayRowGeometry::For(cellSize, row, column);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    // A one-pixel outline in the button-shadow colour around the ground.
+    painter.fillRect(g.box, QGuiApplication::palette().color(QPalette::Dark));
+    painter.fillRect(g.box.adjusted(1, 1, -1, -1), lit ? kYellow : kWhite);
+
+    const QImage& icons = Icons(g.largeIcons, lit);
+    const int s = g.iconSize;
+    auto icon = [&](int tile, int x, int y) {
+        painter.drawImage(QPoint(x, y), icons, QRect((tile % 3) * s, (tile / 3) * s, s, s));
+    };
+    const int x = g.icon.x();
+    const int y = g.icon.y();
+    if (row < 7) {
+        const int tile = row == 0 ? 0 : row - 1;
+        for (int i = 0; i < 3; ++i) {
+            icon(tile, x + i * g.step, y);
+        }
+        painter.setFont(CanvasText::WindowFont(g.pays.points, g.pays.bold));
+        CanvasText::DrawAt(painter, g.pays.at.x(), g.pays.at.y(), QStringLiteral("Pays "), kBlack);
+        painter.setFont(CanvasText::WindowFont(g.amount.points, true));
+        if (column == 1 && row == 0) {
+            const QString text = QStringLiteral("10000");
+            const int width = painter.fontMetrics().horizontalAdvance(text);
+            CanvasText::DrawOpaqueAt(painter, g.amount.at.x() - width, g.amount.at.y(), text,
+                                     kWhite, kRed);
+        } else {
+            const int pays = state.PayValues[static_cast<std::size_t>(row)] * (column + 1);
+            CanvasText::DrawRightAligned(painter, g.amount.at.x(), g.amount.at.y(),
+                                         QString::number(pays), kRed);
+        }
+        if (row == 1) {
+            painter.setFont(CanvasText::WindowFont(g.anyWhere.points, true));
+            CanvasText::DrawCentred(painter, g.anyWhere.at.x(), g.anyWhere.at.y(),
+                                    QStringLiteral("Any Position"), kRed);
+        }
+    } else {
+        icon(Clover, x, y + g.row7Lowered);
+        icon(Clover, x + 2 * g.step, y + g.row7Lowered);
+        painter.setFont(CanvasText::WindowFont(g.row7Points, false));
+        const QStringList lines = Row7Lines(g.row7LineCount);
+        for (int i = 0; i < lines.size(); ++i) {
+            CanvasText::DrawCentred(painter, g.row7Centre, y + i * g.row7LinePitch, lines[i],
+                                    kBlack);
+        }
+    }
+    if (state.CloverMultiplier > 0 && row == state.WinningRow && lit) {
+        painter.setFont(CanvasText::WindowFont(g.multiplier.points, true));
+        CanvasText::DrawAt(painter, g.multiplier.at.x(), g.multiplier.at.y(),
+                           QString::number(state.CloverMultiplier) + QLatin1Char('X'), kRed);
+    }
+    painter.restore();
+}
+
+void PayTablePainter::DrawHeadings(QPainter& painter, int cellSize) {
+    if (!PayRowGeometry::HasHeadings(cellSize)) {
+        return;
+    }
+    painter.save();
+    const PayRowGeometry::Text one = PayRowGeometry::Heading(cellSize, 0);
+    const PayRowGeometry::Text two = PayRowGeometry::Heading(cellSize, 1);
+    painter.setFont(CanvasText::WindowFont(one.points, true));
+    CanvasText::DrawAt(painter, one.at.x(), one.at.y(), QStringLiteral("1 Coin"), kRed);
+    CanvasText::DrawAt(painter, two.at.x(), two.at.y(), QStringLiteral("2 Coins"), kRed);
+    painter.restore();
+}
+
+void PayTablePainter::DrawAllRows(QPainter& painter, const GameState& state, int cellSize) {
+    int first = 0;
+    bool firstLit = false;
+    bool secondLit = false;
+    switch (state.BetInPlay) {
+    case 0:
+        break;
+    case 1:
+        first = 1;
+        secondLit = true;
+        break;
+    case 2:
+        secondLit = true;
+        break;
+    default:
+        return;
+    }
+    for (int row = 0; row < 8; ++row) {
+        DrawPayRow(painter, state, cellSize, row, firstLit, first);
+    }
+    for (int row = 0; row < 8; ++row) {
+        DrawPayRow(painter, state, cellSize, row, secondLit, 1 - first);
+    }
+}
+
+} // namespace kelvory

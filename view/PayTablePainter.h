@@ -1,0 +1,21 @@
+#pragma once
+
+#include "GameState.h"
+
+class QPainter;
+
+namespace kelvory {
+
+// Draws the pay table on the window canvas: one cell (a row of one column,
+// lit or unlit), the column headings, and the cells a full paint shows.
+class PayTablePainter {
+  public:
+    static void DrawPayRow(QPainter& painter, const GameState& state, int cellSize, int row,
+                           bool lit, int column);
+    // "1 Coin" and "2 Coins" in the 128 and 192 layouts.
+    static void DrawHeadings(QPainter& painter, int cellSize);
+    // The sixteen cells a paint draws, by the stake in play.
+    static void DrawAllRows(QPainter& painter, const GameState& state, int cellSize);
+};
+
+} // namespace kelvory

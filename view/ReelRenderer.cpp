@@ -1,0 +1,71 @@
+#include "ReelRenderer.h"
+
+#include <cstring>
+
+namespace kelvory {
+
+namespace {
+constexpr QRgb kPaylineRed = 0xffff0000;
+
+int CodeAt(std::string_view strip, int cell) {
+    const int count = static_cast<int>(strip.size());
+    return strip[static_cast<std::size_t>(cell % count)] - '0';
+}
+} // namespace
+
+void ReelRenderer::CopyPixels(QImage& target, QPoint at, const QImage& source, QRect from) {
+    if (target.isNull() || source.isNull() || target.depth() != 32 || source.depth() != 32) {
+        return;
+    }
+    // Clip the source rectangle to the source, then to the target.
+    const QRect clipped = from.intersected(source.rect());
+    QPoint to = at + (clipped.topLeft() - from.topLeft());
+    QRect dest = QRect(to, clipped.size()).intersected(target.rect());
+    if (dest.isEmpty()) {
+        return;
+    }
+    const QPoint src = clipped.topLeft() + (dest.topLeft() - to);
+    const std::size_t bytes = static_cast<std::size_t>(dest.width()) * 4;
+    for (int y = 0; y < dest.height(); ++y) {
+        const uchar* in = source.constScanLine(src.y() + y) + src.x() * 4;
+        uchar* out = target.scanLine(dest.y() + y) + dest.x() * 4;
+        std::memcpy(out, in, bytes);
+    }
+}
+
+void ReelRenderer::DrawReel(QImage& reelImage, const QImage& sheet, int cellSize,
+                            std::string_view strip, int position) {
+    if (reelImage.isNull() || reelImage.depth() != 32 || strip.empty()) {
+        return;
+    }
+    const int c = cellSize;
+    const int h = c / 2;
+    const int width = c - 1;
+    int cell = position / 2;
+    auto tile = [&](int y, int tileTop, int height) {
+        const QPoint origin = TileOrigin(CodeAt(strip, cell), c);
+        CopyPixels(reelImage, QPoint(0, y), sheet,
+                   QRect(origin.x(), origin.y() + tileTop, width, height));
+        ++cell;
+    };
+    if (position % 2 == 0) {
+        tile(0, 0, c);
+        tile(c, 0, c);
+        tile(2 * c, 0, c);
+    } else {
+        tile(0, h, h);
+        tile(h, 0, c);
+        tile(c + h, 0, c);
+        tile(2 * c + h, 0, h - 1);
+    }
+    // The reel's own piece of the payline, x 0 to c - 2.
+    const int y = c + h;
+    if (y < reelImage.height()) {
+        auto* line = reinterpret_cast<QRgb*>(reelImage.scanLine(y));
+        for (int x = 0; x < c - 1 && x < reelImage.width(); ++x) {
+            line[x] = kPaylineRed;
+        }
+    }
+}
+
+} // namespace kelvory

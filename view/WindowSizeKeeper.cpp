@@ -1,0 +1,63 @@
+#include "WindowSizeKeeper.h"
+
+#include <QEvent>
+#include <QScreen>
+#include <QWidget>
+
+namespace kelvory {
+
+WindowSizeKeeper::WindowSizeKeeper(QWidget* window, QWidget* client, QSize designClient)
+    : QObject(window), window_(window), client_(client), design_(designClient) {
+    window_->installEventFilter(this);
+    // The client's size hint is its design size; the snap-back below mends
+    // any difference once the window is laid out.
+    window_->resize(window_->sizeHint());
+}
+
+bool WindowSizeKeeper::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == window_) {
+        switch (event->type()) {
+        case QEvent::Show:
+            if (!centred_ && window_->windowState() == Qt::WindowNoState) {
+                centred_ = true;
+                if (QScreen* screen = window_->screen()) {
+                    QRect frame(QPoint(0, 0), window_->size());
+                    frame.moveCenter(screen->availableGeometry().center());
+                    window_->move(frame.topLeft());
+                }
+            }
+            SnapBack();
+            break;
+        case QEvent::Resize:
+        case QEvent::WindowStateChange:
+            SnapBack();
+            break;
+        default:
+            break;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void WindowSizeKeeper::SnapBack() {
+    if (snapQueued_) {
+        return;
+    }
+    snapQueued_ = true;
+    // After the event in hand: the layout of the window has then caught up.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            snapQueued_ = false;
+            const Qt::WindowStates state = window_->windowState();
+            if (state & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized)) {
+                return;
+            }
+            if (client_->size() != design_) {
+                window_->resize(window_->size() + (design_ - client_->size()));
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+} // namespace kelvory
