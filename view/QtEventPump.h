@@ -19,7 +19,7 @@ namespace kelvory {
 class QtEventPump : public EventPump {
   public:
     // How long before the deadline the pump stops sleeping.
-    static constexpr double kFinalStretchMs = 0.25;
+    static constexpr double kFinalStretchMs = 0.1;
 
     explicit QtEventPump(Clock& clock);
     ~QtEventPump() override;
