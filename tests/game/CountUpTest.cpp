@@ -12,6 +12,7 @@ class CountUpTest : public QObject {
     void countUpTakesItsPauses();
     void eachCreditSoundsThenUpdatesBothMeters();
     void borrowDuringCountUpKeepsBothAmounts();
+    void newGameDuringCountUpPaysRestOnTop();
     void winSoundEndsBeforeCountUp();
     void lossPlaysLoseSoundOnly();
     void flashTimerAlternatesWinningRow();
@@ -61,6 +62,18 @@ void CountUpTest::borrowDuringCountUpKeepsBothAmounts() {
     rig.world.At(rig.world.now + 5000, [&] { rig.state.Credits += 1000; });
     rig.engine.CountUp(2500);
     QCOMPARE(rig.state.Credits, 1000.0 + 1000 + 2500);
+}
+
+void CountUpTest::newGameDuringCountUpPaysRestOnTop() {
+    Rig rig;
+    rig.state.Credits = 40;
+    const double start = rig.world.now;
+    // Ten credits: the first at 1000 ms, then 0.1 s apart (r = 9..6) before the
+    // slow ones; the new game comes after the third credit.
+    rig.world.At(start + 1250, [&] { rig.engine.New1Click(); });
+    rig.engine.CountUp(10);
+    QCOMPARE(rig.state.Credits, 1000.0 + 7);
+    QCOMPARE(rig.state.Borrowed, 1000.0);
 }
 
 void CountUpTest::winSoundEndsBeforeCountUp() {
