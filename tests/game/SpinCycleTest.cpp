@@ -15,6 +15,8 @@ class SpinCycleTest : public QObject {
     void ticksAreSpeedApart();
     void speedChosenMidSpinAppliesFromNextTick();
     void modalDialogHoldsSpinThenNextTickFollowsAtOnce();
+    void oddSpeedsFromSettingsNeverHang_data();
+    void oddSpeedsFromSettingsNeverHang();
     void newGameDuringSpinStillPaysWin();
     void spinRefusedWithoutCoveredBet_data();
     void spinRefusedWithoutCoveredBet();
@@ -108,6 +110,31 @@ void SpinCycleTest::modalDialogHoldsSpinThenNextTickFollowsAtOnce() {
     QCOMPARE(ticks[49], start + 500);
     QCOMPARE(ticks[50], start + 4503);
     QCOMPARE(ticks[51], start + 4513);
+}
+
+void SpinCycleTest::oddSpeedsFromSettingsNeverHang_data() {
+    QTest::addColumn<int>("speed");
+    QTest::addColumn<double>("longestMs");
+    QTest::newRow("zero: all ticks at once") << 0 << 0.0;
+    QTest::newRow("negative: all ticks at once") << -40 << 0.0;
+    // A tick of 24 days: choosing Very Fast from the menu a second in takes
+    // effect within the next tenth of a second.
+    QTest::newRow("largest integer, then very fast") << 2147483647 << 1100.0 + 100 * 10;
+}
+
+void SpinCycleTest::oddSpeedsFromSettingsNeverHang() {
+    QFETCH(int, speed);
+    QFETCH(double, longestMs);
+    Rig rig;
+    rig.state.Speed = speed;
+    rig.state.LastBet = 1;
+    rig.NextSpinLoses();
+    const double start = rig.world.now;
+    rig.world.At(start + 1000, [&] { rig.engine.SetSpeed(10); });
+    rig.engine.Button1Click();
+    QCOMPARE(rig.world.Count("reels"), SlotEngine::kSpinTicks);
+    QVERIFY(rig.world.TimesOf("reels").back() - start <= longestMs);
+    QVERIFY(!rig.state.Spinning);
 }
 
 void SpinCycleTest::newGameDuringSpinStillPaysWin() {
