@@ -62,11 +62,11 @@ void QtEventPump::WaitUntil(double deadlineMs) {
         Waiter& waiter = WaiterAt(depth_);
         if (waiter.fd >= 0) {
             // The clock counts CLOCK_MONOTONIC milliseconds (std::chrono::steady_clock).
-            itimerspec spec{};
+            itimerspec deadline{};
             const double seconds = std::floor(wakeAt / 1000.0);
-            spec.it_value.tv_sec = static_cast<time_t>(seconds);
-            spec.it_value.tv_nsec = static_cast<long>((wakeAt - seconds * 1000.0) * 1e6);
-            timerfd_settime(waiter.fd, TFD_TIMER_ABSTIME, &spec, nullptr);
+            deadline.it_value.tv_sec = static_cast<time_t>(seconds);
+            deadline.it_value.tv_nsec = static_cast<long>((wakeAt - seconds * 1000.0) * 1e6);
+            timerfd_settime(waiter.fd, TFD_TIMER_ABSTIME, &deadline, nullptr);
             QEventLoop loop;
             waiter.loop = &loop;
             ++depth_;
