@@ -26,9 +26,13 @@ void ReelRenderer::CopyPixels(QImage& target, QPoint at, const QImage& source, Q
     }
     const QPoint src = clipped.topLeft() + (dest.topLeft() - to);
     const std::size_t bytes = static_cast<std::size_t>(dest.width()) * 4;
-    for (int y = 0; y < dest.height(); ++y) {
-        const uchar* in = source.constScanLine(src.y() + y) + src.x() * 4;
-        uchar* out = target.scanLine(dest.y() + y) + dest.x() * 4;
+    // One detach of the target, then plain row strides: scanLine() per row
+    // would check for sharing on every row.
+    const qsizetype inStride = source.bytesPerLine();
+    const qsizetype outStride = target.bytesPerLine();
+    const uchar* in = source.constBits() + src.y() * inStride + src.x() * 4;
+    uchar* out = target.bits() + dest.y() * outStride + dest.x() * 4;
+    for (int y = 0; y < dest.height(); ++y, in += inStride, out += outStride) {
         std::memcpy(out, in, bytes);
     }
 }
