@@ -33,19 +33,28 @@ SlotEngine::SlotEngine(GameState& state, World world) : state_(state), world_(wo
 
 int SlotEngine::SpinSoundPeriod(int speed) {
     switch (speed) {
-    case 10: return 5;
-    case 25: return 4;
-    case 40: return 3;
-    case 55: return 2;
-    default: return 0;
+    case 10:
+        return 5;
+    case 25:
+        return 4;
+    case 40:
+        return 3;
+    case 55:
+        return 2;
+    default:
+        return 0;
     }
 }
 
 double SlotEngine::CountUpPause(int remaining) {
-    if (remaining <= 5) return 0.25;
-    if (remaining <= 14) return 0.1;
-    if (remaining <= 49) return 0.05;
-    if (remaining <= 200) return 0.01;
+    if (remaining <= 5)
+        return 0.25;
+    if (remaining <= 14)
+        return 0.1;
+    if (remaining <= 49)
+        return 0.05;
+    if (remaining <= 200)
+        return 0.01;
     return 0.005;
 }
 
@@ -147,7 +156,8 @@ void SlotEngine::PlayTickSound(int tick) {
 
 void SlotEngine::EvaluateWin() {
     state_.WinAmount = 0;
-    const WinResult result = WinRules::Evaluate(state_.VisibleCells, state_.PayValues, state_.LastBet);
+    const WinResult result =
+        WinRules::Evaluate(state_.VisibleCells, state_.PayValues, state_.LastBet);
     if (result.Amount == 0) {
         world_.sounds.PlayLoseSound();
         return;
@@ -222,7 +232,7 @@ void SlotEngine::BitBtn2Click() {
     // Another click during the pause may have staked or spent credits: take
     // only what is still missing, and only while the credits cover it.
     missing = 2 - state_.BetInPlay;
-    if (state_.Spinning || missing > state_.Credits) {
+    if (missing > state_.Credits) {
         DrawColumn(0, state_.BetInPlay == 1);
         DrawColumn(1, false);
         return;
@@ -251,7 +261,9 @@ void SlotEngine::On2Click() {
     }
 }
 
-void SlotEngine::SetSpeed(int ms) { state_.Speed = ms; }
+void SlotEngine::SetSpeed(int ms) {
+    state_.Speed = ms;
+}
 
 void SlotEngine::New1Click() {
     state_.Spins = 0;

@@ -8,7 +8,6 @@
 #include "ReelRenderer.h"
 #include "Reels.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QPaintEvent>
 #include <QPainter>
@@ -30,13 +29,8 @@ void Line(QPainter& painter, QPoint from, QPoint to, const QColor& colour) {
 }
 } // namespace
 
-SlotCanvas::SlotCanvas(GameState& state, QWidget* parent) : SlotCanvas(state, QString(), parent) {}
-
 SlotCanvas::SlotCanvas(GameState& state, const QString& programDir, QWidget* parent)
     : QWidget(parent), state_(state), programDir_(programDir) {
-    if (programDir_.isEmpty()) {
-        programDir_ = QCoreApplication::applicationDirPath();
-    }
     if (!programDir_.endsWith(QLatin1Char('/'))) {
         programDir_ += QLatin1Char('/');
     }

@@ -27,9 +27,7 @@ class SlotCanvas : public QWidget, public Display {
     static constexpr int kDesignWidth = 632;
     static constexpr int kDesignHeight = 394;
 
-    explicit SlotCanvas(GameState& state, QWidget* parent = nullptr);
-    // programDir: where the reel artwork files are, ending in '/'; empty means
-    // the folder of the executable.
+    // programDir: the folder of the reel artwork files.
     SlotCanvas(GameState& state, const QString& programDir, QWidget* parent = nullptr);
 
     void ShowCredits(double amount) override;
