@@ -23,9 +23,15 @@ TSlots::TSlots(const QString& programDir, QWidget* parent) : QMainWindow(parent)
 
 TSlots::~TSlots() = default;
 
-QPushButton* TSlots::BetOneButton() const { return canvas_->BitBtn1; }
-QPushButton* TSlots::BetTwoButton() const { return canvas_->BitBtn2; }
-QPushButton* TSlots::SpinButton() const { return canvas_->Button1; }
+QPushButton* TSlots::BetOneButton() const {
+    return canvas_->BitBtn1;
+}
+QPushButton* TSlots::BetTwoButton() const {
+    return canvas_->BitBtn2;
+}
+QPushButton* TSlots::SpinButton() const {
+    return canvas_->Button1;
+}
 
 void TSlots::FormCreate() {
     setWindowTitle(QStringLiteral("Kelvory"));
@@ -117,20 +123,32 @@ void TSlots::ShowInformation(const std::string& text) {
     box.exec();
 }
 
-void TSlots::FocusSpinButton() { canvas_->Button1->setFocus(); }
+void TSlots::FocusSpinButton() {
+    canvas_->Button1->setFocus();
+}
 
-void TSlots::StartAutoSpinTimer() { AutoSpin_.start(); }
+void TSlots::StartAutoSpinTimer() {
+    AutoSpin_.start();
+}
 
-void TSlots::Button1Click() { engine_->Button1Click(); }
-void TSlots::BitBtn1Click() { engine_->BitBtn1Click(); }
-void TSlots::BitBtn2Click() { engine_->BitBtn2Click(); }
+void TSlots::Button1Click() {
+    engine_->Button1Click();
+}
+void TSlots::BitBtn1Click() {
+    engine_->BitBtn1Click();
+}
+void TSlots::BitBtn2Click() {
+    engine_->BitBtn2Click();
+}
 
 void TSlots::AutoSpinTimer() {
     AutoSpin_.stop();
     engine_->AutoSpinTimer();
 }
 
-void TSlots::FlashTimeTimer() { engine_->FlashTimeTimer(); }
+void TSlots::FlashTimeTimer() {
+    engine_->FlashTimeTimer();
+}
 
 void TSlots::On2Click() {
     engine_->On2Click();

@@ -4,8 +4,8 @@
 #include "GameState.h"
 #include "MainMenu.h"
 #include "SlotEngine.h"
-#include "SteadyClock.h"
 #include "StdRandomSource.h"
+#include "SteadyClock.h"
 
 #include <QMainWindow>
 #include <QPushButton>

@@ -6,18 +6,28 @@ namespace kelvory {
 
 namespace {
 
-bool IsBar(int code) { return code == TripleBar || code == DoubleBar || code == SingleBar; }
+bool IsBar(int code) {
+    return code == TripleBar || code == DoubleBar || code == SingleBar;
+}
 
 int RowOfPay(std::int32_t pay) {
     switch (pay) {
-    case 2500: return 0;
-    case 250: return 1;
-    case 50: return 2;
-    case 20: return 3;
-    case 10: return 4;
-    case 5: return 5;
-    case 2: return 6;
-    default: return 7;
+    case 2500:
+        return 0;
+    case 250:
+        return 1;
+    case 50:
+        return 2;
+    case 20:
+        return 3;
+    case 10:
+        return 4;
+    case 5:
+        return 5;
+    case 2:
+        return 6;
+    default:
+        return 7;
     }
 }
 
@@ -39,7 +49,8 @@ WinResult WinRules::Evaluate(const VisibleCellGrid& cells,
         }
         return true;
     };
-    const int cloverReels = static_cast<int>(std::count(cloverReel.begin(), cloverReel.end(), true));
+    const int cloverReels =
+        static_cast<int>(std::count(cloverReel.begin(), cloverReel.end(), true));
     const int paylineClovers = static_cast<int>(std::count(payline.begin(), payline.end(), Clover));
 
     WinResult result;

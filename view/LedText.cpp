@@ -4,8 +4,8 @@
 
 namespace kelvory {
 
-void LedText::DrawLedText(QPainter& target, const QImage& digits, const QString& text, int x,
-                          int y, bool leftToRight, int row) {
+void LedText::DrawLedText(QPainter& target, const QImage& digits, const QString& text, int x, int y,
+                          bool leftToRight, int row) {
     constexpr int kDigitWidth = 15;
     constexpr int kPointWidth = 4;
     constexpr int kHeight = 20;

@@ -39,8 +39,7 @@ QtEventPump::Waiter& QtEventPump::WaiterAt(int depth) {
         auto waiter = std::make_unique<Waiter>();
         waiter->fd = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
         if (waiter->fd >= 0) {
-            waiter->notifier =
-                std::make_unique<QSocketNotifier>(waiter->fd, QSocketNotifier::Read);
+            waiter->notifier = std::make_unique<QSocketNotifier>(waiter->fd, QSocketNotifier::Read);
             Waiter* raw = waiter.get();
             QObject::connect(raw->notifier.get(), &QSocketNotifier::activated, [raw] {
                 std::uint64_t expirations = 0;

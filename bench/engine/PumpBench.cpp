@@ -3,8 +3,8 @@
 // QEventLoop with a precise QTimer, and a busy loop.
 #include "QtEventPump.h"
 #include "SlotEngine.h"
-#include "SteadyClock.h"
 #include "StdRandomSource.h"
+#include "SteadyClock.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

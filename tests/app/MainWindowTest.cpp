@@ -107,13 +107,13 @@ void MainWindowTest::checkMarksAfterStartUpFollowSettings_data() {
     // On, Coin, Credit, Lose, Spin, Stop, Win; Very Fast, Fast, Medium, Slow; Auto
     QTest::addColumn<QString>("marks");
     QTest::newRow("no settings file") << QString() << "1110011 1000 0";
-    QTest::newRow("coin off, credit on, slow")
-        << "sndCoins=0\nsndCredits=1\nSpeed=55\n" << "1010011 0001 0";
+    QTest::newRow("coin off, credit on, slow") << "sndCoins=0\nsndCredits=1\nSpeed=55\n"
+                                               << "1010011 0001 0";
     QTest::newRow("everything off, medium")
         << "Sound=0\nsndCoins=0\nsndCredits=0\nsndStop=0\nsndWin=0\nSpeed=40\n"
         << "0000000 0010 0";
-    QTest::newRow("all on, a speed of no menu item")
-        << "sndLose=1\nsndSpin=1\nSpeed=100\n" << "1111111 0000 0";
+    QTest::newRow("all on, a speed of no menu item") << "sndLose=1\nsndSpin=1\nSpeed=100\n"
+                                                     << "1111111 0000 0";
 }
 
 void MainWindowTest::checkMarksAfterStartUpFollowSettings() {

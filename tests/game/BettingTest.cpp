@@ -55,9 +55,8 @@ void BettingTest::betOneTwiceStakesTwoAndSpinsHalfSecondLater() {
     rig.NextSpinLoses();
     const double start = rig.world.now;
     rig.engine.BitBtn1Click();
-    QCOMPARE(rig.world.Whats(), Join({{"flash off", "coin", "credits 999"},
-                                      Column(1, false),
-                                      Column(0, true)}));
+    QCOMPARE(rig.world.Whats(),
+             Join({{"flash off", "coin", "credits 999"}, Column(1, false), Column(0, true)}));
     rig.world.log.clear();
     rig.engine.BitBtn1Click();
     QCOMPARE(Prefix(rig.world.Whats(), 19),
@@ -202,11 +201,21 @@ void BettingTest::creditsNeverNegativeWhateverIsClicked() {
     bool negative = false;
     const auto action = [&](int kind) {
         switch (kind) {
-        case 0: rig.engine.BitBtn1Click(); break;
-        case 1: rig.engine.BitBtn2Click(); break;
-        case 2: rig.engine.Button1Click(); break;
-        case 3: rig.engine.AutoSpinTimer(); break;
-        default: rig.state.Credits = std::max(0.0, rig.state.Credits - 0.5); break;
+        case 0:
+            rig.engine.BitBtn1Click();
+            break;
+        case 1:
+            rig.engine.BitBtn2Click();
+            break;
+        case 2:
+            rig.engine.Button1Click();
+            break;
+        case 3:
+            rig.engine.AutoSpinTimer();
+            break;
+        default:
+            rig.state.Credits = std::max(0.0, rig.state.Credits - 0.5);
+            break;
         }
         negative = negative || rig.state.Credits < 0;
     };

@@ -53,8 +53,8 @@ void CountUpTest::eachCreditSoundsThenUpdatesBothMeters() {
     Rig rig;
     rig.engine.CountUp(2);
     QCOMPARE(rig.world.Whats(),
-             (std::vector<std::string>{"winnings 2", "credit", "winnings 1", "credits 1001", "credit",
-                                       "winnings 0", "credits 1002", "winnings off"}));
+             (std::vector<std::string>{"winnings 2", "credit", "winnings 1", "credits 1001",
+                                       "credit", "winnings 0", "credits 1002", "winnings off"}));
 }
 
 void CountUpTest::borrowDuringCountUpKeepsBothAmounts() {

@@ -55,8 +55,8 @@ class FakeWorld : public Clock,
     }
 
     int Count(const std::string& what) const {
-        return static_cast<int>(std::count_if(log.begin(), log.end(),
-                                              [&](const Entry& e) { return e.what == what; }));
+        return static_cast<int>(
+            std::count_if(log.begin(), log.end(), [&](const Entry& e) { return e.what == what; }));
     }
     std::vector<double> TimesOf(const std::string& what) const {
         std::vector<double> times;

@@ -18,8 +18,7 @@ struct Rig {
 
     // Resting positions whose window, staked with `stake`, gives a result
     // accepted by `wanted`.
-    template <typename Predicate>
-    static std::array<int, 3> FindStops(int stake, Predicate wanted) {
+    template <typename Predicate> static std::array<int, 3> FindStops(int stake, Predicate wanted) {
         GameState probe;
         for (int k1 = 0; k1 < 40; ++k1) {
             for (int k2 = 0; k2 < 40; ++k2) {
@@ -35,11 +34,16 @@ struct Rig {
         return {-1, -1, -1};
     }
 
-    void NextSpinRestsAt(const std::array<int, 3>& stops) { world.RestAt(stops[0], stops[1], stops[2]); }
-    void NextSpinLoses() { NextSpinRestsAt(FindStops(1, [](const WinResult& r) { return r.Amount == 0; })); }
+    void NextSpinRestsAt(const std::array<int, 3>& stops) {
+        world.RestAt(stops[0], stops[1], stops[2]);
+    }
+    void NextSpinLoses() {
+        NextSpinRestsAt(FindStops(1, [](const WinResult& r) { return r.Amount == 0; }));
+    }
     // A spin that wins `amount` with a stake of `stake`.
     void NextSpinWins(int stake, int amount) {
-        NextSpinRestsAt(FindStops(stake, [amount](const WinResult& r) { return r.Amount == amount; }));
+        NextSpinRestsAt(
+            FindStops(stake, [amount](const WinResult& r) { return r.Amount == amount; }));
     }
 };
 

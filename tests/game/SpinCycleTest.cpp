@@ -164,8 +164,8 @@ void SpinCycleTest::spinRefusedWithoutCoveredBet() {
     rig.state.LastBet = lastBet;
     rig.state.Credits = credits;
     rig.engine.Button1Click();
-    QCOMPARE(rig.world.Whats(), (std::vector<std::string>{
-                                    "flash off", "info Please place a bet before spinning!"}));
+    QCOMPARE(rig.world.Whats(),
+             (std::vector<std::string>{"flash off", "info Please place a bet before spinning!"}));
     QCOMPARE(rig.state.Credits, credits);
     QCOMPARE(rig.state.Spins, 0);
     QCOMPARE(int(rig.state.BetInPlay), 0);

@@ -1,5 +1,5 @@
-#include "Reels.h"
 #include "WinRules.h"
+#include "Reels.h"
 
 #include <QtTest>
 
