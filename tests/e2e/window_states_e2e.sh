@@ -151,3 +151,26 @@ QT_QPA_PLATFORM=offscreen "$checker" "$out/$name-full-screen.png" "$menu"
 xdotool key Escape
 wait_size is "$width $height" || { echo "FAILED: Escape left $(size), not $width $height"; exit 1; }
 echo "ok: Escape returned to the normal window"
+
+# Closed maximised, the next start opens maximised, and composed.
+wmctrl -i -r "$window" -b add,maximized_vert,maximized_horz
+wait_size changed "$width $height" || { echo "FAILED: maximising changed nothing"; exit 1; }
+wmctrl -i -c "$window"
+wait "$pid" || true
+pid=""
+grep -q '^Maxed=1' "$home/KELVRY.INI" || { echo "FAILED: Maxed=1 not saved"; exit 1; }
+HOME=$home XDG_CONFIG_HOME=$home SDL_AUDIODRIVER=dummy "$dir/$(basename "$program")" &
+pid=$!
+window=""
+for _ in $(seq 1 100); do
+    window=$(xdotool search --onlyvisible --name '^Kelvory$' 2>/dev/null | head -1 || true)
+    [ -n "$window" ] && break
+    sleep 0.1
+done
+[ -n "$window" ] || { echo "FAILED: the window did not appear again"; exit 1; }
+sleep 1.5
+read -r sw sh < <(size)
+echo "started again at $sw x $sh"
+[ "$sw $sh" != "$width $height" ] || { echo "FAILED: not started maximised"; exit 1; }
+shot started-maximised
+QT_QPA_PLATFORM=offscreen "$checker" "$out/$name-started-maximised.png" "$menu"
