@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <string>
 
 namespace kelvory {
 
@@ -51,7 +52,7 @@ class TSlots : public QMainWindow, public Dialogs {
     QTimer* FlashTime() { return &FlashTime_; }
     QTimer* AutoSpin() { return &AutoSpin_; }
     const QString& ProgramDir() const { return ProgramDir_; }
-    const QString& WindowsDir() const { return WindowsDir_; }
+    const std::string& WindowsDir() const { return WindowsDir_; }
 
     // Sets every check mark of the Speed, Sound and Auto menus from the state.
     void UpdateCheckMarks();
@@ -99,7 +100,7 @@ class TSlots : public QMainWindow, public Dialogs {
 
     GameState GameState_;
     QString ProgramDir_;
-    QString WindowsDir_;
+    std::string WindowsDir_; // the file system's bytes
     QString HelpFile_;
     MainMenu menu_;
     QTimer FlashTime_;
