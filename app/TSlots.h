@@ -51,7 +51,7 @@ class TSlots : public QMainWindow, public Dialogs {
     QPushButton* SpinButton() const;
     QTimer* FlashTime() { return &FlashTime_; }
     QTimer* AutoSpin() { return &AutoSpin_; }
-    const QString& ProgramDir() const { return ProgramDir_; }
+    const std::string& ProgramDir() const { return ProgramDir_; }
     const std::string& WindowsDir() const { return WindowsDir_; }
 
     // Sets every check mark of the Speed, Sound and Auto menus from the state.
@@ -99,7 +99,9 @@ class TSlots : public QMainWindow, public Dialogs {
     void SetUpTerminationSignals();
 
     GameState GameState_;
-    QString ProgramDir_;
+    std::string ProgramDir_; // the file system's bytes
+    // The program folder for Qt's file APIs (lossy where it is not UTF-8).
+    QString ProgramDirText() const;
     std::string WindowsDir_; // the file system's bytes
     QString HelpFile_;
     MainMenu menu_;

@@ -40,6 +40,16 @@ std::string ConfigDir::WindowsDir() {
     return folder;
 }
 
+std::string ConfigDir::ExecutableDir() {
+    char buffer[4096];
+    const ssize_t size = ::readlink("/proc/self/exe", buffer, sizeof buffer);
+    if (size <= 0 || static_cast<std::size_t>(size) >= sizeof buffer) {
+        return {};
+    }
+    const std::string path(buffer, static_cast<std::size_t>(size));
+    return path.substr(0, path.rfind('/') + 1);
+}
+
 void ConfigDir::MakeFolder(const std::string& folder) {
     for (std::size_t slash = folder.find('/', 1); slash != std::string::npos;
          slash = folder.find('/', slash + 1)) {

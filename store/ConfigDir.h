@@ -18,6 +18,10 @@ class ConfigDir {
     // later as a failed write).
     static std::string WindowsDir();
 
+    // The folder of the running program file, ending in "/", as the file
+    // system's bytes; empty when it cannot be found.
+    static std::string ExecutableDir();
+
     // Creates the folder and its parents where missing.
     static void MakeFolder(const std::string& folder);
 
