@@ -12,6 +12,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace kelvory {
@@ -128,6 +129,7 @@ bool SlotCanvas::EnsureCanvas() {
     canvas_.setDotsPerMeterY(kDotsPerMeter);
     canvas_.fill(Background());
     unsettledReels_.reset();
+    reelsOnScreen_.reset();
     return true;
 }
 
@@ -219,6 +221,7 @@ bool SlotCanvas::LoadArtwork() {
         image = QImage();
     }
     unsettledReels_.reset();
+    reelsOnScreen_.reset();
     symbolSheet_ = QImage();
     deviceSheet_ = QImage();
     const QString path = ArtworkPath();
@@ -371,6 +374,7 @@ void SlotCanvas::FormPaint() {
         DrawReelImage(reel, state_.ReelStops[static_cast<std::size_t>(reel)]);
         CopyReel(reel);
     }
+    reelsOnScreen_ = state_.ReelStops;
     {
         QPainter painter(&canvas_);
         PayTablePainter::DrawHeadings(painter, layout_.cellSize);
@@ -432,10 +436,22 @@ void SlotCanvas::DrawReels(const std::array<int, 3>& positions) {
     } else {
         unsettledReels_ = positions;
     }
-    // One rectangle over the three reels: the painter then clips to a
-    // rectangle and copies each tile as one block. The gaps come from the
-    // canvas.
-    update(ReelShown(0).united(ReelShown(2)));
+    // Only the reels that moved go to the screen (reels stop from left to
+    // right), as one rectangle: the painter then clips to a rectangle and
+    // copies each tile as one block. The gaps come from the canvas.
+    int first = 3;
+    int last = -1;
+    for (int reel = 0; reel < 3; ++reel) {
+        const auto index = static_cast<std::size_t>(reel);
+        if (!reelsOnScreen_ || (*reelsOnScreen_)[index] != positions[index]) {
+            first = std::min(first, reel);
+            last = reel;
+        }
+    }
+    reelsOnScreen_ = positions;
+    if (last >= 0) {
+        update(ReelShown(first).united(ReelShown(last)));
+    }
 }
 
 void SlotCanvas::DrawPayRow(int row, bool lit, int column) {

@@ -129,6 +129,8 @@ class SlotCanvas : public QWidget, public Display {
     mutable QImage canvas_;
     mutable std::array<QImage, 3> reelImages_;
     mutable std::optional<std::array<int, 3>> unsettledReels_;
+    // The reel positions the screen shows or is about to show.
+    std::optional<std::array<int, 3>> reelsOnScreen_;
     QImage symbolSheet_;
     QImage deviceSheet_;
 };
