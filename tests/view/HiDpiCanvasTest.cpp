@@ -33,8 +33,9 @@ struct Window {
     // A pixel of the canvas by physical coordinates.
     QRgb At(int x, int y) const { return canvas.Canvas().pixel(x, y); }
     QRect ReelOnCanvas(int reel) const {
-        const ViewLayout& layout = canvas.Layout();
-        return canvas.DeviceRect({layout.ReelOrigin(canvas.ReelLeft(), reel), layout.ReelShown()});
+        const int cell = canvas.CellSize();
+        return canvas.DeviceRect(QRect(canvas.ReelLeft() + reel * (cell + 9), canvas.TopMargin(),
+                                       cell - 1, 3 * cell - 1));
     }
 };
 
