@@ -1,5 +1,6 @@
 #include "TSlots.h"
 
+#include "FullScreenSwitch.h"
 #include "QtEventPump.h"
 #include "Reels.h"
 #include "SlotCanvas.h"
@@ -42,6 +43,7 @@ void TSlots::FormCreate() {
     canvas_ = new SlotCanvas(GameState_, ProgramDir_, this);
     setCentralWidget(canvas_);
     new WindowSizeKeeper(this, canvas_, canvas_->sizeHint());
+    new FullScreenSwitch(this, menu_.FullScreen1);
     pump_ = std::make_unique<QtEventPump>(clock_);
     LoadSoundImages();
     sounds_ = CreateSounds();

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace kelvory {
 
@@ -63,11 +64,8 @@ SlotCanvas::SlotCanvas(GameState& state, const QString& programDir, QWidget* par
                          GlyphIcon(Pictures::SpinGlyph), Pictures::SpinGlyph().size());
     Button1->setDefault(true);
     // Where the design size puts them, until the first layout pass.
-    const ViewLayout::ButtonRow row =
-        layout_.Buttons(ViewLayout::OuterWidth(kDesignWidth), kDesignHeight);
-    BitBtn1->setGeometry(row.bet1Left, row.top, layout_.buttonWidth, ViewLayout::kButtonHeight);
-    BitBtn2->setGeometry(row.bet2Left, row.top, layout_.buttonWidth, ViewLayout::kButtonHeight);
-    Button1->setGeometry(row.spinLeft, row.top, layout_.buttonWidth, ViewLayout::kButtonHeight);
+    resize(kDesignWidth, kDesignHeight);
+    PlaceButtons();
 }
 
 QPushButton* SlotCanvas::MakeButton(const QString& caption, const QString& hint, const QIcon& glyph,
@@ -83,10 +81,7 @@ QPushButton* SlotCanvas::MakeButton(const QString& caption, const QString& hint,
 }
 
 QString SlotCanvas::ArtworkPath() const {
-    const char* name = layout_.cellSize == 192   ? "kelvry3.bmp"
-                       : layout_.cellSize == 128 ? "kelvry2.bmp"
-                                                 : "kelvry1.bmp";
-    return programDir_ + QLatin1String(name);
+    return programDir_ + QLatin1String(layout_.Spec().artworkFile);
 }
 
 QString SlotCanvas::DeviceArtworkPath() const {
@@ -96,10 +91,10 @@ QString SlotCanvas::DeviceArtworkPath() const {
 
 int SlotCanvas::DeviceCellSize() const {
     if (ratio_ == 1.0) {
-        return layout_.cellSize;
+        return layout_.CellSize();
     }
     // Even, so that the half-cell step of a spin stays a whole pixel.
-    return 2 * static_cast<int>(std::ceil(layout_.cellSize * ratio_ / 2 - 1e-6));
+    return 2 * static_cast<int>(std::ceil(layout_.CellSize() * ratio_ / 2 - 1e-6));
 }
 
 QRect SlotCanvas::DeviceRect(const QRect& logical) const {
@@ -187,14 +182,23 @@ void SlotCanvas::paintEvent(QPaintEvent* event) {
     }
 }
 
+void SlotCanvas::PlaceButtons() {
+    Button1->resize(layout_.ButtonWidth(), ViewLayout::kButtonHeight);
+    BitBtn1->resize(Button1->width(), ViewLayout::kButtonHeight);
+    BitBtn2->resize(Button1->width(), ViewLayout::kButtonHeight);
+    const ViewLayout::ButtonRow row = layout_.PlacedButtons(size());
+    Button1->move(row.spinLeft, row.top);
+    BitBtn1->move(row.bet1Left, row.top);
+    BitBtn2->move(row.bet2Left, row.top);
+}
+
 void SlotCanvas::FormResize() {
     ratio_ = devicePixelRatioF();
     const bool newCanvas = EnsureCanvas();
-    const int clientWidth = width();
-    layout_.Choose(clientWidth);
-    Button1->resize(layout_.buttonWidth, ViewLayout::kButtonHeight);
-    BitBtn1->resize(Button1->width(), ViewLayout::kButtonHeight);
-    BitBtn2->resize(Button1->width(), ViewLayout::kButtonHeight);
+    layout_.Choose(width());
+    // Placed before the artwork is read, so that a failed read still leaves
+    // them on screen, clear of each other and of the panel.
+    PlaceButtons();
     if (!LoadArtwork()) {
         // The pass ends here; a canvas of a new size still needs its first paint.
         if (newCanvas) {
@@ -207,12 +211,9 @@ void SlotCanvas::FormResize() {
         image = QImage(deviceCell, 3 * deviceCell, QImage::Format_RGB32);
         image.fill(Qt::white);
     }
-    const int outerWidth = ViewLayout::OuterWidth(clientWidth);
-    reelLeft_ = layout_.LayoutReelLeft(outerWidth);
-    const ViewLayout::ButtonRow row = layout_.Buttons(outerWidth, height());
-    Button1->move(row.spinLeft, row.top);
-    BitBtn1->move(row.bet1Left, row.top);
-    BitBtn2->move(row.bet2Left, row.top);
+    offset_ = layout_.Offset(size());
+    reelLeft_ =
+        layout_.LayoutReelLeft(ViewLayout::OuterWidth(layout_.ComposedSize(size()).width()));
     FormPaint();
 }
 
@@ -227,12 +228,12 @@ bool SlotCanvas::LoadArtwork() {
     const QString path = ArtworkPath();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        ErrorBox::Show(this, QStringLiteral("Cannot open file ") + path);
+        ShowErrorLater(QStringLiteral("Cannot open file ") + path);
         return false;
     }
     QImage sheet;
     if (!sheet.loadFromData(file.readAll(), "BMP")) {
-        ErrorBox::Show(this, QStringLiteral("Bitmap image is not valid"));
+        ShowErrorLater(QStringLiteral("Bitmap image is not valid"));
         return false;
     }
     symbolSheet_ = sheet.convertToFormat(QImage::Format_RGB32);
@@ -243,14 +244,14 @@ bool SlotCanvas::LoadArtwork() {
 
 void SlotCanvas::MakeDeviceSheet() {
     const int deviceCell = DeviceCellSize();
-    if (deviceCell == layout_.cellSize) {
+    if (deviceCell == layout_.CellSize()) {
         deviceSheet_ = symbolSheet_;
         return;
     }
     QImage source;
     if (ratio_ > 1.0) {
         source = ReadBitmap(DeviceArtworkPath());
-        if (source.width() != 6 * layout_.cellSize || source.height() != 6 * layout_.cellSize) {
+        if (source.width() != 6 * layout_.CellSize() || source.height() != 6 * layout_.CellSize()) {
             source = QImage();
         }
     }
@@ -278,14 +279,31 @@ void SlotCanvas::MakeDeviceSheet() {
 }
 
 QRect SlotCanvas::ReelShown(int reel) const {
-    return {layout_.ReelOrigin(reelLeft_, reel), layout_.ReelShown()};
+    return {layout_.ReelOrigin(reelLeft_, reel) + offset_, layout_.ReelShown()};
 }
 
 QRect SlotCanvas::ReelPayline(int reel) const {
     const QRect shown = DeviceRect(ReelShown(reel));
-    const QRect line =
-        DeviceRect(QRect(ReelShown(reel).x(), layout_.PaylineY(), layout_.cellSize - 1, 1));
+    const QRect line = DeviceRect(
+        QRect(ReelShown(reel).x(), layout_.PaylineY() + offset_.y(), layout_.CellSize() - 1, 1));
     return line.translated(-shown.topLeft());
+}
+
+void SlotCanvas::ShowErrorLater(const QString& message) {
+    // Several failed passes before the box comes up (a maximise may resize
+    // twice) report once, with the last message.
+    const bool queued = !pendingError_.isEmpty();
+    pendingError_ = message;
+    if (queued) {
+        return;
+    }
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            const QString text = std::exchange(pendingError_, QString());
+            ErrorBox::Show(this, text);
+        },
+        Qt::QueuedConnection);
 }
 
 void SlotCanvas::DrawReel(int reel, int position) {
@@ -359,12 +377,14 @@ const QImage& SlotCanvas::ReelImage(int reel) const {
 void SlotCanvas::FormPaint() {
     EnsureCanvas();
     unsettledReels_.reset();
-    const int outerWidth = ViewLayout::OuterWidth(canvasSize_.width());
+    offset_ = layout_.Offset(canvasSize_);
+    const int outerWidth = ViewLayout::OuterWidth(layout_.ComposedSize(canvasSize_).width());
     reelLeft_ = layout_.PaintReelLeft(outerWidth);
     const QRect panel = layout_.Panel(reelLeft_);
     {
         QPainter painter(&canvas_);
         painter.fillRect(QRect(QPoint(0, 0), canvasSize_), Background());
+        painter.translate(offset_);
         painter.fillRect(panel, kCyan);
         DrawBevel(painter, panel);
         painter.drawImage(layout_.LeftArrow(reelLeft_), Pictures::larrow(ratio_));
@@ -377,10 +397,11 @@ void SlotCanvas::FormPaint() {
     reelsOnScreen_ = state_.ReelStops;
     {
         QPainter painter(&canvas_);
-        PayTablePainter::DrawHeadings(painter, layout_.cellSize);
-        PayTablePainter::DrawAllRows(painter, state_, layout_.cellSize);
+        painter.translate(offset_);
+        PayTablePainter::DrawHeadings(painter, layout_.Spec());
+        PayTablePainter::DrawAllRows(painter, state_, layout_.Spec());
         DrawPaylineOn(painter);
-        MeterPainter::ShowCredits(painter, layout_.cellSize, state_.Credits, Background());
+        MeterPainter::ShowCredits(painter, layout_.Spec(), state_.Credits, Background());
     }
     update();
 }
@@ -418,9 +439,11 @@ void SlotCanvas::DrawPayline() {
     }
     SettleReels();
     QPainter painter(&canvas_);
+    painter.translate(offset_);
     DrawPaylineOn(painter);
     update(QRect(layout_.PaylineLeft(reelLeft_), layout_.PaylineY(),
-                 layout_.PaylineRight(reelLeft_) - layout_.PaylineLeft(reelLeft_) + 1, 1));
+                 layout_.PaylineRight(reelLeft_) - layout_.PaylineLeft(reelLeft_) + 1, 1)
+               .translated(offset_));
 }
 
 void SlotCanvas::DrawReels(const std::array<int, 3>& positions) {
@@ -459,10 +482,11 @@ void SlotCanvas::DrawPayRow(int row, bool lit, int column) {
         return;
     }
     QPainter painter(&canvas_);
-    PayTablePainter::DrawPayRow(painter, state_, layout_.cellSize, row, lit, column);
+    painter.translate(offset_);
+    PayTablePainter::DrawPayRow(painter, state_, layout_.Spec(), row, lit, column);
     painter.end();
     if (row >= 0 && row <= 7 && column >= 0 && column <= 1) {
-        update(PayRowGeometry::For(layout_.cellSize, row, column).box);
+        update(PayRowGeometry::For(layout_.Spec(), row, column).box.translated(offset_));
     }
 }
 
@@ -471,8 +495,9 @@ void SlotCanvas::ShowCredits(double amount) {
         return;
     }
     QPainter painter(&canvas_);
-    MeterPainter::ShowCredits(painter, layout_.cellSize, amount, Background());
-    update(QRect(0, 0, canvasSize_.width(), kMeterStrip));
+    painter.translate(offset_);
+    MeterPainter::ShowCredits(painter, layout_.Spec(), amount, Background());
+    update(QRect(0, offset_.y(), width(), kMeterStrip));
 }
 
 void SlotCanvas::ShowWinnings(bool visible, double amount) {
@@ -480,8 +505,9 @@ void SlotCanvas::ShowWinnings(bool visible, double amount) {
         return;
     }
     QPainter painter(&canvas_);
-    MeterPainter::ShowWinnings(painter, layout_.cellSize, reelLeft_, visible, amount, Background());
-    update(QRect(0, 0, canvasSize_.width(), kMeterStrip));
+    painter.translate(offset_);
+    MeterPainter::ShowWinnings(painter, layout_.Spec(), reelLeft_, visible, amount, Background());
+    update(QRect(0, offset_.y(), width(), kMeterStrip));
 }
 
 void SlotCanvas::SetFlashing(bool on) {

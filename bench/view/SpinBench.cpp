@@ -119,9 +119,9 @@ struct Config {
     std::vector<double> cpu;
 };
 
-// Client areas of a window maximised on 632, 1024-wide areas.
+// The design client areas of the layouts.
 QSize ClientSize(int cellSize) {
-    return cellSize == 192 ? QSize(1018, 700) : QSize(SlotCanvas::kDesignWidth, 394);
+    return cellSize == 192 ? kLargeLayout.designClient : kSmallLayout.designClient;
 }
 
 void ShowExposed(QWidget& widget) {

@@ -144,13 +144,16 @@ void HiDpiCanvasTest::reelsUseArtworkForThePhysicalCell() {
 
 void HiDpiCanvasTest::spinTickOnScreenMatchesTheCanvas_data() {
     QTest::addColumn<int>("position");
-    QTest::newRow("whole cell") << 12;
-    QTest::newRow("half cell") << 13;
+    QTest::addColumn<QSize>("client");
+    QTest::newRow("whole cell") << 12 << QSize(632, 394);
+    QTest::newRow("half cell") << 13 << QSize(632, 394);
+    QTest::newRow("centred on a large client area") << 13 << QSize(1366, 740);
 }
 
 void HiDpiCanvasTest::spinTickOnScreenMatchesTheCanvas() {
     QFETCH(int, position);
-    Window w(QSize(632, 394));
+    QFETCH(QSize, client);
+    Window w(client);
     w.canvas.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w.canvas));
     w.canvas.DrawReels({position, position + 20, position + 40});
