@@ -56,11 +56,12 @@ uninstall:
 	cmake --build $(BUILD) --target uninstall
 
 # The Debian package, built in its own folder with the game alone, then
-# checked: its file list and lintian.
+# checked: its file list and lintian. Debian keeps games in /usr/games; the
+# data stays in /usr/share/kelvory, the same way up from the program.
 deb:
 	$(MAKE) build-deb-package BUILD=build-deb
 build-deb-package:
-	$(call configure,deb,-DKELVORY_TESTS=OFF -DKELVORY_BENCH=OFF)
+	$(call configure,deb,-DKELVORY_TESTS=OFF -DKELVORY_BENCH=OFF -DCMAKE_INSTALL_BINDIR=games)
 	@cmake --build $(BUILD) -j $(JOBS) --target kelvory_installed
 	cd $(BUILD) && cpack -G DEB
 	bash packaging/check-deb.sh $(BUILD)/kelvory_*.deb

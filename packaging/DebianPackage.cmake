@@ -5,7 +5,7 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kelvory)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Kelvory developers")
-set(CPACK_PACKAGE_CONTACT "The Kelvory developers <dev@kelvory.local>")
+set(CPACK_PACKAGE_CONTACT "The Kelvory developers <kelvory@users.noreply.github.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "three-reel slot machine played with pretend credits")
 set(CPACK_PACKAGE_DESCRIPTION
     "Kelvory is a three-reel slot machine for the desktop. Bet one or two\n\
