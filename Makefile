@@ -60,8 +60,15 @@ uninstall:
 # data stays in /usr/share/kelvory, the same way up from the program.
 deb:
 	$(MAKE) build-deb-package BUILD=build-deb
+# Compiled with Debian's hardening flags (dpkg-buildflags), as Debian's own
+# packages are.
 build-deb-package:
-	$(call configure,deb,-DKELVORY_TESTS=OFF -DKELVORY_BENCH=OFF -DCMAKE_INSTALL_BINDIR=games)
+	@bash scripts/install-deps.sh deb
+	@export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(TYPE) \
+	  -DKELVORY_TESTS=OFF -DKELVORY_BENCH=OFF -DCMAKE_INSTALL_BINDIR=games \
+	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS) --target kelvory_installed
 	cd $(BUILD) && cpack -G DEB
 	bash packaging/check-deb.sh $(BUILD)/kelvory_*.deb
