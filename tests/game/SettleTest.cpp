@@ -40,6 +40,10 @@ void SettleTest::settleFinishesWithoutWaiting() {
     QCOMPARE(rig.world.now, settledAt);
     QCOMPARE(int(rig.world.frames.size()), SlotEngine::kSpinTicks);
     QCOMPARE(rig.state.Credits, 1000.0 - 2 + 20);
+    // The rest of the win came in one step, without a credit sound each.
+    for (double sound : rig.world.TimesOf("credit")) {
+        QVERIFY(sound < settledAt);
+    }
     QCOMPARE(rig.state.Spins, 1);
     QCOMPARE(int(rig.state.BetInPlay), 0);
     QVERIFY(!rig.state.Spinning);
