@@ -152,4 +152,10 @@ double SdlSoundPlayer::PlayFile(const std::string& path) {
     return LengthMs(chunk);
 }
 
+void SdlSoundPlayer::Stop() {
+    if (open_) {
+        Mix_HaltChannel(kChannel);
+    }
+}
+
 } // namespace kelvory

@@ -27,6 +27,7 @@ class SdlSoundPlayer : public SoundPlayer {
 
     void PlayImage(const SoundImage& image) override;
     double PlayFile(const std::string& path) override;
+    void Stop() override;
 
     // True when an audio device (real or the dummy driver) is open.
     bool IsOpen() const { return open_; }
