@@ -18,6 +18,7 @@ struct QtEventPump::Waiter {
     int fd = -1;
     std::unique_ptr<QSocketNotifier> notifier;
     QEventLoop* loop = nullptr;
+    bool interrupted = false;
 };
 
 QtEventPump::TimerCalls QtEventPump::KernelTimerCalls() {
@@ -72,7 +73,7 @@ bool QtEventPump::ArmTimerFd(Waiter& waiter, double wakeAtMs) {
     return calls_.settime(waiter.fd, TFD_TIMER_ABSTIME, &deadline, nullptr) == 0;
 }
 
-void QtEventPump::Sleep(Waiter& waiter, double wakeAtMs) {
+bool QtEventPump::Sleep(Waiter& waiter, double wakeAtMs) {
     QEventLoop loop;
     const bool armed = ArmTimerFd(waiter, wakeAtMs);
     // Without a kernel timer a precise Qt timer wakes the loop, a little later.
@@ -84,6 +85,7 @@ void QtEventPump::Sleep(Waiter& waiter, double wakeAtMs) {
         fallback.start(static_cast<int>(std::ceil(wakeAtMs - clock_.NowMs())));
     }
     waiter.loop = &loop;
+    waiter.interrupted = false;
     ++depth_;
     loop.exec();
     --depth_;
@@ -92,13 +94,17 @@ void QtEventPump::Sleep(Waiter& waiter, double wakeAtMs) {
         itimerspec off{};
         calls_.settime(waiter.fd, 0, &off, nullptr);
     }
+    return !waiter.interrupted;
 }
 
 void QtEventPump::WaitUntil(double deadlineMs) {
     const double wakeAt = deadlineMs - kFinalStretchMs;
-    if (clock_.NowMs() < wakeAt) {
-        Sleep(WaiterAt(depth_), wakeAt);
-        return;
+    // A wake-up before its time (a late expiry left from an earlier wait, a
+    // coarse fallback timer) sleeps again.
+    while (clock_.NowMs() < wakeAt) {
+        if (!Sleep(WaiterAt(depth_), wakeAt)) {
+            return;
+        }
     }
     // The last fraction of a millisecond, or a deadline already passed: handle
     // what is pending without sleeping, at least once.
@@ -110,6 +116,7 @@ void QtEventPump::WaitUntil(double deadlineMs) {
 void QtEventPump::Interrupt() {
     for (auto& waiter : waiters_) {
         if (waiter->loop != nullptr) {
+            waiter->interrupted = true;
             waiter->loop->quit();
         }
     }

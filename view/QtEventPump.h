@@ -44,7 +44,8 @@ class QtEventPump : public EventPump {
     struct Waiter;
     Waiter& WaiterAt(int depth);
     bool ArmTimerFd(Waiter& waiter, double wakeAtMs);
-    void Sleep(Waiter& waiter, double wakeAtMs);
+    // Sleeps until wakeAtMs while handling events; false when interrupted.
+    bool Sleep(Waiter& waiter, double wakeAtMs);
 
     Clock& clock_;
     TimerCalls calls_;
