@@ -88,6 +88,8 @@ class SessionEndTest : public QObject {
     void closeSavesStakeAtOnceThenWin();
     void secondCloseSettlesAtOnce();
     void closeCutsLongWinSoundShort();
+    void terminationPaysTheRunningWin_data();
+    void terminationPaysTheRunningWin();
     void terminationClosesWhateverIsOpen_data();
     void terminationClosesWhateverIsOpen();
 
@@ -186,6 +188,31 @@ void SessionEndTest::closeCutsLongWinSoundShort() {
     QVERIFY(!settling); // a first close cuts the sound, not the count-up
     QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), 30000);
     QCOMPARE(Stored("Credits"), std::string("1002.00"));
+}
+
+void SessionEndTest::terminationPaysTheRunningWin_data() {
+    QTest::addColumn<bool>("duringSound"); // else during the count-up
+    QTest::newRow("during the count-up") << false;
+    QTest::newRow("during a long win sound") << true;
+}
+
+void SessionEndTest::terminationPaysTheRunningWin() {
+    QFETCH(bool, duringSound);
+    const QString sound = dir_->filePath(QStringLiteral("long.wav"));
+    QVERIFY(WriteSilence(sound, 90));
+    auto window = Window(500);
+    GameState& state = window->State();
+    state.sndWin = duringSound;
+    state.WinSound = QFile::encodeName(sound).toStdString();
+    OnceWhen(
+        window.get(),
+        [&] {
+            return duringSound ? state.WinAmount > 0 && state.Credits == 998 : state.Credits > 998;
+        },
+        [] { ::raise(SIGTERM); });
+    window->BitBtn2Click();
+    QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), 30000);
+    QCOMPARE(Stored("Credits"), std::string("1498.00"));
 }
 
 void SessionEndTest::terminationClosesWhateverIsOpen_data() {
