@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <string>
 
 namespace kelvory {
 
@@ -52,8 +53,8 @@ class TSlots : public QMainWindow, public Dialogs {
     QPushButton* SpinButton() const;
     QTimer* FlashTime() { return &FlashTime_; }
     QTimer* AutoSpin() { return &AutoSpin_; }
-    const QString& ProgramDir() const { return ProgramDir_; }
-    const QString& WindowsDir() const { return WindowsDir_; }
+    const std::string& ProgramDir() const { return ProgramDir_; }
+    const std::string& WindowsDir() const { return WindowsDir_; }
 
     // Sets every check mark of the Speed, Sound and Auto menus from the state.
     void UpdateCheckMarks();
@@ -111,8 +112,10 @@ class TSlots : public QMainWindow, public Dialogs {
     void Settle();
 
     GameState GameState_;
-    QString ProgramDir_;
-    QString WindowsDir_;
+    std::string ProgramDir_; // the file system's bytes
+    // The program folder for Qt's file APIs (lossy where it is not UTF-8).
+    QString ProgramDirText() const;
+    std::string WindowsDir_; // the file system's bytes
     QString HelpFile_;
     MainMenu menu_;
     QTimer FlashTime_;

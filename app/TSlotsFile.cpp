@@ -10,18 +10,16 @@
 #include "TLoadSave.h"
 #include "TerminationSignals.h"
 
-#include <QDir>
-
 namespace kelvory {
 
 namespace {
 
 void RunSlotsDialog(TSlots& window, TLoadSave::SlotModeKind mode) {
-    const QString path = window.WindowsDir() + QLatin1String(ConfigDir::kFileName);
+    const std::string path = window.WindowsDir() + ConfigDir::kFileName;
     {
         TLoadSave dialog(
-            window.State(), mode, ConfigDir::NativePath(path),
-            [&window](int context) { window.ShowHelp(context); }, &window);
+            window.State(), mode, path, [&window](int context) { window.ShowHelp(context); },
+            &window);
         dialog.exec();
     }
     window.Canvas().RepaintAll();
@@ -53,23 +51,23 @@ void TSlots::Save1Click() {
 }
 
 bool TSlots::LoadSaveSettings(bool save) {
-    if (WindowsDir_.isEmpty()) {
+    if (WindowsDir_.empty()) {
         WindowsDir_ = ConfigDir::WindowsDir();
     }
-    const QString path = WindowsDir_ + QLatin1String(ConfigDir::kFileName);
+    const std::string path = WindowsDir_ + ConfigDir::kFileName;
     if (!save) {
-        const bool maximised = SettingsFile::Load(ConfigDir::NativePath(path), GameState_);
+        const bool maximised = SettingsFile::Load(path, GameState_);
         setWindowState(maximised ? (windowState() | Qt::WindowMaximized)
                                  : (windowState() & ~Qt::WindowMaximized));
         return true;
     }
     // The folder may have gone since start-up.
-    QDir().mkpath(WindowsDir_);
+    ConfigDir::MakeFolder(WindowsDir_);
     const Qt::WindowStates state = windowState();
     const bool maximised =
         state.testFlag(Qt::WindowMaximized) && !state.testFlag(Qt::WindowMinimized);
     try {
-        SettingsFile::Save(ConfigDir::NativePath(path), GameState_, maximised);
+        SettingsFile::Save(path, GameState_, maximised);
     } catch (const ProfileWriteError& error) {
         ErrorBox::Show(this, QStringLiteral("Unable to write to ") +
                                  ConfigDir::FromNativePath(error.Path()));
