@@ -8,7 +8,6 @@
 #include "Sounds.h"
 #include "WindowSizeKeeper.h"
 
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
 #include <QKeyEvent>
@@ -58,8 +57,7 @@ void TSlots::FormCreate() {
     pump_ = std::make_unique<QtEventPump>(clock_);
     LoadSoundImages();
     sounds_ = CreateSounds();
-    engine_ = std::make_unique<SlotEngine>(
-        GameState_, SlotEngine::World{clock_, *pump_, *canvas_, *sounds_, *this, random_});
+    CreateEngine(random_);
 
     FlashTime_.setInterval(SlotEngine::kFlashIntervalMs);
     AutoSpin_.setInterval(SlotEngine::kAutoSpinDelayMs);
@@ -77,11 +75,6 @@ void TSlots::FormCreate() {
     connect(canvas_->BitBtn2, &QPushButton::clicked, this, &TSlots::BitBtn2Click);
     connect(canvas_->Button1, &QPushButton::clicked, this, &TSlots::Button1Click);
     ConnectMenu();
-    engine_->SetIdleHandler([this] {
-        if (closePending_) {
-            QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
-        }
-    });
 
     GameState_.CloverMultiplier = 0;
     GameState_.AutoSpinOn = false;
@@ -183,22 +176,6 @@ void TSlots::Medium1Click() {
 void TSlots::Slow1Click() {
     engine_->SetSpeed(55);
     UpdateCheckMarks();
-}
-
-void TSlots::closeEvent(QCloseEvent* event) {
-    // A spin, its payout or a bet pause is running: let it finish on screen,
-    // then close (the engine reports when it is idle).
-    if (engine_->Busy()) {
-        closePending_ = true;
-        event->ignore();
-        return;
-    }
-    closePending_ = false;
-    if (!LoadSaveSettings(true)) {
-        event->ignore();
-        return;
-    }
-    event->accept();
 }
 
 void TSlots::keyPressEvent(QKeyEvent* event) {

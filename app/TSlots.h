@@ -17,7 +17,9 @@
 
 namespace kelvory {
 
+class ModalCloser;
 class QtEventPump;
+class RandomSource;
 class SlotCanvas;
 class Sounds;
 class TerminationSignals;
@@ -80,6 +82,14 @@ class TSlots : public QMainWindow, public Dialogs {
     void ShowHelp(int context);
     void ShowInfoScreen(int screen);
 
+    // Spins with this source from now on instead of the time-seeded generator.
+    void UseRandomSource(RandomSource& random);
+
+    // A termination signal: ends the session at once, whatever is open. Open
+    // dialogs and boxes close as their close box would, a running spin and its
+    // payout finish without waiting, the game is saved, and the window closes.
+    void Terminate();
+
     // Reads (save false) or writes (save true) the settings and current game.
     // Returns false when a write failed; the error has been shown.
     bool LoadSaveSettings(bool save);
@@ -97,6 +107,9 @@ class TSlots : public QMainWindow, public Dialogs {
     void LoadSoundImages();
     std::unique_ptr<Sounds> CreateSounds();
     void SetUpTerminationSignals();
+    void CreateEngine(RandomSource& random);
+    // Finishes the running spin, payout or bet pause without waiting.
+    void Settle();
 
     GameState GameState_;
     std::string ProgramDir_; // the file system's bytes
@@ -117,7 +130,9 @@ class TSlots : public QMainWindow, public Dialogs {
     std::unique_ptr<Sounds> sounds_;
     std::unique_ptr<SlotEngine> engine_;
     bool closePending_ = false;
+    bool terminating_ = false;
     TerminationSignals* terminationSignals_ = nullptr;
+    ModalCloser* modalCloser_ = nullptr;
 };
 
 } // namespace kelvory

@@ -77,11 +77,10 @@ bool TSlots::LoadSaveSettings(bool save) {
 }
 
 void TSlots::SetUpTerminationSignals() {
-    // A termination signal closes the window like the close box, so the
-    // settings and the current game are saved.
+    // A termination signal (logout, shutdown, kill) saves the game and ends.
     terminationSignals_ = new TerminationSignals(this);
     connect(terminationSignals_, &TerminationSignals::terminationRequested, this,
-            [this] { close(); });
+            &TSlots::Terminate);
 }
 
 } // namespace kelvory

@@ -18,7 +18,11 @@ class SlotEngine::BusyScope {
   public:
     explicit BusyScope(SlotEngine& engine) : engine_(engine) { ++engine_.busyDepth_; }
     ~BusyScope() {
-        if (--engine_.busyDepth_ == 0 && engine_.idleHandler_) {
+        if (--engine_.busyDepth_ > 0) {
+            return;
+        }
+        engine_.settling_ = false;
+        if (engine_.idleHandler_) {
             engine_.idleHandler_();
         }
     }
@@ -60,7 +64,8 @@ double SlotEngine::CountUpPause(int remaining) {
 
 void SlotEngine::Wait(double seconds) {
     const double deadline = world_.clock.NowMs() + seconds * 1000.0;
-    while (world_.clock.NowMs() < deadline) {
+    // The pump may return early after an event: wait again until the deadline.
+    while (!settling_ && world_.clock.NowMs() < deadline) {
         world_.pump.WaitUntil(deadline);
     }
 }
@@ -105,7 +110,8 @@ void SlotEngine::RunSpin() {
     while (tick < kSpinTicks) {
         const double now = world_.clock.NowMs();
         const double due = lastTick + state_.Speed;
-        if (now < due) {
+        if (now < due && !settling_) {
+            // Sleeps until the tick is due while handling events.
             world_.pump.WaitUntil(std::min(due, now + kSpinWaitSliceMs));
             continue;
         }
@@ -114,6 +120,9 @@ void SlotEngine::RunSpin() {
         MoveReels(tick, positions);
         world_.display.DrawReels(positions);
         PlayTickSound(tick);
+        // Handle pending events also when the next tick is already due (slow
+        // drawing, a speed of 0), so the window never freezes.
+        world_.pump.WaitUntil(world_.clock.NowMs());
     }
 
     world_.display.DrawPayline();
@@ -174,6 +183,10 @@ void SlotEngine::CountUp(int n) {
     world_.display.ShowWinnings(true, n);
     Wait(1.0);
     for (int i = 1; i <= n; ++i) {
+        if (settling_) {
+            PayAtOnce(n - i + 1);
+            break;
+        }
         const int remaining = n - i;
         const double pause = CountUpPause(remaining);
         world_.sounds.PlayCreditSound();
@@ -184,6 +197,12 @@ void SlotEngine::CountUp(int n) {
     }
     Wait(0.5);
     world_.display.ShowWinnings(false, 0);
+}
+
+void SlotEngine::PayAtOnce(int credits) {
+    world_.display.ShowWinnings(true, 0);
+    state_.Credits += credits;
+    world_.display.ShowCredits(state_.Credits);
 }
 
 void SlotEngine::BitBtn1Click() {

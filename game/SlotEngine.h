@@ -50,6 +50,11 @@ class SlotEngine {
 
     // True while a bet or spin handler runs (including its pauses).
     bool Busy() const { return busyDepth_ > 0; }
+    // Finishes what is running without waiting, for the end of a session: the
+    // remaining ticks follow at once, the rest of the win is paid in one step
+    // and pauses end. Lasts until the outermost handler has returned.
+    void Settle() { settling_ = Busy(); }
+    bool Settling() const { return settling_; }
     // Called when the outermost bet or spin handler has returned.
     void SetIdleHandler(std::function<void()> handler) { idleHandler_ = std::move(handler); }
 
@@ -67,10 +72,12 @@ class SlotEngine {
     void RunSpin();
     void MoveReels(int tick, std::array<int, 3>& positions);
     void PlayTickSound(int tick);
+    void PayAtOnce(int credits);
 
     GameState& state_;
     World world_;
     int busyDepth_ = 0;
+    bool settling_ = false;
     std::function<void()> idleHandler_;
 };
 

@@ -152,4 +152,14 @@ double SdlSoundPlayer::PlayFile(const std::string& path) {
     return LengthMs(chunk);
 }
 
+bool SdlSoundPlayer::IsPlaying() const {
+    return open_ && Mix_Playing(kChannel) != 0;
+}
+
+void SdlSoundPlayer::Stop() {
+    if (open_) {
+        Mix_HaltChannel(kChannel);
+    }
+}
+
 } // namespace kelvory

@@ -27,7 +27,10 @@ class SdlSoundPlayer : public SoundPlayer {
 
     void PlayImage(const SoundImage& image) override;
     double PlayFile(const std::string& path) override;
+    void Stop() override;
 
+    // True while a sound is being played out.
+    bool IsPlaying() const;
     // True when an audio device (real or the dummy driver) is open.
     bool IsOpen() const { return open_; }
     // The SDL driver in use ("pulseaudio", "disk", "dummy", ...), or "".

@@ -38,13 +38,23 @@ void SoundEvents::PlayLoseSound() {
 }
 
 void SoundEvents::PlayFileAndWait(const std::string& path) {
+    if (cutShort_) {
+        return;
+    }
     // Copy the path: a handler running during the wait may change the field.
     const std::string file = path;
     const double start = clock_.NowMs();
     const double deadline = start + player_.PlayFile(file);
-    while (clock_.NowMs() < deadline) {
+    while (!cutShort_ && clock_.NowMs() < deadline) {
         pump_.WaitUntil(deadline);
     }
+}
+
+void SoundEvents::SetCutShort(bool on) {
+    if (on && !cutShort_) {
+        player_.Stop();
+    }
+    cutShort_ = on;
 }
 
 } // namespace kelvory

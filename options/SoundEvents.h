@@ -31,6 +31,11 @@ class SoundEvents : public Sounds {
     // Plays a file whatever the switches say, and returns when it has ended.
     void PlayFileAndWait(const std::string& path);
 
+    // While on (the window is closing), the win and lose sounds and files are
+    // not played, and one that is playing stops and its wait ends once the
+    // pump returns.
+    void SetCutShort(bool on);
+
   private:
     void PlayIfOn(bool GameState::*own, const SoundImage& image);
 
@@ -39,6 +44,7 @@ class SoundEvents : public Sounds {
     SoundPlayer& player_;
     Clock& clock_;
     EventPump& pump_;
+    bool cutShort_ = false;
 };
 
 } // namespace kelvory

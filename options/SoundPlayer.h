@@ -19,6 +19,8 @@ class SoundPlayer {
     // cannot be played, and returns at once with the sound's length in
     // milliseconds (0 when nothing plays).
     virtual double PlayFile(const std::string& path) = 0;
+    // Ends the sound in progress, if any.
+    virtual void Stop() = 0;
 };
 
 } // namespace kelvory

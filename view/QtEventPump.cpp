@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <cerrno>
 #include <cmath>
@@ -17,9 +18,14 @@ struct QtEventPump::Waiter {
     int fd = -1;
     std::unique_ptr<QSocketNotifier> notifier;
     QEventLoop* loop = nullptr;
+    bool interrupted = false;
 };
 
-QtEventPump::QtEventPump(Clock& clock) : clock_(clock) {
+QtEventPump::TimerCalls QtEventPump::KernelTimerCalls() {
+    return {&timerfd_create, &timerfd_settime};
+}
+
+QtEventPump::QtEventPump(Clock& clock, TimerCalls calls) : clock_(clock), calls_(calls) {
     // Wake-ups within a few microseconds of the requested time instead of the
     // default 50 us slack.
     prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
@@ -37,7 +43,7 @@ QtEventPump::~QtEventPump() {
 QtEventPump::Waiter& QtEventPump::WaiterAt(int depth) {
     while (static_cast<int>(waiters_.size()) <= depth) {
         auto waiter = std::make_unique<Waiter>();
-        waiter->fd = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
+        waiter->fd = calls_.create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
         if (waiter->fd >= 0) {
             waiter->notifier = std::make_unique<QSocketNotifier>(waiter->fd, QSocketNotifier::Read);
             Waiter* raw = waiter.get();
@@ -55,31 +61,64 @@ QtEventPump::Waiter& QtEventPump::WaiterAt(int depth) {
     return *waiters_[depth];
 }
 
+bool QtEventPump::ArmTimerFd(Waiter& waiter, double wakeAtMs) {
+    if (waiter.fd < 0) {
+        return false;
+    }
+    // The clock counts CLOCK_MONOTONIC milliseconds (std::chrono::steady_clock).
+    itimerspec deadline{};
+    const double seconds = std::floor(wakeAtMs / 1000.0);
+    deadline.it_value.tv_sec = static_cast<time_t>(seconds);
+    deadline.it_value.tv_nsec = static_cast<long>((wakeAtMs - seconds * 1000.0) * 1e6);
+    return calls_.settime(waiter.fd, TFD_TIMER_ABSTIME, &deadline, nullptr) == 0;
+}
+
+bool QtEventPump::Sleep(Waiter& waiter, double wakeAtMs) {
+    QEventLoop loop;
+    const bool armed = ArmTimerFd(waiter, wakeAtMs);
+    // Without a kernel timer a precise Qt timer wakes the loop, a little later.
+    QTimer fallback;
+    if (!armed) {
+        fallback.setTimerType(Qt::PreciseTimer);
+        fallback.setSingleShot(true);
+        QObject::connect(&fallback, &QTimer::timeout, &loop, &QEventLoop::quit);
+        fallback.start(static_cast<int>(std::ceil(wakeAtMs - clock_.NowMs())));
+    }
+    waiter.loop = &loop;
+    waiter.interrupted = false;
+    ++depth_;
+    loop.exec();
+    --depth_;
+    waiter.loop = nullptr;
+    if (armed) {
+        itimerspec off{};
+        calls_.settime(waiter.fd, 0, &off, nullptr);
+    }
+    return !waiter.interrupted;
+}
+
 void QtEventPump::WaitUntil(double deadlineMs) {
     const double wakeAt = deadlineMs - kFinalStretchMs;
-    if (clock_.NowMs() < wakeAt) {
-        Waiter& waiter = WaiterAt(depth_);
-        if (waiter.fd >= 0) {
-            // The clock counts CLOCK_MONOTONIC milliseconds (std::chrono::steady_clock).
-            itimerspec deadline{};
-            const double seconds = std::floor(wakeAt / 1000.0);
-            deadline.it_value.tv_sec = static_cast<time_t>(seconds);
-            deadline.it_value.tv_nsec = static_cast<long>((wakeAt - seconds * 1000.0) * 1e6);
-            timerfd_settime(waiter.fd, TFD_TIMER_ABSTIME, &deadline, nullptr);
-            QEventLoop loop;
-            waiter.loop = &loop;
-            ++depth_;
-            loop.exec();
-            --depth_;
-            waiter.loop = nullptr;
-            itimerspec off{};
-            timerfd_settime(waiter.fd, 0, &off, nullptr);
+    // A wake-up before its time (a late expiry left from an earlier wait, a
+    // coarse fallback timer) sleeps again.
+    while (clock_.NowMs() < wakeAt) {
+        if (!Sleep(WaiterAt(depth_), wakeAt)) {
             return;
         }
     }
-    // The last fraction of a millisecond: keep handling events without sleeping.
-    while (clock_.NowMs() < deadlineMs) {
+    // The last fraction of a millisecond, or a deadline already passed: handle
+    // what is pending without sleeping, at least once.
+    do {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
+    } while (clock_.NowMs() < deadlineMs);
+}
+
+void QtEventPump::Interrupt() {
+    for (auto& waiter : waiters_) {
+        if (waiter->loop != nullptr) {
+            waiter->interrupted = true;
+            waiter->loop->quit();
+        }
     }
 }
 

@@ -35,6 +35,8 @@ class BettingTest : public QObject {
     void betOneThenSpinPaysOneCoinColumn();
     void betOneThenBetTwoAddsOneCoin();
     void betTwoFromEmptyDropsTwoCoinsHalfSecondApart();
+    void betTwoCountsStakePlacedDuringItsPause();
+    void twoCoinSpinAfterOneCoinSpinPaysTwoCoinRates();
     void betRefusedWithoutCredits_data();
     void betRefusedWithoutCredits();
     void betTwoDuringStakedPauseRunsItsOwnSpinFirst();
@@ -101,6 +103,26 @@ void BettingTest::betTwoFromEmptyDropsTwoCoinsHalfSecondApart() {
     QCOMPARE(rig.world.TimesOf("reels").front(), start + 1010);
     QCOMPARE(Prefix(rig.world.Whats(), 10), Join({{"flash off", "coin"}, Column(0, true)}));
     QCOMPARE(rig.world.Whats().back(), std::string("focus"));
+}
+
+void BettingTest::betTwoCountsStakePlacedDuringItsPause() {
+    Rig rig;
+    rig.NextSpinLoses();
+    rig.world.At(rig.world.now + 200, [&] { rig.engine.BitBtn1Click(); });
+    rig.engine.BitBtn2Click();
+    QCOMPARE(rig.state.Credits, 998.0);
+    QCOMPARE(rig.world.Count("coin"), 3);
+    QCOMPARE(int(rig.state.LastBet), 2);
+}
+
+void BettingTest::twoCoinSpinAfterOneCoinSpinPaysTwoCoinRates() {
+    Rig rig;
+    rig.state.LastBet = 1;
+    const auto stops = Rig::FindStops(1, [](const WinResult& r) { return r.Amount == 10; });
+    rig.NextSpinRestsAt(stops);
+    rig.engine.BitBtn2Click();
+    QCOMPARE(rig.state.WinAmount, 20);
+    QCOMPARE(rig.state.Credits, 1000.0 - 2 + 20);
 }
 
 void BettingTest::betRefusedWithoutCredits_data() {
@@ -265,6 +287,7 @@ void BettingTest::autoSpinStopsWhenCreditsRunShort() {
     QCOMPARE(rig.state.Spins, 2);
     QCOMPARE(rig.state.Credits, 1.0);
     QVERIFY(rig.state.AutoSpinOn);
+    QCOMPARE(rig.world.Count("info Please place a bet before spinning!"), 0);
 }
 
 void BettingTest::autoSpinBeforeFirstBetAsksForBet() {

@@ -14,6 +14,8 @@ class CountUpTest : public QObject {
     void borrowDuringCountUpKeepsBothAmounts();
     void newGameDuringCountUpPaysRestOnTop();
     void winSoundEndsBeforeCountUp();
+    void winFlashesItsOwnRow_data();
+    void winFlashesItsOwnRow();
     void lossPlaysLoseSoundOnly();
     void flashTimerAlternatesWinningRow();
 };
@@ -22,19 +24,23 @@ void CountUpTest::countUpTakesItsPauses_data() {
     QTest::addColumn<int>("credits");
     QTest::addColumn<double>("totalMs");
     QTest::addColumn<double>("firstPauseMs");
-    QTest::newRow("one credit") << 1 << 1750.0 << 250.0;
-    QTest::newRow("two credits") << 2 << 2000.0 << 250.0;
-    QTest::newRow("fifteen: first pause 0.1 s") << 15 << 3900.0 << 100.0;
-    QTest::newRow("fifty") << 50 << 5650.0 << 50.0;
-    QTest::newRow("201: first pause 0.01 s") << 201 << 7160.0 << 10.0;
-    QTest::newRow("202: first pause 5 ms") << 202 << 7165.0 << 5.0;
+    QTest::addColumn<double>("pumpStepMs"); // 0: each wait runs to its deadline
+    QTest::newRow("one credit") << 1 << 1750.0 << 250.0 << 0.0;
+    QTest::newRow("two credits") << 2 << 2000.0 << 250.0 << 0.0;
+    QTest::newRow("fifteen: first pause 0.1 s") << 15 << 3900.0 << 100.0 << 0.0;
+    QTest::newRow("fifty") << 50 << 5650.0 << 50.0 << 0.0;
+    QTest::newRow("201: first pause 0.01 s") << 201 << 7160.0 << 10.0 << 0.0;
+    QTest::newRow("202: first pause 5 ms") << 202 << 7165.0 << 5.0 << 0.0;
+    QTest::newRow("fifteen, pump returning early") << 15 << 3900.0 << 100.0 << 3.0;
 }
 
 void CountUpTest::countUpTakesItsPauses() {
     QFETCH(int, credits);
     QFETCH(double, totalMs);
     QFETCH(double, firstPauseMs);
+    QFETCH(double, pumpStepMs);
     Rig rig;
+    rig.world.pumpStepMs = pumpStepMs;
     const double start = rig.world.now;
     rig.engine.CountUp(credits);
     QCOMPARE(rig.world.now - start, totalMs);
@@ -91,6 +97,27 @@ void CountUpTest::winSoundEndsBeforeCountUp() {
     QCOMPARE(rig.state.Credits, 1000.0);
     QVERIFY(!rig.state.Spinning);
     QCOMPARE(int(rig.state.BetInPlay), 0);
+}
+
+void CountUpTest::winFlashesItsOwnRow_data() {
+    QTest::addColumn<int>("row");
+    QTest::newRow("top row") << 0;
+    QTest::newRow("a middle row") << 3;
+    QTest::newRow("bottom row") << 7;
+}
+
+void CountUpTest::winFlashesItsOwnRow() {
+    QFETCH(int, row);
+    Rig rig;
+    rig.state.LastBet = 1;
+    rig.state.WinningRow = 5;
+    rig.NextSpinRestsAt(Rig::FindStops(1, [row](const WinResult& r) { return r.Row == row; }));
+    rig.engine.Button1Click();
+    QCOMPARE(rig.state.WinningRow, row);
+    rig.world.log.clear();
+    rig.engine.FlashTimeTimer();
+    QCOMPARE(rig.world.Whats(),
+             std::vector<std::string>{"row " + std::to_string(row) + " unlit 0"});
 }
 
 void CountUpTest::lossPlaysLoseSoundOnly() {

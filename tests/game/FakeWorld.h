@@ -13,6 +13,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kelvory::test {
@@ -34,11 +35,19 @@ class FakeWorld : public Clock,
     };
 
     double now = 1000.0;
+    // The time of day runs ahead of the monotonic clock by this much.
+    std::uint32_t timeOfDayOffsetMs = 45'000'000;
     std::vector<Entry> log;
+    std::vector<std::array<int, 3>> frames; // reel positions drawn, per tick
     std::vector<std::uint32_t> seeds;
     std::deque<int> choices; // answers to Next(40), the reels' resting choices
+    int blurDraws = 0;       // answers to Next(80) so far: a scrambled count
     double winSoundMs = 0;
     double loseSoundMs = 0;
+    double drawMs = 0;     // drawing the reels takes this long
+    double pumpStepMs = 0; // above 0: a wait returns early after this long
+    int pumpCalls = 0;
+    bool interrupted = false;     // set by an action: the wait returns at once
     SlotEngine* engine = nullptr; // for the auto-spin timer
 
     SlotEngine::World World() { return {*this, *this, *this, *this, *this, *this}; }
@@ -77,14 +86,23 @@ class FakeWorld : public Clock,
 
     // Clock
     double NowMs() override { return now; }
-    std::uint32_t MsSinceMidnightUtc() override { return static_cast<std::uint32_t>(now); }
+    std::uint32_t MsSinceMidnightUtc() override {
+        return timeOfDayOffsetMs + static_cast<std::uint32_t>(now);
+    }
 
     // EventPump
     void WaitUntil(double deadline) override {
+        ++pumpCalls;
+        if (pumpStepMs > 0) {
+            deadline = std::min(deadline, now + pumpStepMs);
+        }
         while (!script_.empty() && script_.begin()->first <= deadline) {
             auto node = script_.extract(script_.begin());
             now = std::max(now, node.key());
             node.mapped()();
+            if (std::exchange(interrupted, false)) {
+                return;
+            }
         }
         now = std::max(now, deadline);
     }
@@ -97,7 +115,11 @@ class FakeWorld : public Clock,
     void DrawPayRow(int row, bool lit, int column) override {
         Note("row " + std::to_string(row) + (lit ? " lit " : " unlit ") + std::to_string(column));
     }
-    void DrawReels(const std::array<int, 3>&) override { Note("reels"); }
+    void DrawReels(const std::array<int, 3>& positions) override {
+        Note("reels");
+        frames.push_back(positions);
+        now += drawMs;
+    }
     void DrawPayline() override { Note("payline"); }
     void SetFlashing(bool on) override { Note(on ? "flash on" : "flash off"); }
     void RepaintAll() override { Note("repaint"); }
@@ -135,8 +157,10 @@ class FakeWorld : public Clock,
             choices.pop_front();
             return value;
         }
-        return 0;
+        return n == 80 ? BlurPosition(blurDraws++) : 0;
     }
+    // The answer to the i-th Next(80): varies from one draw to the next.
+    static int BlurPosition(int i) { return (i * 37 + 11) % 80; }
 
   private:
     static std::string Num(double v) {

@@ -10,6 +10,7 @@ class SpinCycleTest : public QObject {
   private slots:
     void reelsRestAtChoiceRolledBack_data();
     void reelsRestAtChoiceRolledBack();
+    void reelsBlurThenRollEachTick();
     void soundsAskedForPerSpeed_data();
     void soundsAskedForPerSpeed();
     void ticksAreSpeedApart();
@@ -17,11 +18,16 @@ class SpinCycleTest : public QObject {
     void modalDialogHoldsSpinThenNextTickFollowsAtOnce();
     void oddSpeedsFromSettingsNeverHang_data();
     void oddSpeedsFromSettingsNeverHang();
+    void eventsHandledDuringSpinWhateverTheSpeed_data();
+    void eventsHandledDuringSpinWhateverTheSpeed();
     void newGameDuringSpinStillPaysWin();
     void spinRefusedWithoutCoveredBet_data();
     void spinRefusedWithoutCoveredBet();
     void spinRestakesLastBetAndReseedsEachTime();
-    void secondSpinDuringSpinOnlyClearsMultiplier();
+    void restakeLightsItsOwnColumn_data();
+    void restakeLightsItsOwnColumn();
+    void pressDuringSpinOnlyClearsMultiplier_data();
+    void pressDuringSpinOnlyClearsMultiplier();
     void spinEndDrawsPaylineAndUnlightsBothColumns();
 };
 
@@ -46,6 +52,35 @@ void SpinCycleTest::reelsRestAtChoiceRolledBack() {
     for (int reel = 0; reel < 3; ++reel) {
         QCOMPARE(rig.state.VisibleCells[reel], Reels::WindowAt(reel, stops[reel]));
     }
+}
+
+void SpinCycleTest::reelsBlurThenRollEachTick() {
+    // Per reel: the tick that chooses its resting place and its last moving tick.
+    constexpr int kSchedule[3][2] = {{40, 60}, {60, 80}, {79, 101}};
+    const std::array<int, 3> choices{7, 0, 33};
+    Rig rig;
+    rig.state.LastBet = 1;
+    rig.world.choices.assign(choices.begin(), choices.end());
+    rig.engine.Button1Click();
+
+    int draw = 3; // one random(80) start position per reel came first
+    std::array<int, 3> position{FakeWorld::BlurPosition(0), FakeWorld::BlurPosition(1),
+                                FakeWorld::BlurPosition(2)};
+    std::vector<std::array<int, 3>> expected;
+    for (int tick = 1; tick <= SlotEngine::kSpinTicks; ++tick) {
+        for (int reel = 0; reel < 3; ++reel) {
+            const auto [choice, last] = kSchedule[reel];
+            if (tick < choice) {
+                position[reel] = FakeWorld::BlurPosition(draw++);
+            } else if (tick == choice) {
+                position[reel] = 2 * choices[reel];
+            } else if (tick <= last) {
+                position[reel] = (position[reel] + 79) % 80;
+            }
+        }
+        expected.push_back(position);
+    }
+    QCOMPARE(rig.world.frames, expected);
 }
 
 void SpinCycleTest::soundsAskedForPerSpeed_data() {
@@ -137,6 +172,33 @@ void SpinCycleTest::oddSpeedsFromSettingsNeverHang() {
     QVERIFY(!rig.state.Spinning);
 }
 
+void SpinCycleTest::eventsHandledDuringSpinWhateverTheSpeed_data() {
+    QTest::addColumn<int>("speed");
+    QTest::addColumn<double>("drawMs");
+    QTest::addColumn<double>("eventAfterMs"); // after the click
+    QTest::newRow("speed 0") << 0 << 0.0 << 0.0;
+    QTest::newRow("negative speed") << -40 << 0.0 << 0.0;
+    QTest::newRow("drawing slower than the speed") << 10 << 25.0 << 40.0;
+}
+
+void SpinCycleTest::eventsHandledDuringSpinWhateverTheSpeed() {
+    QFETCH(int, speed);
+    QFETCH(double, drawMs);
+    QFETCH(double, eventAfterMs);
+    Rig rig;
+    rig.state.Speed = speed;
+    rig.state.LastBet = 1;
+    rig.world.drawMs = drawMs;
+    rig.NextSpinLoses();
+    std::size_t framesWhenHandled = 0;
+    rig.world.At(rig.world.now + eventAfterMs,
+                 [&] { framesWhenHandled = rig.world.frames.size(); });
+    rig.engine.Button1Click();
+    QVERIFY(framesWhenHandled > 0);
+    QVERIFY(framesWhenHandled < 3);
+    QCOMPARE(int(rig.world.frames.size()), SlotEngine::kSpinTicks);
+}
+
 void SpinCycleTest::newGameDuringSpinStillPaysWin() {
     Rig rig;
     rig.state.Credits = 10;
@@ -177,9 +239,11 @@ void SpinCycleTest::spinRestakesLastBetAndReseedsEachTime() {
     rig.state.LastBet = 2;
     rig.NextSpinLoses();
     rig.NextSpinLoses();
+    const std::uint32_t timeOfDay = rig.world.MsSinceMidnightUtc();
     rig.engine.Button1Click();
     rig.world.now += 1234;
     rig.engine.Button1Click();
+    QCOMPARE(rig.world.seeds.front(), timeOfDay);
     QCOMPARE(rig.state.Credits, 996.0);
     QCOMPARE(rig.state.Spins, 2);
     QCOMPARE(int(rig.state.LastBet), 2);
@@ -189,19 +253,47 @@ void SpinCycleTest::spinRestakesLastBetAndReseedsEachTime() {
     QCOMPARE(rig.world.Count("coin"), 0);
 }
 
-void SpinCycleTest::secondSpinDuringSpinOnlyClearsMultiplier() {
+void SpinCycleTest::restakeLightsItsOwnColumn_data() {
+    QTest::addColumn<int>("lastBet");
+    QTest::newRow("one coin") << 1;
+    QTest::newRow("two coins") << 2;
+}
+
+void SpinCycleTest::restakeLightsItsOwnColumn() {
+    QFETCH(int, lastBet);
+    Rig rig;
+    rig.state.LastBet = static_cast<std::uint8_t>(lastBet);
+    rig.NextSpinLoses();
+    rig.engine.Button1Click();
+    std::vector<std::string> expected{"flash off", "credits " + std::to_string(1000 - lastBet)};
+    for (int row = 0; row < 8; ++row) {
+        expected.push_back("row " + std::to_string(row) + " lit " + std::to_string(lastBet - 1));
+    }
+    const std::vector<std::string> whats = rig.world.Whats();
+    QCOMPARE(std::vector<std::string>(whats.begin(), whats.begin() + 10), expected);
+}
+
+void SpinCycleTest::pressDuringSpinOnlyClearsMultiplier_data() {
+    QTest::addColumn<int>("button");
+    QTest::newRow("spin") << 0;
+    QTest::newRow("bet 1") << 1;
+    QTest::newRow("bet 2") << 2;
+}
+
+void SpinCycleTest::pressDuringSpinOnlyClearsMultiplier() {
+    QFETCH(int, button);
     Rig rig;
     rig.state.LastBet = 1;
     rig.NextSpinLoses();
+    int multiplierAfterPress = -1;
     rig.world.At(rig.world.now + 200, [&] {
         rig.state.CloverMultiplier = 2;
-        rig.engine.Button1Click();
-        rig.engine.BitBtn1Click();
-        rig.engine.BitBtn2Click();
-        rig.engine.AutoSpinTimer();
-        QCOMPARE(int(rig.state.CloverMultiplier), 0);
+        button == 0 ? rig.engine.Button1Click()
+                    : (button == 1 ? rig.engine.BitBtn1Click() : rig.engine.BitBtn2Click());
+        multiplierAfterPress = rig.state.CloverMultiplier;
     });
     rig.engine.Button1Click();
+    QCOMPARE(multiplierAfterPress, 0);
     QCOMPARE(rig.state.Spins, 1);
     QCOMPARE(rig.state.Credits, 999.0);
     QCOMPARE(rig.world.Count("reels"), SlotEngine::kSpinTicks);

@@ -26,6 +26,7 @@ class FakeSoundWorld : public Clock, public EventPump, public SoundPlayer {
         files.push_back(path);
         return fileLengthMs;
     }
+    void Stop() override { ++stops; }
 
     int Count(const SoundImage& image) const {
         int n = 0;
@@ -37,6 +38,7 @@ class FakeSoundWorld : public Clock, public EventPump, public SoundPlayer {
 
     double now = 0.0;
     int pumpCalls = 0;
+    int stops = 0;
     double fileLengthMs = 300.0;
     std::vector<const SoundImage*> images;
     std::vector<std::string> files;

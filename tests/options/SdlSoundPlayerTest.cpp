@@ -60,6 +60,12 @@ class SdlSoundPlayerTest : public QObject {
     SoundImages images_;
     FakeSoundWorld world_;
 
+    // Waits until the sound in progress has been played out: the audio
+    // thread's own pace, not the wall clock, decides what reached the file.
+    static bool PlayedOut(const SdlSoundPlayer& player) {
+        return QTest::qWaitFor([&] { return !player.IsPlaying(); }, 60000);
+    }
+
     // A player writing what it plays to a fresh file of the disk driver.
     std::unique_ptr<SdlSoundPlayer> DiskPlayer() {
         static int n = 0;
@@ -83,7 +89,7 @@ class SdlSoundPlayerTest : public QObject {
             QCOMPARE(player->DriverName(), "disk");
             SoundEvents events(state_, images_, *player, world_, world_);
             events.PlayCoinSound();
-            QTest::qWait(300);
+            QVERIFY(PlayedOut(*player));
         }
         QVERIFY(AudibleFrames(output_) > 2000);
     }
@@ -103,7 +109,7 @@ class SdlSoundPlayerTest : public QObject {
             auto player = DiskPlayer();
             SoundEvents events(state_, images_, *player, world_, world_);
             events.PlayCoinSound();
-            QTest::qWait(200);
+            QVERIFY(!player->IsPlaying());
         }
         QCOMPARE(AudibleFrames(output_), 0);
     }
@@ -116,24 +122,30 @@ class SdlSoundPlayerTest : public QObject {
                 events.PlayCreditSound();
                 QTest::qWait(5);
             }
-            QTest::qWait(100);
+            QVERIFY(PlayedOut(*player));
         }
         // Cut off every 5 ms, the ticks still fill most of the second.
         QVERIFY2(AudibleFrames(output_) > 44100 / 2,
                  qPrintable(QString::number(AudibleFrames(output_))));
     }
 
-    void newSoundEndsTheOneInProgress() {
+    void soundInProgressEnds_data() {
+        QTest::addColumn<bool>("byNewSound"); // else stopped
+        QTest::newRow("by a new sound") << true;
+        QTest::newRow("by a stop") << false;
+    }
+    void soundInProgressEnds() {
+        QFETCH(bool, byNewSound);
         {
             auto player = DiskPlayer();
             const double winMs = player->PlayFile((RuntimeDir() + "KELVRY4.WAV").toStdString());
             QVERIFY(winMs > 500);
-            QTest::qWait(50);
-            player->PlayImage(images_.CreditSoundImage);
-            QTest::qWait(static_cast<int>(winMs) + 200);
+            byNewSound ? player->PlayImage(images_.CreditSoundImage) : player->Stop();
+            QCOMPARE(player->IsPlaying(), byNewSound);
+            QVERIFY(PlayedOut(*player));
         }
         const int audible = AudibleFrames(output_);
-        QVERIFY(audible > 0);
+        QVERIFY(byNewSound ? audible > 0 : audible >= 0);
         QVERIFY2(audible < 44100 * 0.3, qPrintable(QString::number(audible)));
     }
 
@@ -148,7 +160,7 @@ class SdlSoundPlayerTest : public QObject {
         {
             auto player = DiskPlayer();
             QCOMPARE(player->PlayFile(path.toStdString()), DefaultSound::kLengthMs);
-            QTest::qWait(350);
+            QVERIFY(PlayedOut(*player));
             QCOMPARE(QApplication::activeModalWidget(), nullptr);
             QVERIFY(QApplication::topLevelWidgets().isEmpty());
         }
@@ -196,7 +208,7 @@ class SdlSoundPlayerTest : public QObject {
             const SoundImage garbage{1, 2, 3, 4};
             player->PlayImage(missing);
             player->PlayImage(garbage);
-            QTest::qWait(100);
+            QVERIFY(!player->IsPlaying());
         }
         QCOMPARE(AudibleFrames(output_), 0);
     }

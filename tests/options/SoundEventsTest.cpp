@@ -207,6 +207,21 @@ class SoundEventsTest : public QObject {
         QVERIFY(stop != world_.images.end() && stop + 1 != world_.images.end());
         QCOMPARE(*(stop + 1), &images_.SpinSoundImage);
     }
+
+    void closingCutsFileSoundsShort() {
+        state_.sndLose = true;
+        SoundEvents events(state_, images_, world_, world_, world_);
+        events.SetCutShort(true);
+        QCOMPARE(world_.stops, 1);
+        const double start = world_.now;
+        events.PlayWinSound();
+        events.PlayLoseSound();
+        QVERIFY(world_.files.empty());
+        QCOMPARE(world_.now, start);
+        events.SetCutShort(false);
+        events.PlayWinSound();
+        QCOMPARE(world_.now, start + world_.fileLengthMs);
+    }
 };
 
 QTEST_GUILESS_MAIN(SoundEventsTest)

@@ -1,5 +1,6 @@
 // The main window's settings: read at start-up, saved when it closes (also
-// when closed during a spin or by a termination signal), and a failed save.
+// by a termination signal), and a failed save. Closes during a spin are tested
+// with the main window's session end.
 #include "ModalHelper.h"
 #include "ProfileFile.h"
 #include "TSlots.h"
@@ -25,8 +26,6 @@ class SettingsWindowTest : public QObject {
     void maximisedState();
     void failedSaveKeepsTheWindowOpen();
     void nonUtf8ConfigFolderKeepsItsFile();
-    void closeDuringSpinSavesThePaidWin_data();
-    void closeDuringSpinSavesThePaidWin();
     void terminationSignalSaves_data();
     void terminationSignalSaves();
 
@@ -168,41 +167,6 @@ void SettingsWindowTest::failedSaveKeepsTheWindowOpen() {
     QCOMPARE(message, "Kelvory|Unable to write to " + blocked + "/KELVRY.INI.");
     QVERIFY(window.isVisible());
     QCOMPARE(window.State().Credits, 1000.0);
-}
-
-void SettingsWindowTest::closeDuringSpinSavesThePaidWin_data() {
-    QTest::addColumn<int>("closeAfterMs");
-    QTest::addColumn<bool>("duringSpin");
-    QTest::newRow("during the bet pause") << 600 << false;
-    QTest::newRow("during the spin") << 1500 << true;
-}
-
-void SettingsWindowTest::closeDuringSpinSavesThePaidWin() {
-    QFETCH(int, closeAfterMs);
-    QFETCH(bool, duringSpin);
-    // A spin has no fixed outcome: spin until one has paid a win.
-    bool sawWin = false;
-    for (int attempt = 0; attempt < 25 && !sawWin; ++attempt) {
-        TSlots window(programDir_);
-        window.show();
-        // "Bet 2" pauses twice for half a second, then spins 101 ticks of 10 ms.
-        bool spinning = false;
-        bool openDuringSpin = false;
-        QTimer::singleShot(closeAfterMs, &window, [&] {
-            spinning = window.State().Spinning;
-            window.close();
-            openDuringSpin = window.isVisible();
-        });
-        window.BitBtn2Click(); // bets 2 credits and runs the spin and its payout
-        QCOMPARE(spinning, duringSpin);
-        QVERIFY(openDuringSpin);
-        QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 10000);
-        const double credits = window.State().Credits;
-        sawWin = window.State().WinAmount > 0;
-        QCOMPARE(QString::fromStdString(Stored("Credits")), QString::number(credits, 'f', 2));
-        QCOMPARE(QString::fromStdString(Stored("Spins")), QString::number(window.State().Spins));
-    }
-    QVERIFY(sawWin);
 }
 
 void SettingsWindowTest::terminationSignalSaves_data() {

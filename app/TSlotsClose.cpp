@@ -1,0 +1,80 @@
+// Ending a session: the close handler, a second close and termination signals.
+// A close during a spin, its payout or a bet pause saves at once (the stake
+// taken), lets them finish on screen and saves again before the window closes,
+// so the win is kept; a second close or a signal finishes them without waiting.
+#include "TSlots.h"
+
+#include "ModalCloser.h"
+#include "QtEventPump.h"
+#include "SlotCanvas.h"
+#include "SoundEvents.h"
+
+#include <QCloseEvent>
+
+namespace kelvory {
+
+void TSlots::CreateEngine(RandomSource& random) {
+    engine_ = std::make_unique<SlotEngine>(
+        GameState_, SlotEngine::World{clock_, *pump_, *canvas_, *sounds_, *this, random});
+    engine_->SetIdleHandler([this] {
+        if (closePending_) {
+            QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+        }
+    });
+}
+
+void TSlots::UseRandomSource(RandomSource& random) {
+    CreateEngine(random);
+}
+
+void TSlots::Settle() {
+    engine_->Settle();
+    soundEvents_->SetCutShort(true);
+    pump_->Interrupt();
+}
+
+void TSlots::closeEvent(QCloseEvent* event) {
+    if (engine_->Busy()) {
+        event->ignore();
+        if (closePending_) {
+            Settle();
+            return;
+        }
+        if (!LoadSaveSettings(true) && !terminating_) {
+            return; // the error was shown; the close is abandoned
+        }
+        closePending_ = true;
+        // A long win or lose sound does not hold the close.
+        soundEvents_->SetCutShort(true);
+        pump_->Interrupt();
+        return;
+    }
+    closePending_ = false;
+    if (!LoadSaveSettings(true) && !terminating_) {
+        soundEvents_->SetCutShort(false);
+        event->ignore();
+        return;
+    }
+    AutoSpin_.stop();
+    FlashTime_.stop();
+    event->accept();
+}
+
+void TSlots::Terminate() {
+    if (!terminating_) {
+        terminating_ = true;
+        modalCloser_ = new ModalCloser(this);
+    }
+    modalCloser_->CloseAll();
+    if (engine_->Busy()) {
+        // Saved now, so that a kill that follows keeps the game with its stake.
+        if (!closePending_) {
+            LoadSaveSettings(true);
+            closePending_ = true;
+        }
+        Settle();
+    }
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+} // namespace kelvory

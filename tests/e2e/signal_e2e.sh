@@ -1,0 +1,137 @@
+#!/usr/bin/env bash
+# Termination signals sent to the real program on an X server (run under
+# xvfb-run): with the bet message open, during a spin, during a long win or
+# lose sound, with each dialog open, and SIGTERM followed by SIGKILL during a
+# slow spin. The program must end within 2 s and KELVRY.INI must hold the game.
+# Usage: signal_e2e.sh <kelvory binary>
+set -euo pipefail
+program=$1
+work=$(mktemp -d)
+pid=""
+case_name=""
+cleanup() {
+    if [ -n "$pid" ]; then kill -KILL "$pid" 2>/dev/null || true; fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL ($case_name): $*"
+    [ -f "$work/cfg/KELVRY.INI" ] && cat "$work/cfg/KELVRY.INI"
+    [ -f "$work/stderr" ] && tail -5 "$work/stderr"
+    exit 1
+}
+
+# A silent WAV of 90 s: 8-bit mono at 8000 Hz.
+le32() { printf "\\x$(printf %02x $(($1 & 255)))\\x$(printf %02x $((($1 >> 8) & 255)))\\x$(printf %02x $((($1 >> 16) & 255)))\\x$(printf %02x $((($1 >> 24) & 255)))"; }
+long_wav() {
+    local bytes=720000
+    {
+        printf 'RIFF'; le32 $((36 + bytes)); printf 'WAVEfmt '; le32 16
+        printf '\x01\x00\x01\x00'; le32 8000; le32 8000; printf '\x01\x00\x08\x00'
+        printf 'data'; le32 $bytes
+        head -c $bytes /dev/zero | tr '\0' '\200'
+    } >"$1"
+}
+
+# Starts the program with these [Settings] lines and finds its window.
+start() {
+    case_name=$1
+    rm -rf "$work/cfg"
+    mkdir -p "$work/cfg"
+    printf '[Settings]\n%s\n' "$2" >"$work/cfg/KELVRY.INI"
+    XDG_CONFIG_HOME=$work/cfg HOME=$work SDL_AUDIODRIVER=dummy "$program" 2>"$work/stderr" &
+    pid=$!
+    window=""
+    for _ in $(seq 1 100); do
+        window=$(xdotool search --onlyvisible --pid "$pid" --name '^Kelvory$' 2>/dev/null | head -1 || true)
+        [ -n "$window" ] && break
+        sleep 0.1
+    done
+    [ -n "$window" ] || fail "the window did not appear"
+    sleep 0.5
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    cx=$X
+    cy=$((Y + HEIGHT - 394)) # the client area is the bottom 394 rows
+}
+
+# "Bet 1" twice: a stake of 2, then the spin.
+bet_two() {
+    xdotool mousemove $((cx + 191)) $((cy + 365)) click 1
+    sleep 0.2
+    xdotool click 1
+}
+keys() {
+    xdotool windowfocus --sync "$window" 2>/dev/null || true
+    xdotool key --delay 150 "$@"
+}
+windows() { xdotool search --onlyvisible --pid "$pid" '' 2>/dev/null | wc -l; }
+
+# Sends the signal and waits at most 2 s for the program to end.
+ends_within_2s() {
+    kill "-$1" "$pid"
+    for _ in $(seq 1 20); do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            wait "$pid" || true
+            pid=""
+            return
+        fi
+        sleep 0.1
+    done
+    fail "still running 2 s after SIG$1"
+}
+stored() { sed -n "s/^$1=//p" "$work/cfg/KELVRY.INI" | tr -d '\r'; }
+expect() { [ "$(stored "$1")" = "$2" ] || fail "$1 is '$(stored "$1")', expected '$2'"; }
+# One spin with a stake of 2, its win (if any) paid: at least 998 credits.
+expect_spin_paid() {
+    expect Spins 1
+    local credits
+    credits=$(stored Credits)
+    awk -v c="$credits" 'BEGIN { exit !(c >= 998) }' || fail "Credits $credits"
+}
+
+start "bet message" "Speed=10"
+xdotool mousemove $((cx + 387)) $((cy + 365)) click 1 # "Spin" without a bet
+sleep 1
+[ "$(windows)" -ge 2 ] || fail "no message box"
+ends_within_2s TERM
+expect Credits 1000.00
+grep -q "Please place a bet before spinning!" "$work/stderr" || fail "message not reported"
+
+for signal in TERM HUP INT; do
+    start "during a slow spin, SIG$signal" "Speed=55"
+    bet_two
+    sleep 2
+    ends_within_2s "$signal"
+    expect_spin_paid
+done
+
+long_wav "$work/long.wav"
+start "during a long win or lose sound" "$(printf 'Speed=10\nsndWin=1\nsndLose=1\nWinSound=%s\nLoseSound=%s' "$work/long.wav" "$work/long.wav")"
+bet_two
+sleep 4 # half a second of pause, a 1 s spin, then the sound
+ends_within_2s TERM
+expect_spin_paid
+
+for dialog in "borrow:alt+b" "saved games:alt+f o" "sounds:alt+o s Up Return"; do
+    start "${dialog%%:*} dialog open" "Credits=500.00"
+    # shellcheck disable=SC2086
+    keys ${dialog#*:}
+    sleep 1
+    [ "$(windows)" -ge 2 ] || fail "the dialog did not open"
+    ends_within_2s TERM
+    expect Credits 500.00
+done
+
+start "SIGTERM then SIGKILL during a slow spin" "Speed=55"
+bet_two
+sleep 2
+kill -TERM "$pid"
+sleep 0.3
+kill -KILL "$pid" 2>/dev/null || true
+wait "$pid" || true
+pid=""
+expect Spins 1
+awk -v c="$(stored Credits)" 'BEGIN { exit !(c >= 998) }' || fail "stake not saved"
+
+echo "all signal cases passed"
