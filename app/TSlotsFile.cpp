@@ -4,9 +4,11 @@
 
 #include "ConfigDir.h"
 #include "ErrorBox.h"
+#include "PlayerStatistics.h"
 #include "ProfileWriteError.h"
 #include "SettingsFile.h"
 #include "SlotCanvas.h"
+#include "StatisticsSection.h"
 #include "TLoadSave.h"
 #include "TerminationSignals.h"
 
@@ -16,15 +18,18 @@ namespace kelvory {
 
 namespace {
 
-void RunSlotsDialog(TSlots& window, TLoadSave::SlotModeKind mode) {
+// Returns whether a slot was chosen.
+bool RunSlotsDialog(TSlots& window, TLoadSave::SlotModeKind mode) {
     const QString path = window.WindowsDir() + QLatin1String(ConfigDir::kFileName);
+    bool chosen = false;
     {
         TLoadSave dialog(
             window.State(), mode, ConfigDir::NativePath(path),
             [&window](int context) { window.ShowHelp(context); }, &window);
-        dialog.exec();
+        chosen = dialog.exec() == QDialog::Accepted;
     }
     window.Canvas().RepaintAll();
+    return chosen;
 }
 
 } // namespace
@@ -34,10 +39,12 @@ void TSlots::ConnectFileMenu() {
     connect(menu_.load1, &QAction::triggered, this, &TSlots::load1Click);
     connect(menu_.Save1, &QAction::triggered, this, &TSlots::Save1Click);
     connect(menu_.Exit1, &QAction::triggered, this, &TSlots::Exit1Click);
+    ConnectStatistics();
 }
 
 void TSlots::New1Click() {
     engine_->New1Click();
+    statistics_->NewGame();
 }
 
 void TSlots::Exit1Click() {
@@ -45,7 +52,10 @@ void TSlots::Exit1Click() {
 }
 
 void TSlots::load1Click() {
-    RunSlotsDialog(*this, TLoadSave::Open);
+    // An opened game starts the statistics of the current game afresh.
+    if (RunSlotsDialog(*this, TLoadSave::Open)) {
+        statistics_->NewGame();
+    }
 }
 
 void TSlots::Save1Click() {
@@ -59,6 +69,9 @@ bool TSlots::LoadSaveSettings(bool save) {
     const QString path = WindowsDir_ + QLatin1String(ConfigDir::kFileName);
     if (!save) {
         const bool maximised = SettingsFile::Load(ConfigDir::NativePath(path), GameState_);
+        const StatisticsSection::Tallies tallies =
+            StatisticsSection::Load(ConfigDir::NativePath(path));
+        statistics_->Restore(tallies.allTime, tallies.game, clock_.NowMs());
         setWindowState(maximised ? (windowState() | Qt::WindowMaximized)
                                  : (windowState() & ~Qt::WindowMaximized));
         return true;
@@ -70,6 +83,8 @@ bool TSlots::LoadSaveSettings(bool save) {
         state.testFlag(Qt::WindowMaximized) && !state.testFlag(Qt::WindowMinimized);
     try {
         SettingsFile::Save(ConfigDir::NativePath(path), GameState_, maximised);
+        StatisticsSection::Save(ConfigDir::NativePath(path), statistics_->AllTime(),
+                                statistics_->Game());
     } catch (const ProfileWriteError& error) {
         ErrorBox::Show(this, QStringLiteral("Unable to write to ") +
                                  ConfigDir::FromNativePath(error.Path()));

@@ -52,6 +52,10 @@ class SlotEngine {
     bool Busy() const { return busyDepth_ > 0; }
     // Called when the outermost bet or spin handler has returned.
     void SetIdleHandler(std::function<void()> handler) { idleHandler_ = std::move(handler); }
+    // Called when a spin's payout has ended, before the spin counts as over.
+    void SetSpinEndedHandler(std::function<void()> handler) {
+        spinEndedHandler_ = std::move(handler);
+    }
 
     // Spin sound period in ticks for a speed, 0 for speeds without a spin sound.
     static int SpinSoundPeriod(int speed);
@@ -72,6 +76,7 @@ class SlotEngine {
     World world_;
     int busyDepth_ = 0;
     std::function<void()> idleHandler_;
+    std::function<void()> spinEndedHandler_;
 };
 
 } // namespace kelvory
