@@ -1,5 +1,6 @@
 #include "StatisticsWindow.h"
 
+#include "HelpWindow.h"
 #include "NetResultChart.h"
 
 #include <QGridLayout>
@@ -56,8 +57,9 @@ QString Duration(std::int64_t ms) {
 
 } // namespace
 
-StatisticsWindow::StatisticsWindow(const PlayerStatistics& statistics, QWidget* parent)
-    : QWidget(parent, Qt::Window), statistics_(statistics) {
+StatisticsWindow::StatisticsWindow(const PlayerStatistics& statistics,
+                                   std::function<void(int)> showHelp, QWidget* parent)
+    : QWidget(parent, Qt::Window), statistics_(statistics), showHelp_(std::move(showHelp)) {
     setWindowTitle(QStringLiteral("Kelvory Statistics"));
     setAccessibleName(QStringLiteral("Kelvory Statistics"));
     resize(560, 640);
@@ -93,9 +95,12 @@ StatisticsWindow::StatisticsWindow(const PlayerStatistics& statistics, QWidget* 
 
     chart_ = new NetResultChart;
     auto* chartTitle = new QLabel(QStringLiteral("<b>Net result of this game</b>"));
+    auto* helpButton = new QPushButton(QStringLiteral("&Help"));
+    connect(helpButton, &QPushButton::clicked, this, [this] { ShowHelp(); });
     auto* closeButton = new QPushButton(QStringLiteral("C&lose"));
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(helpButton);
     buttons->addStretch();
     buttons->addWidget(closeButton);
 
@@ -173,9 +178,19 @@ void StatisticsWindow::Refresh() {
     chart_->SetTrack(statistics_.Track());
 }
 
+void StatisticsWindow::ShowHelp() {
+    if (showHelp_) {
+        showHelp_(HelpWindow::kStatistics);
+    }
+}
+
 void StatisticsWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         close();
+        return;
+    }
+    if (event->key() == Qt::Key_F1) {
+        ShowHelp();
         return;
     }
     QWidget::keyPressEvent(event);

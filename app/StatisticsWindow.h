@@ -5,6 +5,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <map>
 
 class QGridLayout;
@@ -24,7 +25,9 @@ class StatisticsWindow : public QWidget {
     // The columns of the figures.
     enum Column { ThisGame = 1, Odds = 2, AllGames = 3 };
 
-    explicit StatisticsWindow(const PlayerStatistics& statistics, QWidget* parent = nullptr);
+    // showHelp opens the help at a context (F1 and the Help button).
+    StatisticsWindow(const PlayerStatistics& statistics, std::function<void(int)> showHelp,
+                     QWidget* parent = nullptr);
 
     // Shows the statistics as they are now.
     void Refresh();
@@ -37,10 +40,12 @@ class StatisticsWindow : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    void ShowHelp();
     void AddRow(const QString& name, const QString& caption);
     void Set(const QString& name, Column column, const QString& text);
 
     const PlayerStatistics& statistics_;
+    std::function<void(int)> showHelp_;
     QGridLayout* grid_ = nullptr;
     std::map<QString, std::map<int, QLabel*>> cells_;
     NetResultChart* chart_ = nullptr;

@@ -25,7 +25,8 @@ StatisticsWindow* TSlots::StatisticsView() const {
 void TSlots::Statistics1Click() {
     StatisticsWindow* view = StatisticsView();
     if (view == nullptr) {
-        view = new StatisticsWindow(*statistics_, this);
+        view = new StatisticsWindow(
+            *statistics_, [this](int context) { ShowHelp(context); }, this);
     }
     view->Refresh();
     view->show();

@@ -97,6 +97,10 @@ bool ReadTally(const StatisticsSection::Lookup& lookup, const std::string& prefi
 StatisticsSection::KeyValues StatisticsSection::Values(const PlayTally& allTime,
                                                        const PlayTally& game) {
     KeyValues out;
+    // Before the first spin there is nothing to keep: the file stays as it was.
+    if (allTime.Spins == 0 && game.Spins == 0) {
+        return out;
+    }
     AppendTally(out, "", allTime);
     AppendTally(out, "Game", game);
     return out;

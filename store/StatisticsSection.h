@@ -28,7 +28,7 @@ class StatisticsSection {
     // The stored text of a key of the section, nothing when it is missing.
     using Lookup = std::function<std::optional<std::string>(const std::string& key)>;
 
-    // The keys and values to write, in their order.
+    // The keys and values to write, in their order; none before the first spin.
     static KeyValues Values(const PlayTally& allTime, const PlayTally& game);
 
     // Reads the counters. A section that is missing or holds a value that is
