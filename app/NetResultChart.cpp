@@ -69,9 +69,14 @@ NetResultChart::Scale NetResultChart::ComputeScale() const {
                  metrics.horizontalAdvance(
                      locale.toString(static_cast<qlonglong>(std::ceil(scale.maxNet)))));
     const double left = labelWidth + 10.0;
+    // Room for half of the last spin count, centred under the right edge.
+    const double right = std::max(10.0, metrics.horizontalAdvance(locale.toString(
+                                            static_cast<qlonglong>(std::llround(scale.maxSpin)))) /
+                                                2.0 +
+                                            4.0);
     const double top = metrics.height() + 8.0;
     const double bottom = metrics.height() + 8.0;
-    scale.plot = QRectF(left, top, std::max(width() - left - 10.0, 10.0),
+    scale.plot = QRectF(left, top, std::max(width() - left - right, 10.0),
                         std::max(height() - top - bottom, 10.0));
     return scale;
 }
@@ -127,7 +132,7 @@ void NetResultChart::DrawAxes(QPainter& painter, const Scale& scale) const {
     const QColor grid = palette().color(QPalette::Mid);
     const QColor text = palette().color(QPalette::Text);
 
-    const int rows = std::max(2, static_cast<int>(scale.plot.height() / (3 * metrics.height())));
+    const int rows = std::max(3, static_cast<int>(scale.plot.height() / (3 * metrics.height())));
     const double netStep = NiceStep(scale.maxNet - scale.minNet, rows);
     for (double net = std::ceil(scale.minNet / netStep) * netStep; net <= scale.maxNet;
          net += netStep) {

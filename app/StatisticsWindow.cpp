@@ -12,6 +12,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace kelvory {
@@ -63,10 +64,14 @@ StatisticsWindow::StatisticsWindow(const PlayerStatistics& statistics,
     setWindowTitle(QStringLiteral("Kelvory Statistics"));
     setAccessibleName(QStringLiteral("Kelvory Statistics"));
     resize(560, 640);
+    // Below this the figures no longer fit beside their captions.
+    setMinimumSize(460, 420);
 
     auto* figures = new QWidget;
     grid_ = new QGridLayout(figures);
-    grid_->setColumnStretch(0, 1);
+    // The figures stay beside their captions however wide the window is.
+    grid_->setColumnStretch(4, 1);
+    grid_->setHorizontalSpacing(16);
     const QString headers[] = {QString(), QStringLiteral("This game"), QStringLiteral("The odds"),
                                QStringLiteral("All games")};
     for (int column = 1; column < 4; ++column) {
@@ -78,8 +83,8 @@ StatisticsWindow::StatisticsWindow(const PlayerStatistics& statistics,
     AddRow(QStringLiteral("Staked"), QStringLiteral("Credits staked"));
     AddRow(QStringLiteral("Paid"), QStringLiteral("Credits paid"));
     AddRow(QStringLiteral("Net"), QStringLiteral("Net result"));
-    AddRow(QStringLiteral("Return"), QStringLiteral("Return (paid for each credit staked)"));
-    AddRow(QStringLiteral("HitRate"), QStringLiteral("Hit rate (spins that win)"));
+    AddRow(QStringLiteral("Return"), QStringLiteral("Return"));
+    AddRow(QStringLiteral("HitRate"), QStringLiteral("Hit rate"));
     AddRow(QStringLiteral("BiggestWin"), QStringLiteral("Biggest win"));
     AddRow(QStringLiteral("LongestLosingRun"), QStringLiteral("Longest run without a win"));
     AddRow(QStringLiteral("Played"), QStringLiteral("Time played"));
@@ -116,6 +121,8 @@ void StatisticsWindow::AddRow(const QString& name, const QString& caption) {
     const int row = grid_->rowCount();
     auto* label = new QLabel(caption);
     label->setWordWrap(true);
+    // One line where there is room; long captions wrap in a narrow window.
+    label->setMinimumWidth(std::min(label->fontMetrics().horizontalAdvance(caption), 170));
     grid_->addWidget(label, row, 0);
     for (int column = 1; column < 4; ++column) {
         auto* cell = new QLabel;
