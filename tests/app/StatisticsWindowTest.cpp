@@ -127,6 +127,17 @@ class StatisticsWindowTest : public QObject {
         QCOMPARE(window.StatisticsView()->windowTitle(), QStringLiteral("Kelvory Statistics"));
     }
 
+    void spinOfTheWindowIsCounted() {
+        TSlots window(programDir_);
+        window.State().Speed = 1;
+        QTest::mouseClick(window.BetTwoButton(), Qt::LeftButton);
+        const PlayTally& game = window.Statistics().Game();
+        QCOMPARE(game.Spins, 1);
+        QCOMPARE(game.Staked, 2);
+        QCOMPARE(game.Paid, window.State().WinAmount);
+        QCOMPARE(window.Statistics().AllTime(), game);
+    }
+
     void windowFollowsTheGame() {
         TSlots window(programDir_);
         window.Statistics1Click();
