@@ -1,5 +1,6 @@
 #include "TSlots.h"
 
+#include "ConfigDir.h"
 #include "QtEventPump.h"
 #include "Reels.h"
 #include "SlotCanvas.h"
@@ -8,20 +9,30 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFile>
 #include <QKeyEvent>
 #include <QMessageBox>
 
 namespace kelvory {
 
 TSlots::TSlots(const QString& programDir, QWidget* parent) : QMainWindow(parent) {
-    ProgramDir_ = programDir.isEmpty() ? QCoreApplication::applicationDirPath() : programDir;
-    if (!ProgramDir_.endsWith(QLatin1Char('/'))) {
-        ProgramDir_ += QLatin1Char('/');
+    // The folder stays the file system's bytes: sound paths are built from it.
+    ProgramDir_ = programDir.isEmpty() ? ConfigDir::ExecutableDir()
+                                       : QFile::encodeName(programDir).toStdString();
+    if (ProgramDir_.empty()) {
+        ProgramDir_ = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+    }
+    if (!ProgramDir_.ends_with('/')) {
+        ProgramDir_ += '/';
     }
     FormCreate();
 }
 
 TSlots::~TSlots() = default;
+
+QString TSlots::ProgramDirText() const {
+    return QFile::decodeName(QByteArray::fromStdString(ProgramDir_));
+}
 
 QPushButton* TSlots::BetOneButton() const {
     return canvas_->BitBtn1;
@@ -37,9 +48,9 @@ void TSlots::FormCreate() {
     setWindowTitle(QStringLiteral("Kelvory"));
     setUpdatesEnabled(false);
     menu_.Build(menuBar());
-    HelpFile_ = ProgramDir_ + QStringLiteral("kelvory-help.html");
+    HelpFile_ = ProgramDirText() + QStringLiteral("kelvory-help.html");
 
-    canvas_ = new SlotCanvas(GameState_, ProgramDir_, this);
+    canvas_ = new SlotCanvas(GameState_, ProgramDirText(), this);
     setCentralWidget(canvas_);
     new WindowSizeKeeper(this, canvas_, canvas_->sizeHint());
     pump_ = std::make_unique<QtEventPump>(clock_);
@@ -80,8 +91,8 @@ void TSlots::FormCreate() {
     GameState_.Speed = 10;
     GameState_.BetInPlay = 0;
     GameState_.Spins = 0;
-    GameState_.WinSound = (ProgramDir_ + QStringLiteral("KELVRY4.WAV")).toStdString();
-    GameState_.LoseSound = (ProgramDir_ + QStringLiteral("KELVRY5.WAV")).toStdString();
+    GameState_.WinSound = ProgramDir_ + "KELVRY4.WAV";
+    GameState_.LoseSound = ProgramDir_ + "KELVRY5.WAV";
     LoadSaveSettings(false);
     UpdateCheckMarks();
     Reels::EvaluateWindow(GameState_);

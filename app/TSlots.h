@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <string>
 
 namespace kelvory {
 
@@ -55,8 +56,8 @@ class TSlots : public QMainWindow, public Dialogs {
     QPushButton* SpinButton() const;
     QTimer* FlashTime() { return &FlashTime_; }
     QTimer* AutoSpin() { return &AutoSpin_; }
-    const QString& ProgramDir() const { return ProgramDir_; }
-    const QString& WindowsDir() const { return WindowsDir_; }
+    const std::string& ProgramDir() const { return ProgramDir_; }
+    const std::string& WindowsDir() const { return WindowsDir_; }
 
     // Sets every check mark of the Speed, Sound and Auto menus from the state.
     void UpdateCheckMarks();
@@ -105,8 +106,10 @@ class TSlots : public QMainWindow, public Dialogs {
     void SetUpTerminationSignals();
 
     GameState GameState_;
-    QString ProgramDir_;
-    QString WindowsDir_;
+    std::string ProgramDir_; // the file system's bytes
+    // The program folder for Qt's file APIs (lossy where it is not UTF-8).
+    QString ProgramDirText() const;
+    std::string WindowsDir_; // the file system's bytes
     QString HelpFile_;
     MainMenu menu_;
     QTimer FlashTime_;

@@ -5,6 +5,7 @@
 #include "ConfigDir.h"
 #include "ErrorBox.h"
 #include "PlayerStatistics.h"
+#include "ProfileFile.h"
 #include "ProfileWriteError.h"
 #include "SettingsFile.h"
 #include "SlotCanvas.h"
@@ -12,20 +13,18 @@
 #include "TLoadSave.h"
 #include "TerminationSignals.h"
 
-#include <QDir>
-
 namespace kelvory {
 
 namespace {
 
 // Returns whether a slot was chosen.
 bool RunSlotsDialog(TSlots& window, TLoadSave::SlotModeKind mode) {
-    const QString path = window.WindowsDir() + QLatin1String(ConfigDir::kFileName);
+    const std::string path = window.WindowsDir() + ConfigDir::kFileName;
     bool chosen = false;
     {
         TLoadSave dialog(
-            window.State(), mode, ConfigDir::NativePath(path),
-            [&window](int context) { window.ShowHelp(context); }, &window);
+            window.State(), mode, path, [&window](int context) { window.ShowHelp(context); },
+            &window);
         chosen = dialog.exec() == QDialog::Accepted;
     }
     window.Canvas().RepaintAll();
@@ -63,28 +62,32 @@ void TSlots::Save1Click() {
 }
 
 bool TSlots::LoadSaveSettings(bool save) {
-    if (WindowsDir_.isEmpty()) {
+    if (WindowsDir_.empty()) {
         WindowsDir_ = ConfigDir::WindowsDir();
     }
-    const QString path = WindowsDir_ + QLatin1String(ConfigDir::kFileName);
+    const std::string path = WindowsDir_ + ConfigDir::kFileName;
     if (!save) {
-        const bool maximised = SettingsFile::Load(ConfigDir::NativePath(path), GameState_);
-        const StatisticsSection::Tallies tallies =
-            StatisticsSection::Load(ConfigDir::NativePath(path));
+        const bool maximised = SettingsFile::Load(path, GameState_);
+        const StatisticsSection::Tallies tallies = StatisticsSection::Load(path);
         statistics_->Restore(tallies.allTime, tallies.game, clock_.NowMs());
         setWindowState(maximised ? (windowState() | Qt::WindowMaximized)
                                  : (windowState() & ~Qt::WindowMaximized));
         return true;
     }
     // The folder may have gone since start-up.
-    QDir().mkpath(WindowsDir_);
+    ConfigDir::MakeFolder(WindowsDir_);
     const Qt::WindowStates state = windowState();
     const bool maximised =
         state.testFlag(Qt::WindowMaximized) && !state.testFlag(Qt::WindowMinimized);
     try {
-        SettingsFile::Save(ConfigDir::NativePath(path), GameState_, maximised);
-        StatisticsSection::Save(ConfigDir::NativePath(path), statistics_->AllTime(),
-                                statistics_->Game());
+        // The settings and the statistics change together, in one replace.
+        std::vector<ProfileSection> sections{SettingsFile::Section(GameState_, maximised)};
+        ProfileSection statistics =
+            StatisticsSection::Section(statistics_->AllTime(), statistics_->Game());
+        if (!statistics.Values.empty()) {
+            sections.push_back(std::move(statistics));
+        }
+        ProfileFile::Write(path, sections);
     } catch (const ProfileWriteError& error) {
         ErrorBox::Show(this, QStringLiteral("Unable to write to ") +
                                  ConfigDir::FromNativePath(error.Path()));

@@ -43,7 +43,7 @@ void TSlots::ConnectHelpMenu() {
 
     // The desktop entry and icon the installed program belongs to.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kelvory.Kelvory"));
-    const QString icon = ProgramDir_ + QStringLiteral("kelvory.svg");
+    const QString icon = ProgramDirText() + QStringLiteral("kelvory.svg");
     if (QFileInfo::exists(icon)) {
         setWindowIcon(QIcon(icon));
     }

@@ -30,7 +30,7 @@ void TSlots::ConnectOptionsMenu() {
 
 void TSlots::LoadSoundImages() {
     soundImages_ = std::make_shared<SoundImages>();
-    const std::string error = soundImages_->Load(ProgramDir_.toStdString());
+    const std::string error = soundImages_->Load(ProgramDir_);
     // The game still starts: a sound that could not be read stays silent.
     if (!error.empty()) {
         ErrorBox::Show(this, QString::fromStdString(error));

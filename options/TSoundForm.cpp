@@ -1,5 +1,6 @@
 #include "TSoundForm.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QStyle>
@@ -20,7 +21,8 @@ QFont FormFont(int pixelHeight, bool bold) {
 }
 } // namespace
 
-TSoundForm::TSoundForm(GameState& state, const QString& programDir, Hooks hooks, QWidget* parent)
+TSoundForm::TSoundForm(GameState& state, const std::string& programDir, Hooks hooks,
+                       QWidget* parent)
     : QDialog(parent), state_(state), programDir_(programDir), hooks_(std::move(hooks)) {
     setObjectName(QStringLiteral("TSoundForm"));
     setWindowTitle(QStringLiteral("Change Sounds (WAV Files)"));
@@ -113,7 +115,7 @@ void TSoundForm::ChooseFile(std::string& path) {
     }
     const QFileInfo chosen(files.first());
     const QString full = chosen.absoluteFilePath();
-    path = full.left(kMaxPathLength).toStdString();
+    path = QFile::encodeName(full.left(kMaxPathLength)).toStdString();
     // The next browse in this opening starts at this file.
     OpenDialog1->setDirectory(chosen.absolutePath());
     OpenDialog1->selectFile(chosen.fileName());
@@ -139,8 +141,8 @@ void TSoundForm::Button10Click() {
 }
 
 void TSoundForm::Button11Click() {
-    state_.WinSound = (programDir_ + QStringLiteral("KELVRY4.WAV")).toStdString();
-    state_.LoseSound = (programDir_ + QStringLiteral("KELVRY5.WAV")).toStdString();
+    state_.WinSound = programDir_ + "KELVRY4.WAV";
+    state_.LoseSound = programDir_ + "KELVRY5.WAV";
 }
 
 void TSoundForm::keyPressEvent(QKeyEvent* event) {

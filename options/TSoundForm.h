@@ -29,7 +29,8 @@ class TSoundForm : public QDialog {
     };
 
     // programDir ends in a slash; the default sounds are found there.
-    TSoundForm(GameState& state, const QString& programDir, Hooks hooks, QWidget* parent = nullptr);
+    TSoundForm(GameState& state, const std::string& programDir, Hooks hooks,
+               QWidget* parent = nullptr);
 
     void Button2Click();  // lose sound, "Change"
     void Button5Click();  // win sound, "Change"
@@ -59,7 +60,7 @@ class TSoundForm : public QDialog {
                      const QString& hint);
 
     GameState& state_;
-    QString programDir_;
+    std::string programDir_; // the file system's bytes
     Hooks hooks_;
 };
 

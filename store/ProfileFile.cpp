@@ -1,5 +1,6 @@
 #include "ProfileFile.h"
 
+#include "FileReplacer.h"
 #include "ProfileText.h"
 #include "ProfileWriteError.h"
 
@@ -44,21 +45,6 @@ bool ReadWholeFile(const std::string& path, std::string& text) {
     return ok;
 }
 
-bool WriteAll(int fd, const std::string& text) {
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 // The file a write has to replace: the target of a symbolic link, so that the
 // link itself stays in place.
 std::string ResolveTarget(const std::string& path) {
@@ -72,47 +58,6 @@ std::string ResolveTarget(const std::string& path) {
     return path;
 }
 
-std::string FolderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string FileNameOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-void SyncFolder(const std::string& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
-// Writes the text to a new file beside the target and renames it over the
-// target. False on any failure; no temporary file is left behind then.
-bool ReplaceFile(const std::string& target, const std::string& text, mode_t mode) {
-    const std::string folder = FolderOf(target);
-    std::string temporary = folder + "/." + FileNameOf(target) + ".XXXXXX";
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0) {
-        return false;
-    }
-    bool ok = WriteAll(fd, text) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    SyncFolder(folder);
-    return true;
-}
-
 } // namespace
 
 std::string ProfileFile::Read(const std::string& path, const std::string& section,
@@ -124,8 +69,7 @@ std::string ProfileFile::Read(const std::string& path, const std::string& sectio
     return ProfileText::Read(text, section, key, defaultValue);
 }
 
-void ProfileFile::Write(const std::string& path, const std::string& section, const std::string& key,
-                        const std::string& value) {
+void ProfileFile::Write(const std::string& path, const std::vector<ProfileSection>& sections) {
     const std::string target = ResolveTarget(path);
     std::string text;
     mode_t mode = 0644;
@@ -145,9 +89,21 @@ void ProfileFile::Write(const std::string& path, const std::string& section, con
     } else if (errno != ENOENT) {
         throw ProfileWriteError(path);
     }
-    if (!ReplaceFile(target, ProfileText::Write(text, section, key, value), mode)) {
+    for (const ProfileSection& section : sections) {
+        text = ProfileText::WriteSection(text, section.Name, section.Values);
+    }
+    if (!FileReplacer::Replace(target, text, mode)) {
         throw ProfileWriteError(path);
     }
+}
+
+void ProfileFile::Write(const std::string& path, const std::string& section, const std::string& key,
+                        const std::string& value) {
+    Write(path, {ProfileSection{section, {{key, value}}}});
+}
+
+void ProfileFile::RemoveStaleTemporaries(const std::string& path) {
+    FileReplacer::RemoveStaleTemporaries(ResolveTarget(path));
 }
 
 } // namespace kelvory

@@ -140,7 +140,127 @@ std::string_view CutBytes(std::string_view text, std::size_t maxBytes) {
     return text.substr(0, end);
 }
 
+std::string KeyLineOf(std::string_view key, std::string_view value) {
+    std::string keyLine;
+    keyLine.reserve(key.size() + 1 + value.size());
+    keyLine.append(key).append("=");
+    for (const char c : value) {
+        keyLine.push_back(c == '\n' || c == '\r' ? ' ' : c);
+    }
+    return keyLine;
+}
+
+// A name that reads back as written once it is in a header or a key line.
+bool IsPlainName(std::string_view name, bool isSection) {
+    if (name.empty() || IsBlank(name.front()) || IsBlank(name.back()) ||
+        name.find_first_of(isSection ? "]\n" : "=\n") != std::string_view::npos) {
+        return false;
+    }
+    return isSection || (name.front() != ';' && name.front() != '#' && name.front() != '[');
+}
+
+// Whether one pass gives the same text as one write per key: plain, distinct
+// names, and no last line ending in a lone CR that a line end would turn into
+// the file's first CR LF.
+bool CanWriteInOnePass(std::string_view text, std::string_view section,
+                       const std::vector<std::pair<std::string, std::string>>& values) {
+    if (!IsPlainName(section, true) ||
+        (text.ends_with('\r') && text.find("\r\n") == std::string_view::npos)) {
+        return false;
+    }
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (!IsPlainName(values[i].first, false)) {
+            return false;
+        }
+        for (std::size_t j = 0; j < i; ++j) {
+            if (EqualNoCase(values[i].first, values[j].first)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 } // namespace
+
+std::string
+ProfileText::WriteSection(std::string_view text, std::string_view section,
+                          const std::vector<std::pair<std::string, std::string>>& values) {
+    if (!CanWriteInOnePass(text, section, values)) {
+        std::string out(text);
+        for (const auto& [key, value] : values) {
+            out = Write(out, section, key, value);
+        }
+        return out;
+    }
+    const std::vector<Line> lines = SplitLines(text);
+    const std::string_view newline = text.find("\r\n") != std::string_view::npos ? "\r\n" : "\n";
+
+    // Where each key is (its first line in a matching section), and the last
+    // key line or the header of the first matching section.
+    std::vector<std::optional<std::size_t>> keyLines(values.size());
+    std::optional<std::size_t> insertAfter;
+    bool inSection = false;
+    bool inFirstSection = false;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const ParsedLine parsed = ParseLine(lines[i].content, i == 0);
+        if (parsed.kind == LineKind::Section) {
+            inSection = EqualNoCase(parsed.name, section);
+            inFirstSection = inSection && !insertAfter;
+            if (inFirstSection) {
+                insertAfter = i;
+            }
+        } else if (parsed.kind == LineKind::Key && inSection) {
+            for (std::size_t k = 0; k < values.size(); ++k) {
+                if (!keyLines[k] && EqualNoCase(parsed.name, values[k].first)) {
+                    keyLines[k] = i;
+                }
+            }
+            if (inFirstSection) {
+                insertAfter = i;
+            }
+        }
+    }
+    std::vector<std::string> replacements(lines.size());
+    std::vector<bool> replaced(lines.size(), false);
+    std::string missing;
+    for (std::size_t k = 0; k < values.size(); ++k) {
+        if (keyLines[k]) {
+            replacements[*keyLines[k]] = KeyLineOf(values[k].first, values[k].second);
+            replaced[*keyLines[k]] = true;
+        } else {
+            missing.append(KeyLineOf(values[k].first, values[k].second)).append(newline);
+        }
+    }
+
+    std::string out;
+    out.reserve(text.size() + missing.size() + section.size() + 8);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const Line& line = lines[i];
+        const bool insertHere = insertAfter == i && !missing.empty();
+        if (replaced[i]) {
+            if (i == 0 && line.content.starts_with(kByteOrderMark)) {
+                out.append(kByteOrderMark);
+            }
+            out.append(replacements[i]).append(line.eol.empty() ? newline : line.eol);
+        } else {
+            out.append(line.content).append(line.eol.empty() && insertHere ? newline : line.eol);
+        }
+        if (insertHere) {
+            out.append(missing);
+        }
+    }
+    if (!insertAfter) {
+        if (!lines.empty() && lines.back().eol.empty()) {
+            out.append(newline);
+        }
+        if (!out.empty()) {
+            out.append(newline);
+        }
+        out.append("[").append(section).append("]").append(newline).append(missing);
+    }
+    return out;
+}
 
 std::string ProfileText::Read(std::string_view text, std::string_view section, std::string_view key,
                               std::string_view defaultValue) {

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace kelvory {
 
@@ -27,6 +29,11 @@ class ProfileText {
     // is one line.
     static std::string Write(std::string_view text, std::string_view section, std::string_view key,
                              std::string_view value);
+
+    // The text with every key of the section set, in order: the same text as
+    // one Write per key, made in one pass over the text.
+    static std::string WriteSection(std::string_view text, std::string_view section,
+                                    const std::vector<std::pair<std::string, std::string>>& values);
 
     // The first maxChars characters of a UTF-8 text, never splitting a
     // character.

@@ -5,8 +5,6 @@
 #include "ProfileFile.h"
 #include "ProfileText.h"
 
-#include <utility>
-
 namespace kelvory {
 
 namespace {
@@ -38,6 +36,9 @@ const char* Flag(bool on) {
 } // namespace
 
 bool SettingsFile::Load(const std::string& path, GameState& state) {
+    // Start-up is when no earlier copy can still be writing: clear what a
+    // killed save left.
+    ProfileFile::RemoveStaleTemporaries(path);
     const SettingsReader read(path);
     state.Credits = read.Money("Credits", state.Credits);
     state.Borrowed = read.Money("Borrowed", state.Borrowed);
@@ -56,19 +57,28 @@ bool SettingsFile::Load(const std::string& path, GameState& state) {
     return maximised;
 }
 
+ProfileSection SettingsFile::Section(const GameState& state, bool maximised) {
+    return {kSection,
+            {
+                {"Credits", MoneyToStr(state.Credits)},
+                {"Borrowed", MoneyToStr(state.Borrowed)},
+                {"Spins", std::to_string(state.Spins)},
+                {"Maxed", Flag(maximised)},
+                {"Sound", Flag(state.Sound)},
+                {"sndCoins", Flag(state.sndCoins)},
+                {"sndCredits", Flag(state.sndCredits)},
+                {"sndSpin", Flag(state.sndSpin)},
+                {"sndStop", Flag(state.sndStop)},
+                {"sndWin", Flag(state.sndWin)},
+                {"sndLose", Flag(state.sndLose)},
+                {"Speed", std::to_string(state.Speed)},
+                {"WinSound", state.WinSound},
+                {"LoseSound", state.LoseSound},
+            }};
+}
+
 void SettingsFile::Save(const std::string& path, const GameState& state, bool maximised) {
-    const std::pair<const char*, std::string> values[] = {
-        {"Credits", MoneyToStr(state.Credits)}, {"Borrowed", MoneyToStr(state.Borrowed)},
-        {"Spins", std::to_string(state.Spins)}, {"Maxed", Flag(maximised)},
-        {"Sound", Flag(state.Sound)},           {"sndCoins", Flag(state.sndCoins)},
-        {"sndCredits", Flag(state.sndCredits)}, {"sndSpin", Flag(state.sndSpin)},
-        {"sndStop", Flag(state.sndStop)},       {"sndWin", Flag(state.sndWin)},
-        {"sndLose", Flag(state.sndLose)},       {"Speed", std::to_string(state.Speed)},
-        {"WinSound", state.WinSound},           {"LoseSound", state.LoseSound},
-    };
-    for (const auto& [key, value] : values) {
-        ProfileFile::Write(path, kSection, key, value);
-    }
+    ProfileFile::Write(path, {Section(state, maximised)});
 }
 
 } // namespace kelvory

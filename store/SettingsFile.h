@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GameState.h"
+#include "ProfileFile.h"
 
 #include <string>
 
@@ -15,12 +16,17 @@ class SettingsFile {
     static constexpr std::size_t kMaxPathLength = 255;
 
     // Reads the section into the state; a missing or unusable value keeps the
-    // field as it is. Returns whether the window is to open maximised.
+    // field as it is. Returns whether the window is to open maximised. Clears
+    // the leftovers of a killed save first.
     static bool Load(const std::string& path, GameState& state);
 
-    // Writes the fourteen keys in their order, one write each. Throws
-    // ProfileWriteError at the first write that fails; the keys before it stay
-    // written.
+    // The fourteen keys in their order, as the close-time save writes them.
+    // Other sections saved at the same moment go into the same
+    // ProfileFile::Write, so that they change together.
+    static ProfileSection Section(const GameState& state, bool maximised);
+
+    // Writes the section in one change of the file. Throws ProfileWriteError
+    // and leaves the file as it was when that fails.
     static void Save(const std::string& path, const GameState& state, bool maximised);
 };
 

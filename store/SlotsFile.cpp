@@ -42,11 +42,13 @@ SlotsFile::ReadAll(const std::string& path, const std::string& today) {
 
 void SlotsFile::WriteSlot(const std::string& path, int slot, const std::string& name,
                           const std::string& date, double credits, double borrowed) {
-    const std::string section = SectionName(slot);
-    ProfileFile::Write(path, section, "Name", name);
-    ProfileFile::Write(path, section, "Date", date);
-    ProfileFile::Write(path, section, "Credits", MoneyToStr(credits));
-    ProfileFile::Write(path, section, "Borrowed", MoneyToStr(borrowed));
+    ProfileFile::Write(path, {ProfileSection{SectionName(slot),
+                                             {
+                                                 {"Name", name},
+                                                 {"Date", date},
+                                                 {"Credits", MoneyToStr(credits)},
+                                                 {"Borrowed", MoneyToStr(borrowed)},
+                                             }}});
 }
 
 } // namespace kelvory

@@ -28,7 +28,8 @@ class SlotsFile {
                                                      const std::string& today);
 
     // Writes "Name", "Date", "Credits" and "Borrowed" of the slot in this
-    // order, the name whole. Throws ProfileWriteError.
+    // order, the name whole, in one change of the file. Throws
+    // ProfileWriteError and leaves the file as it was when that fails.
     static void WriteSlot(const std::string& path, int slot, const std::string& name,
                           const std::string& date, double credits, double borrowed);
 };

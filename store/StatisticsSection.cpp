@@ -135,11 +135,13 @@ StatisticsSection::Tallies StatisticsSection::Load(const std::string& path) {
     });
 }
 
+ProfileSection StatisticsSection::Section(const PlayTally& allTime, const PlayTally& game) {
+    return ProfileSection{kSection, Values(allTime, game)};
+}
+
 void StatisticsSection::Save(const std::string& path, const PlayTally& allTime,
                              const PlayTally& game) {
-    for (const auto& [key, value] : Values(allTime, game)) {
-        ProfileFile::Write(path, kSection, key, value);
-    }
+    ProfileFile::Write(path, {Section(allTime, game)});
 }
 
 } // namespace kelvory

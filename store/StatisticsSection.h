@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PlayTally.h"
+#include "ProfileFile.h"
 
 #include <functional>
 #include <optional>
@@ -38,7 +39,10 @@ class StatisticsSection {
     static Tallies FromProfileText(std::string_view text);
     static Tallies Load(const std::string& path);
 
-    // Writes every key, one write each. Throws ProfileWriteError.
+    // The section as a save writes it, beside other sections of the same save.
+    static ProfileSection Section(const PlayTally& allTime, const PlayTally& game);
+
+    // Writes the section in one change of the file. Throws ProfileWriteError.
     static void Save(const std::string& path, const PlayTally& allTime, const PlayTally& game);
 };
 

@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 using kelvory::ProfileText;
 
@@ -90,6 +92,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(ProfileText::Read(after, kProbes[i].section, kProbes[i].key, "\x01missing") ==
               before[i]);
     }
+    // A whole section in one pass gives the text of one write per key.
+    const std::vector<std::pair<std::string, std::string>> values = {
+        {target.key, value}, {"Borrowed", text.substr(size / 2, 20)}, {"k", "x"}};
+    std::string sequential = text;
+    for (const auto& [key, keyValue] : values) {
+        sequential = ProfileText::Write(sequential, target.section, key, keyValue);
+    }
+    Check(ProfileText::WriteSection(text, target.section, values) == sequential);
     (void)ProfileText::Prefix(text, size % 7);
     return 0;
 }

@@ -19,12 +19,11 @@ class TSoundFormTest : public QObject {
     std::vector<int> help_;
     QTemporaryDir dir_;
 
-    std::unique_ptr<TSoundForm> Form() {
+    std::unique_ptr<TSoundForm> Form(const std::string& programDir = "/opt/kelvory/") {
         TSoundForm::Hooks hooks;
         hooks.PlayFile = [this](const std::string& path) { played_.push_back(path); };
         hooks.ShowHelp = [this](int context) { help_.push_back(context); };
-        return std::make_unique<TSoundForm>(state_, QStringLiteral("/opt/kelvory/"),
-                                            std::move(hooks));
+        return std::make_unique<TSoundForm>(state_, programDir, std::move(hooks));
     }
 
     // Runs a "Change" click, answering the open dialog with `answer` (a file
@@ -143,6 +142,9 @@ class TSoundFormTest : public QObject {
         QCOMPARE(state_.WinSound, "/opt/kelvory/KELVRY4.WAV");
         QCOMPARE(state_.LoseSound, "/opt/kelvory/KELVRY5.WAV");
         QVERIFY(catcher.boxes.isEmpty());
+        // A folder name that is not UTF-8 keeps its bytes.
+        Form("/opt/k\xe9lvory/")->Button11->click();
+        QCOMPARE(state_.WinSound, "/opt/k\xe9lvory/KELVRY4.WAV");
     }
 
     void changeSetsThePathAndRemembersTheFolder() {

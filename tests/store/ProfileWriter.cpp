@@ -1,38 +1,63 @@
 // Helper process for the profile file tests.
 //   ProfileWriter write <path> <section> <key> <value>
 //     performs one write; prints the error and exits 1 when it fails.
-//   ProfileWriter loop <path>
-//     rewrites the file again and again (until killed), counting in
-//     [Data] Counter.
+//   ProfileWriter saves <path> <first> [named]
+//     saves the game again and again until killed: save n writes [Settings]
+//     with Credits n and Borrowed n + 0.5, then slot 1 with the same pair.
+//     "named" forces named temporary files instead of unnamed ones.
+//   ProfileWriter save <path>
+//     one close-time save of the [Settings] section.
+#include "FileReplacer.h"
+#include "GameState.h"
 #include "ProfileFile.h"
 #include "ProfileWriteError.h"
+#include "SettingsFile.h"
+#include "SlotsFile.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
+namespace {
+
+void SaveGame(const std::string& path, long n) {
+    kelvory::GameState state;
+    state.Credits = static_cast<double>(n);
+    state.Borrowed = static_cast<double>(n) + 0.5;
+    state.WinSound = "/opt/kelvory/KELVRY4.WAV";
+    state.LoseSound = "/opt/kelvory/KELVRY5.WAV";
+    kelvory::SettingsFile::Save(path, state, false);
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
     using kelvory::ProfileFile;
-    if (argc == 6 && std::strcmp(argv[1], "write") == 0) {
-        try {
+    try {
+        if (argc == 6 && std::strcmp(argv[1], "write") == 0) {
             ProfileFile::Write(argv[2], argv[3], argv[4], argv[5]);
-        } catch (const kelvory::ProfileWriteError& error) {
-            std::printf("%s\n", error.what());
-            return 1;
+            return 0;
         }
-        return 0;
-    }
-    if (argc == 3 && std::strcmp(argv[1], "loop") == 0) {
-        std::printf("ready\n");
-        std::fflush(stdout);
-        // Go on counting from the value the file holds.
-        const std::string start = ProfileFile::Read(argv[2], "Data", "Counter", "0");
-        for (long i = std::strtol(start.c_str(), nullptr, 10) + 1;; ++i) {
-            ProfileFile::Write(argv[2], "Data", "Counter", std::to_string(i));
+        if (argc == 3 && std::strcmp(argv[1], "save") == 0) {
+            SaveGame(argv[2], 1);
+            return 0;
         }
+        if ((argc == 4 || argc == 5) && std::strcmp(argv[1], "saves") == 0) {
+            kelvory::FileReplacer::SetUnnamedTemporaries(argc == 4);
+            std::printf("ready\n");
+            std::fflush(stdout);
+            for (long n = std::strtol(argv[3], nullptr, 10);; ++n) {
+                SaveGame(argv[2], n);
+                kelvory::SlotsFile::WriteSlot(argv[2], 1, "Game " + std::to_string(n), "01/02/03",
+                                              static_cast<double>(n), static_cast<double>(n) + 0.5);
+            }
+        }
+    } catch (const kelvory::ProfileWriteError& error) {
+        std::printf("%s\n", error.what());
+        return 1;
     }
-    std::fprintf(stderr,
-                 "usage: ProfileWriter write <path> <section> <key> <value> | loop <path>\n");
+    std::fprintf(stderr, "usage: ProfileWriter write <path> <section> <key> <value>"
+                         " | saves <path> <first> [named] | save <path>\n");
     return 2;
 }

@@ -1,8 +1,10 @@
-// The profile file on disk: defaults, atomic replacement, unwritable files
-// and folders, and a kill in the middle of a write.
+// The profile file on disk: defaults, one replace per save, unwritable files
+// and folders, leftovers of killed writers, and kills in the middle of saves.
+#include "GameState.h"
 #include "ProfileFile.h"
 #include "ProfileText.h"
 #include "ProfileWriteError.h"
+#include "SettingsFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,8 +13,12 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -39,6 +45,16 @@ QString WriterPath() {
     return QCoreApplication::applicationDirPath() + "/ProfileWriter";
 }
 
+QStringList FolderEntries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                  QDir::NoDotAndDotDot);
+}
+
+ino_t Inode(const QString& path) {
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
+}
+
 // Runs one write in the helper process, as the unprivileged user "nobody" when
 // we are root (permission bits do not stop root). Returns its output.
 QString WriteAsUser(const QString& path, int& exitCode) {
@@ -60,6 +76,35 @@ QString WriteAsUser(const QString& path, int& exitCode) {
         .trimmed();
 }
 
+// ~1.6 MB of sections the program does not know, as a player's file may hold.
+QByteArray UnknownSections() {
+    QByteArray text = "; kept as it is\n";
+    for (int section = 0; text.size() < 1600000; ++section) {
+        text += "[Unknown " + QByteArray::number(section) + "]\r\n";
+        for (int key = 0; key < 20; ++key) {
+            text += "Key" + QByteArray::number(key) + " = " + QByteArray(60 + key, 'a' + key % 26) +
+                    "\r\n";
+        }
+    }
+    return text;
+}
+
+// [Settings] and slot 1 must each come whole from one save n (Credits n,
+// Borrowed n + 0.5, slot name "Game n"); gives the two save numbers.
+void CheckWholeSaves(const std::string& text, long& settingsSave, long& slotSave) {
+    const auto number = [&](const char* section, const char* key) {
+        return std::stod(kelvory::ProfileText::Read(text, section, key, "-1"));
+    };
+    const double credits = number("Settings", "Credits");
+    QCOMPARE(number("Settings", "Borrowed"), credits + 0.5);
+    const double slotCredits = number("Saved Game 1", "Credits");
+    QCOMPARE(number("Saved Game 1", "Borrowed"), slotCredits + 0.5);
+    QCOMPARE(kelvory::ProfileText::Read(text, "Saved Game 1", "Name", ""),
+             "Game " + std::to_string(static_cast<long>(slotCredits)));
+    settingsSave = static_cast<long>(credits);
+    slotSave = static_cast<long>(slotCredits);
+}
+
 } // namespace
 
 class ProfileFileTest : public QObject {
@@ -69,9 +114,12 @@ class ProfileFileTest : public QObject {
     void missingFileGivesDefault();
     void writeCreatesFileAndKeepsOtherContent();
     void writeKeepsModeAndSymbolicLink();
-    void unwritableTargetFails_data();
-    void unwritableTargetFails();
-    void killDuringWriteLeavesOldOrNewFile();
+    void writeAsOtherUser_data();
+    void writeAsOtherUser();
+    void oneSaveIsOneReplace();
+    void startRemovesOnlyStaleTemporaries();
+    void killedSavesLeaveOldOrNewGame_data();
+    void killedSavesLeaveOldOrNewGame();
 
   private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -119,26 +167,30 @@ void ProfileFileTest::writeKeepsModeAndSymbolicLink() {
                  QFileDevice::WriteUser);
 }
 
-void ProfileFileTest::unwritableTargetFails_data() {
+void ProfileFileTest::writeAsOtherUser_data() {
     QTest::addColumn<QString>("setup");
-    QTest::newRow("read-only file") << "file";
-    QTest::newRow("read-only folder") << "folder";
-    QTest::newRow("folder is a regular file") << "notdir";
-    QTest::newRow("file is a folder") << "isdir";
+    QTest::addColumn<bool>("saves");
+    QTest::newRow("read-only file fails") << "file" << false;
+    QTest::newRow("read-only folder, read-only file fails") << "folder" << false;
+    QTest::newRow("read-only folder, writable file saves in place") << "folder, file 666" << true;
+    QTest::newRow("folder is a regular file fails") << "notdir" << false;
+    QTest::newRow("file is a folder fails") << "isdir" << false;
 }
 
-void ProfileFileTest::unwritableTargetFails() {
+void ProfileFileTest::writeAsOtherUser() {
     QFETCH(QString, setup);
+    QFETCH(bool, saves);
     const QString folder = dir_->filePath("cfg");
     QVERIFY(QDir().mkpath(folder));
     QString path = folder + "/KELVRY.INI";
-    const QByteArray before = "[Settings]\nCredits=1.00\n";
+    const QByteArray before = "[Other]\r\nx = 1\r\n[Settings]\r\nCredits=1.00\r\n";
     if (setup == "file") {
         QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0777) == 0);
         WriteAll(path, before);
         QVERIFY(::chmod(QFile::encodeName(path).constData(), 0444) == 0);
-    } else if (setup == "folder") {
+    } else if (setup.startsWith("folder")) {
         WriteAll(path, before);
+        QVERIFY(::chmod(QFile::encodeName(path).constData(), saves ? 0666 : 0644) == 0);
         QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0555) == 0);
     } else if (setup == "notdir") {
         WriteAll(folder + "/plain", before);
@@ -146,13 +198,23 @@ void ProfileFileTest::unwritableTargetFails() {
     } else {
         QVERIFY(QDir().mkpath(path));
     }
+    const ino_t inode = Inode(path);
     int exitCode = 0;
     const QString output = WriteAsUser(path, exitCode);
-    QCOMPARE(exitCode, 1);
-    QCOMPARE(output, "Unable to write to " + path);
-    if (setup == "file" || setup == "folder") {
-        QCOMPARE(ReadAll(path), before);
-        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    if (saves) {
+        QCOMPARE(output, QString());
+        QCOMPARE(exitCode, 0);
+        QCOMPARE(ReadAll(path), QByteArray("[Other]\r\nx = 1\r\n[Settings]\r\nCredits=5.00\r\n"));
+        QCOMPARE(Inode(path), inode);
+    } else {
+        QCOMPARE(output, "Unable to write to " + path);
+        QCOMPARE(exitCode, 1);
+    }
+    if (setup == "file" || setup.startsWith("folder")) {
+        if (!saves) {
+            QCOMPARE(ReadAll(path), before);
+        }
+        QCOMPARE(FolderEntries(folder), QStringList{"KELVRY.INI"});
     }
     // The same write in-process throws the same error.
     if (setup == "notdir" || setup == "isdir") {
@@ -166,42 +228,106 @@ void ProfileFileTest::unwritableTargetFails() {
     ::chmod(QFile::encodeName(folder).constData(), 0755);
 }
 
-void ProfileFileTest::killDuringWriteLeavesOldOrNewFile() {
+void ProfileFileTest::oneSaveIsOneReplace() {
     const QString path = dir_->filePath("KELVRY.INI");
-    // A file large enough that every write takes a while.
-    QByteArray text = "[Filler]\n";
-    constexpr int kKeys = 3000;
-    for (int i = 0; i < kKeys; ++i) {
-        text += "K" + QByteArray::number(i) + "=value " + QByteArray::number(i) + " " +
-                QByteArray(40, 'x') + "\n";
+    WriteAll(path, "[Settings]\nCredits=1.00\nOwn=kept\n[Saved Game 2]\nName=Ann\n");
+    const int watcher = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    QVERIFY(watcher >= 0);
+    QVERIFY(::inotify_add_watch(watcher, QFile::encodeName(dir_->path()).constData(),
+                                IN_MOVED_TO | IN_MODIFY | IN_ATTRIB) >= 0);
+    kelvory::GameState state;
+    state.Credits = 7;
+    state.WinSound = "/w";
+    state.LoseSound = "/l";
+    ProfileFile::Write(Native(path), {kelvory::SettingsFile::Section(state, false),
+                                      {"Statistics", {{"Games", "3"}}}});
+    char events[4096];
+    const ssize_t size = ::read(watcher, events, sizeof events);
+    ::close(watcher);
+    int replaces = 0;
+    for (ssize_t at = 0; at < size;) {
+        const auto* event = reinterpret_cast<const inotify_event*>(events + at);
+        // Nothing touches the file itself but the one rename over it.
+        if (event->len > 0 && QByteArray(event->name) == "KELVRY.INI") {
+            QCOMPARE(event->mask, std::uint32_t(IN_MOVED_TO));
+            ++replaces;
+        }
+        at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
     }
-    text += "[Data]\nCounter=0\n";
-    WriteAll(path, text);
+    QCOMPARE(replaces, 1);
+    QCOMPARE(ReadAll(path), QByteArray("[Settings]\nCredits=7.00\nOwn=kept\nBorrowed=1000.00\n"
+                                       "Spins=0\nMaxed=0\nSound=1\nsndCoins=1\nsndCredits=1\n"
+                                       "sndSpin=0\nsndStop=1\nsndWin=1\nsndLose=0\nSpeed=10\n"
+                                       "WinSound=/w\nLoseSound=/l\n[Saved Game 2]\nName=Ann\n\n"
+                                       "[Statistics]\nGames=3\n"));
+    QCOMPARE(FolderEntries(dir_->path()), QStringList{"KELVRY.INI"});
+}
 
-    long lastCounter = 0;
-    for (int round = 0; round < 12; ++round) {
+void ProfileFileTest::startRemovesOnlyStaleTemporaries() {
+    const QString path = dir_->filePath("KELVRY.INI");
+    WriteAll(path, "[Settings]\nCredits=3.00\n");
+    WriteAll(dir_->filePath(".KELVRY.INI.a1B2c3"), "left by a killed save");
+    WriteAll(dir_->filePath(".KELVRY.INI.d4E5f6"), "a running save");
+    WriteAll(dir_->filePath(".KELVRY.INI.bak"), "not ours");
+    WriteAll(dir_->filePath("OTHER.INI.a1B2c3"), "not ours");
+    const int running = ::open(QFile::encodeName(dir_->filePath(".KELVRY.INI.d4E5f6")).constData(),
+                               O_RDONLY | O_CLOEXEC);
+    QVERIFY(running >= 0 && ::flock(running, LOCK_EX) == 0);
+    kelvory::GameState state;
+    kelvory::SettingsFile::Load(Native(path), state);
+    ::close(running);
+    QCOMPARE(state.Credits, 3.0);
+    QCOMPARE(FolderEntries(dir_->path()), (QStringList{".KELVRY.INI.bak", ".KELVRY.INI.d4E5f6",
+                                                       "KELVRY.INI", "OTHER.INI.a1B2c3"}));
+}
+
+void ProfileFileTest::killedSavesLeaveOldOrNewGame_data() {
+    QTest::addColumn<bool>("named");
+    QTest::addColumn<int>("kills");
+    QTest::newRow("unnamed temporary files") << false << 200;
+    QTest::newRow("named temporary files") << true << 50;
+}
+
+void ProfileFileTest::killedSavesLeaveOldOrNewGame() {
+    QFETCH(bool, named);
+    QFETCH(int, kills);
+    const QString path = dir_->filePath("KELVRY.INI");
+    const QByteArray unknown = UnknownSections();
+    WriteAll(path, unknown + "[Settings]\r\nCredits=0.00\r\nBorrowed=0.50\r\n[Saved Game 1]\r\n"
+                             "Name=Game 0\r\nCredits=0.00\r\nBorrowed=0.50\r\n");
+    long saved = 0;
+    long savedSlot = 0;
+    int changed = 0;
+    int leftovers = 0;
+    for (int kill = 0; kill < kills; ++kill) {
         QProcess writer;
-        writer.start(WriterPath(), {"loop", path});
+        QStringList args{"saves", path, QString::number(saved + 1)};
+        if (named) {
+            args << "named";
+        }
+        writer.start(WriterPath(), args);
         QVERIFY(writer.waitForStarted());
         QVERIFY(writer.waitForReadyRead(10000));
-        QTest::qWait(QRandomGenerator::global()->bounded(1, 60));
+        QThread::usleep(QRandomGenerator::global()->bounded(25000));
         ::kill(static_cast<pid_t>(writer.processId()), SIGKILL);
         QVERIFY(writer.waitForFinished(10000));
 
-        const std::string after = ReadAll(path).toStdString();
-        for (int i = 0; i < kKeys; i += 97) {
-            const std::string key = "K" + std::to_string(i);
-            QCOMPARE(kelvory::ProfileText::Read(after, "Filler", key, "missing"),
-                     "value " + std::to_string(i) + " " + std::string(40, 'x'));
-        }
-        const std::string counter = kelvory::ProfileText::Read(after, "Data", "Counter", "missing");
-        bool ok = false;
-        const long value = QString::fromStdString(counter).toLong(&ok);
-        QVERIFY2(ok, counter.c_str());
-        QVERIFY(value >= lastCounter);
-        QCOMPARE(after.size(), text.size() + counter.size() - 1);
-        lastCounter = value;
+        const QByteArray after = ReadAll(path);
+        QVERIFY(after.startsWith(unknown));
+        long settingsSave = -1;
+        long slotSave = -1;
+        CheckWholeSaves(after.mid(unknown.size()).toStdString(), settingsSave, slotSave);
+        QVERIFY(!QTest::currentTestFailed());
+        QVERIFY(settingsSave >= saved && slotSave >= savedSlot);
+        changed += settingsSave > saved ? 1 : 0;
+        saved = settingsSave;
+        savedSlot = slotSave;
+        // The next start clears what the kill left.
+        leftovers += static_cast<int>(FolderEntries(dir_->path()).size()) - 1;
+        ProfileFile::RemoveStaleTemporaries(Native(path));
+        QCOMPARE(FolderEntries(dir_->path()), QStringList{"KELVRY.INI"});
     }
+    qInfo("%d kills: %d during a later save, %d left a temporary file", kills, changed, leftovers);
 }
 
 QTEST_GUILESS_MAIN(ProfileFileTest)

@@ -10,6 +10,8 @@
 #include <QTest>
 
 #include <csignal>
+#include <dirent.h>
+#include <sys/stat.h>
 
 using kelvory::TSlots;
 
@@ -22,6 +24,7 @@ class SettingsWindowTest : public QObject {
     void maximisedState_data();
     void maximisedState();
     void failedSaveKeepsTheWindowOpen();
+    void nonUtf8ConfigFolderKeepsItsFile();
     void closeDuringSpinSavesThePaidWin_data();
     void closeDuringSpinSavesThePaidWin();
     void terminationSignalSaves_data();
@@ -46,7 +49,7 @@ void SettingsWindowTest::init() {
 void SettingsWindowTest::firstCloseWritesTheSettingsSection() {
     {
         TSlots window(programDir_);
-        QCOMPARE(window.WindowsDir(), dir_->path() + "/");
+        QCOMPARE(window.WindowsDir(), QFile::encodeName(dir_->path()).toStdString() + "/");
         window.show();
         QVERIFY(window.close());
     }
@@ -117,6 +120,34 @@ void SettingsWindowTest::maximisedState() {
     window.setWindowState(Qt::WindowStates(stateAtClose));
     QVERIFY(window.close());
     QCOMPARE(QString::fromStdString(Stored("Maxed")), saved);
+}
+
+void SettingsWindowTest::nonUtf8ConfigFolderKeepsItsFile() {
+    // "latén" in Latin-1: byte 0xE9 is not valid UTF-8.
+    const std::string parent = QFile::encodeName(dir_->path()).toStdString();
+    const std::string folder = parent + "/lat\xe9n";
+    QVERIFY(::mkdir(folder.c_str(), 0755) == 0);
+    kelvory::ProfileFile::Write(folder + "/KELVRY.INI", "Settings", "Credits", "123.00");
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(folder));
+    {
+        TSlots window(programDir_);
+        QCOMPARE(window.State().Credits, 123.0);
+        window.State().Credits = 456;
+        window.show();
+        QVERIFY(window.close());
+    }
+    QCOMPARE(kelvory::ProfileFile::Read(folder + "/KELVRY.INI", "Settings", "Credits", ""),
+             std::string("456.00"));
+    std::vector<std::string> entries;
+    DIR* dir = ::opendir(parent.c_str());
+    QVERIFY(dir != nullptr);
+    while (const dirent* entry = ::readdir(dir)) {
+        if (entry->d_name[0] != '.') {
+            entries.emplace_back(entry->d_name);
+        }
+    }
+    ::closedir(dir);
+    QCOMPARE(entries, std::vector<std::string>{"lat\xe9n"});
 }
 
 void SettingsWindowTest::failedSaveKeepsTheWindowOpen() {
