@@ -2,6 +2,7 @@
 // with its figures and chart, and counters that outlast a close.
 #include "StatisticsWindow.h"
 #include "NetResultChart.h"
+#include "TLoadSave.h"
 #include "TSlots.h"
 
 #include <QApplication>
@@ -164,6 +165,31 @@ class StatisticsWindowTest : public QObject {
         QCOMPARE(view->Figure("Spins", StatisticsWindow::ThisGame), locale.toString(0));
         QCOMPARE(view->Figure("Spins", StatisticsWindow::AllGames), locale.toString(3));
         QCOMPARE(view->Chart()->Track().size(), std::size_t{1});
+    }
+
+    void openedGameStartsTheCurrentGameAfresh_data() {
+        QTest::addColumn<bool>("chooseSlot");
+        QTest::addColumn<int>("gameSpins");
+        QTest::newRow("a slot opened") << true << 0;
+        QTest::newRow("the dialog closed") << false << 3;
+    }
+    void openedGameStartsTheCurrentGameAfresh() {
+        QFETCH(bool, chooseSlot);
+        QFETCH(int, gameSpins);
+        TSlots window(programDir_);
+        PlayScriptedGame(window.Statistics());
+        QTimer::singleShot(0, [chooseSlot] {
+            auto* dialog = qobject_cast<TLoadSave*>(QApplication::activeModalWidget());
+            QVERIFY(dialog != nullptr);
+            if (chooseSlot) {
+                dialog->SlotButton[0]->click();
+            } else {
+                dialog->close();
+            }
+        });
+        window.load1Click();
+        QCOMPARE(window.Statistics().Game().Spins, gameSpins);
+        QCOMPARE(window.Statistics().AllTime().Spins, 3);
     }
 
     void chartDrawsTheBandAndThePlayersLine() {
