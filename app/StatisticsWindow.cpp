@@ -41,7 +41,8 @@ QString SignedCount(double value) {
 }
 
 QString Percent(double fraction) {
-    return QLocale::system().toString(100.0 * fraction, 'f', 2) + QStringLiteral(" %");
+    const QLocale locale = QLocale::system();
+    return locale.toString(100.0 * fraction, 'f', 2) + QLatin1Char(' ') + locale.percent();
 }
 
 QString Ratio(std::int64_t part, std::int64_t whole) {

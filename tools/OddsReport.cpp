@@ -1,7 +1,7 @@
 #include "OddsReport.h"
 
-#include <array>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>

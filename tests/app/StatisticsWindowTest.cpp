@@ -146,7 +146,7 @@ class StatisticsWindowTest : public QObject {
         PlayScriptedGame(window.Statistics());
         const QLocale locale = QLocale::system();
         const auto percent = [&](double f) {
-            return locale.toString(100 * f, 'f', 2) + QStringLiteral(" %");
+            return locale.toString(100 * f, 'f', 2) + QLatin1Char(' ') + locale.percent();
         };
         const ParSheet& sheet = window.Statistics().Sheet();
         const double expectedReturn =
