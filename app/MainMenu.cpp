@@ -43,6 +43,7 @@ void MainMenu::Build(QMenuBar* bar) {
     Fast1 = Checkable(Speed1, QStringLiteral("&Fast"));
     Medium1 = Checkable(Speed1, QStringLiteral("&Medium"));
     Slow1 = Checkable(Speed1, QStringLiteral("&Slow"));
+    FullScreen1 = Checkable(Options1, QStringLiteral("&Full Screen"));
 
     Borrow1 = bar->addAction(QStringLiteral("&Borrow"));
 

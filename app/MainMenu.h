@@ -30,6 +30,7 @@ struct MainMenu {
     QAction* Fast1 = nullptr;
     QAction* Medium1 = nullptr;
     QAction* Slow1 = nullptr;
+    QAction* FullScreen1 = nullptr; // checkable, F11
 
     QAction* Borrow1 = nullptr;
 

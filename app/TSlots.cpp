@@ -1,6 +1,7 @@
 #include "TSlots.h"
 
 #include "ConfigDir.h"
+#include "FullScreenSwitch.h"
 #include "QtEventPump.h"
 #include "Reels.h"
 #include "SlotCanvas.h"
@@ -53,6 +54,7 @@ void TSlots::FormCreate() {
     canvas_ = new SlotCanvas(GameState_, ProgramDirText(), this);
     setCentralWidget(canvas_);
     new WindowSizeKeeper(this, canvas_, canvas_->sizeHint());
+    new FullScreenSwitch(this, menu_.FullScreen1);
     pump_ = std::make_unique<QtEventPump>(clock_);
     LoadSoundImages();
     sounds_ = CreateSounds();

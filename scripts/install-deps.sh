@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
   libsdl2-mixer-dev
   libgtest-dev libbenchmark-dev clang libclang-rt-dev
-  xvfb xauth xdotool x11-apps imagemagick
+  xvfb xauth xdotool x11-apps imagemagick openbox wmctrl
   fonts-dejavu-core fonts-liberation2
   desktop-file-utils appstream
 )

@@ -152,6 +152,13 @@ bool IsFolderRefusal(int error) {
     return error == EACCES || error == EPERM || error == EROFS;
 }
 
+// Reserves the disk space for the new content, so that a full disk fails
+// before the first byte changes (where the file system can tell).
+bool ReserveSpace(int fd, std::size_t size) {
+    return size == 0 || ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(size)) == 0 ||
+           (errno != ENOSPC && errno != EDQUOT);
+}
+
 // For a folder that takes no new file: the file's own bytes are overwritten,
 // then cut to the new length and flushed.
 bool RewriteInPlace(const std::string& target, std::string_view text) {
@@ -160,8 +167,9 @@ bool RewriteInPlace(const std::string& target, std::string_view text) {
         return false;
     }
     struct stat info {};
-    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && WriteAll(fd, text) &&
-              ::ftruncate(fd, static_cast<off_t>(text.size())) == 0 && ::fsync(fd) == 0;
+    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ReserveSpace(fd, text.size()) &&
+              WriteAll(fd, text) && ::ftruncate(fd, static_cast<off_t>(text.size())) == 0 &&
+              ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     return ok;
 }

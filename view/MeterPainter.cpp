@@ -11,39 +11,13 @@ namespace {
 const QColor kBlack(0, 0, 0);
 const QColor kRed(255, 0, 0);
 
-struct MeterPlace {
-    QRect cleared;
-    int points;
-    bool bold;
-    QPoint label;
-    QPoint amount; // right end (credits) or left (winnings), and top
-};
-
-MeterPlace CreditsPlace(int cellSize) {
-    if (cellSize == 192) {
-        return {QRect(QPoint(700, 0), QPoint(839, 27)), 12, true, {630, 4}, {832, 4}};
-    }
-    if (cellSize == 128) {
-        return {QRect(QPoint(400, 3), QPoint(629, 19)), 10, false, {470, 3}, {616, 3}};
-    }
-    return {QRect(QPoint(400, 0), QPoint(494, 19)), 10, false, {350, 0}, {492, 0}};
-}
-
-MeterPlace WinningsPlace(int cellSize, int reelLeft) {
-    const int left = reelLeft - 25;
-    if (cellSize == 192) {
-        return {QRect(QPoint(left, 0), QPoint(599, 27)),
-                12,
-                true,
-                {reelLeft - 20, 4},
-                {reelLeft + 90, 4}};
-    }
-    const int top = cellSize == 128 ? 3 : 0;
-    return {QRect(QPoint(left, 0), QPoint(349, 19)),
-            10,
-            false,
-            {reelLeft - 20, top},
-            {reelLeft + 50, top}};
+// Writes a label on a freshly cleared box of its own: antialiased text drawn
+// over itself would darken and smear its edges a little more each time.
+void DrawLabel(QPainter& painter, QPoint at, const QString& text, const QColor& background) {
+    const QFontMetrics metrics = painter.fontMetrics();
+    painter.fillRect(QRect(at, QSize(metrics.horizontalAdvance(text), metrics.height())),
+                     background);
+    CanvasText::DrawAt(painter, at.x(), at.y(), text, kBlack);
 }
 } // namespace
 
@@ -58,31 +32,31 @@ QString MeterPainter::MoneyText(double amount) {
     return locale.toCurrencyString(amount);
 }
 
-void MeterPainter::ShowCredits(QPainter& painter, int cellSize, double amount,
+void MeterPainter::ShowCredits(QPainter& painter, const LayoutSpec& spec, double amount,
                                const QColor& background) {
-    const MeterPlace place = CreditsPlace(cellSize);
     painter.save();
-    painter.fillRect(place.cleared, background);
-    painter.setFont(CanvasText::WindowFont(place.points, place.bold));
-    CanvasText::DrawAt(painter, place.label.x(), place.label.y(), QStringLiteral("Credits:"),
-                       kBlack);
-    CanvasText::DrawRightAligned(painter, place.amount.x(), place.amount.y(), MoneyText(amount),
-                                 kRed);
+    painter.fillRect(spec.creditsCleared, background);
+    painter.setFont(CanvasText::WindowFont(spec.meterPoints, spec.meterBold));
+    DrawLabel(painter, spec.creditsLabel, QStringLiteral("Credits:"), background);
+    CanvasText::DrawRightAligned(painter, spec.creditsAmount.x(), spec.creditsAmount.y(),
+                                 MoneyText(amount), kRed);
     painter.restore();
 }
 
-void MeterPainter::ShowWinnings(QPainter& painter, int cellSize, int reelLeft, bool visible,
-                                double amount, const QColor& background) {
-    const MeterPlace place = WinningsPlace(cellSize, reelLeft);
+void MeterPainter::ShowWinnings(QPainter& painter, const LayoutSpec& spec, int reelLeft,
+                                bool visible, double amount, const QColor& background) {
+    const QRect cleared(QPoint(reelLeft - 25, 0),
+                        QPoint(spec.winningsRight - 1, spec.winningsBottom - 1));
     painter.save();
-    if (place.cleared.isValid()) {
-        painter.fillRect(place.cleared, background);
+    if (cleared.isValid()) {
+        painter.fillRect(cleared, background);
     }
     if (visible) {
-        painter.setFont(CanvasText::WindowFont(place.points, place.bold));
-        CanvasText::DrawAt(painter, place.label.x(), place.label.y(), QStringLiteral("Winnings:"),
-                           kBlack);
-        CanvasText::DrawAt(painter, place.amount.x(), place.amount.y(), MoneyText(amount), kRed);
+        const QPoint origin(reelLeft, 0);
+        painter.setFont(CanvasText::WindowFont(spec.meterPoints, spec.meterBold));
+        DrawLabel(painter, origin + spec.winningsLabel, QStringLiteral("Winnings:"), background);
+        const QPoint amountAt = origin + spec.winningsAmount;
+        CanvasText::DrawAt(painter, amountAt.x(), amountAt.y(), MoneyText(amount), kRed);
     }
     painter.restore();
 }

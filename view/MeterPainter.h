@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LayoutTable.h"
+
 #include <QColor>
 #include <QString>
 
@@ -8,16 +10,17 @@ class QPainter;
 namespace kelvory {
 
 // The two text meters along the top of the main window: "Credits:" (always
-// shown) and "Winnings:" (only while a payout is counted).
+// shown) and "Winnings:" (only while a payout is counted). Coordinates are
+// those of the composition.
 class MeterPainter {
   public:
     // An amount as money in the system's regional currency format, read once.
     // The bare C locale has no currency of its own; it reads as US dollars.
     static QString MoneyText(double amount);
 
-    static void ShowCredits(QPainter& painter, int cellSize, double amount,
+    static void ShowCredits(QPainter& painter, const LayoutSpec& spec, double amount,
                             const QColor& background);
-    static void ShowWinnings(QPainter& painter, int cellSize, int reelLeft, bool visible,
+    static void ShowWinnings(QPainter& painter, const LayoutSpec& spec, int reelLeft, bool visible,
                              double amount, const QColor& background);
 };
 

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "LayoutTable.h"
+
 #include <QPoint>
 #include <QRect>
 
 namespace kelvory {
 
-// Where the parts of one pay-table cell go in each layout, and the fonts
-// they use. Pure arithmetic, testable without a window.
+// Where the parts of one pay-table cell go in a layout, and the fonts they
+// use, in the coordinates of the composition. Pure arithmetic, testable
+// without a window.
 class PayRowGeometry {
   public:
     struct Text {
@@ -15,11 +18,11 @@ class PayRowGeometry {
         bool bold;
     };
 
-    static PayRowGeometry For(int cellSize, int row, int column);
+    static PayRowGeometry For(const LayoutSpec& spec, int row, int column);
 
-    // Column headings of the larger layouts; none in the 96 layout.
-    static bool HasHeadings(int cellSize) { return cellSize != 96; }
-    static Text Heading(int cellSize, int column);
+    // Column headings of the larger layouts; none in the small one.
+    static bool HasHeadings(const LayoutSpec& spec) { return spec.headingPoints > 0; }
+    static Text Heading(const LayoutSpec& spec, int column);
 
     int iconSize = 32;
     bool largeIcons = false; // the 48-pixel icon pictures

@@ -35,12 +35,12 @@ QStringList Row7Lines(int lineCount) {
 }
 } // namespace
 
-void PayTablePainter::DrawPayRow(QPainter& painter, const GameState& state, int cellSize, int row,
-                                 bool lit, int column) {
+void PayTablePainter::DrawPayRow(QPainter& painter, const GameState& state, const LayoutSpec& spec,
+                                 int row, bool lit, int column) {
     if (row < 0 || row > 7 || column < 0 || column > 1) {
         return;
     }
-    const PayRowGeometry g = PayRowGeometry::For(cellSize, row, column);
+    const PayRowGeometry g = PayRowGeometry::For(spec, row, column);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     // A one-pixel outline in the button-shadow colour around the ground.
@@ -95,20 +95,21 @@ void PayTablePainter::DrawPayRow(QPainter& painter, const GameState& state, int 
     painter.restore();
 }
 
-void PayTablePainter::DrawHeadings(QPainter& painter, int cellSize) {
-    if (!PayRowGeometry::HasHeadings(cellSize)) {
+void PayTablePainter::DrawHeadings(QPainter& painter, const LayoutSpec& spec) {
+    if (!PayRowGeometry::HasHeadings(spec)) {
         return;
     }
     painter.save();
-    const PayRowGeometry::Text one = PayRowGeometry::Heading(cellSize, 0);
-    const PayRowGeometry::Text two = PayRowGeometry::Heading(cellSize, 1);
+    const PayRowGeometry::Text one = PayRowGeometry::Heading(spec, 0);
+    const PayRowGeometry::Text two = PayRowGeometry::Heading(spec, 1);
     painter.setFont(CanvasText::WindowFont(one.points, true));
     CanvasText::DrawAt(painter, one.at.x(), one.at.y(), QStringLiteral("1 Coin"), kRed);
     CanvasText::DrawAt(painter, two.at.x(), two.at.y(), QStringLiteral("2 Coins"), kRed);
     painter.restore();
 }
 
-void PayTablePainter::DrawAllRows(QPainter& painter, const GameState& state, int cellSize) {
+void PayTablePainter::DrawAllRows(QPainter& painter, const GameState& state,
+                                  const LayoutSpec& spec) {
     int first = 0;
     bool firstLit = false;
     bool secondLit = false;
@@ -126,10 +127,10 @@ void PayTablePainter::DrawAllRows(QPainter& painter, const GameState& state, int
         return;
     }
     for (int row = 0; row < 8; ++row) {
-        DrawPayRow(painter, state, cellSize, row, firstLit, first);
+        DrawPayRow(painter, state, spec, row, firstLit, first);
     }
     for (int row = 0; row < 8; ++row) {
-        DrawPayRow(painter, state, cellSize, row, secondLit, 1 - first);
+        DrawPayRow(painter, state, spec, row, secondLit, 1 - first);
     }
 }
 

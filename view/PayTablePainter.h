@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GameState.h"
+#include "LayoutTable.h"
 
 class QPainter;
 
@@ -10,12 +11,12 @@ namespace kelvory {
 // lit or unlit), the column headings, and the cells a full paint shows.
 class PayTablePainter {
   public:
-    static void DrawPayRow(QPainter& painter, const GameState& state, int cellSize, int row,
-                           bool lit, int column);
+    static void DrawPayRow(QPainter& painter, const GameState& state, const LayoutSpec& spec,
+                           int row, bool lit, int column);
     // "1 Coin" and "2 Coins" in the 128 and 192 layouts.
-    static void DrawHeadings(QPainter& painter, int cellSize);
+    static void DrawHeadings(QPainter& painter, const LayoutSpec& spec);
     // The sixteen cells a paint draws, by the stake in play.
-    static void DrawAllRows(QPainter& painter, const GameState& state, int cellSize);
+    static void DrawAllRows(QPainter& painter, const GameState& state, const LayoutSpec& spec);
 };
 
 } // namespace kelvory

@@ -12,6 +12,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <utility>
+
 namespace kelvory {
 
 namespace {
@@ -43,11 +45,8 @@ SlotCanvas::SlotCanvas(GameState& state, const QString& programDir, QWidget* par
                          Pictures::SpinGlyph());
     Button1->setDefault(true);
     // Where the design size puts them, until the first layout pass.
-    const ViewLayout::ButtonRow row =
-        layout_.Buttons(ViewLayout::OuterWidth(kDesignWidth), kDesignHeight);
-    BitBtn1->setGeometry(row.bet1Left, row.top, layout_.buttonWidth, ViewLayout::kButtonHeight);
-    BitBtn2->setGeometry(row.bet2Left, row.top, layout_.buttonWidth, ViewLayout::kButtonHeight);
-    Button1->setGeometry(row.spinLeft, row.top, layout_.buttonWidth, ViewLayout::kButtonHeight);
+    resize(kDesignWidth, kDesignHeight);
+    PlaceButtons();
 }
 
 QPushButton* SlotCanvas::MakeButton(const QString& caption, const QString& hint,
@@ -63,10 +62,7 @@ QPushButton* SlotCanvas::MakeButton(const QString& caption, const QString& hint,
 }
 
 QString SlotCanvas::ArtworkPath() const {
-    const char* name = layout_.cellSize == 192   ? "kelvry3.bmp"
-                       : layout_.cellSize == 128 ? "kelvry2.bmp"
-                                                 : "kelvry1.bmp";
-    return programDir_ + QLatin1String(name);
+    return programDir_ + QLatin1String(layout_.Spec().artworkFile);
 }
 
 QColor SlotCanvas::Background() const {
@@ -97,13 +93,22 @@ void SlotCanvas::paintEvent(QPaintEvent* event) {
     painter.drawImage(event->rect(), canvas_, event->rect());
 }
 
-void SlotCanvas::FormResize() {
-    const bool newCanvas = EnsureCanvas();
-    const int clientWidth = width();
-    layout_.Choose(clientWidth);
-    Button1->resize(layout_.buttonWidth, ViewLayout::kButtonHeight);
+void SlotCanvas::PlaceButtons() {
+    Button1->resize(layout_.ButtonWidth(), ViewLayout::kButtonHeight);
     BitBtn1->resize(Button1->width(), ViewLayout::kButtonHeight);
     BitBtn2->resize(Button1->width(), ViewLayout::kButtonHeight);
+    const ViewLayout::ButtonRow row = layout_.PlacedButtons(size());
+    Button1->move(row.spinLeft, row.top);
+    BitBtn1->move(row.bet1Left, row.top);
+    BitBtn2->move(row.bet2Left, row.top);
+}
+
+void SlotCanvas::FormResize() {
+    const bool newCanvas = EnsureCanvas();
+    layout_.Choose(width());
+    // Placed before the artwork is read, so that a failed read still leaves
+    // them on screen, clear of each other and of the panel.
+    PlaceButtons();
     if (!LoadArtwork()) {
         // The pass ends here; a canvas of a new size still needs its first paint.
         if (newCanvas) {
@@ -111,16 +116,14 @@ void SlotCanvas::FormResize() {
         }
         return;
     }
+    const int cellSize = layout_.CellSize();
     for (QImage& image : reelImages_) {
-        image = QImage(layout_.cellSize, 3 * layout_.cellSize, QImage::Format_RGB32);
+        image = QImage(cellSize, 3 * cellSize, QImage::Format_RGB32);
         image.fill(Qt::white);
     }
-    const int outerWidth = ViewLayout::OuterWidth(clientWidth);
-    reelLeft_ = layout_.LayoutReelLeft(outerWidth);
-    const ViewLayout::ButtonRow row = layout_.Buttons(outerWidth, height());
-    Button1->move(row.spinLeft, row.top);
-    BitBtn1->move(row.bet1Left, row.top);
-    BitBtn2->move(row.bet2Left, row.top);
+    offset_ = layout_.Offset(size());
+    reelLeft_ =
+        layout_.LayoutReelLeft(ViewLayout::OuterWidth(layout_.ComposedSize(size()).width()));
     FormPaint();
 }
 
@@ -132,12 +135,12 @@ bool SlotCanvas::LoadArtwork() {
     const QString path = ArtworkPath();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        ErrorBox::Show(this, QStringLiteral("Cannot open file ") + path);
+        ShowErrorLater(QStringLiteral("Cannot open file ") + path);
         return false;
     }
     QImage sheet;
     if (!sheet.loadFromData(file.readAll(), "BMP")) {
-        ErrorBox::Show(this, QStringLiteral("Bitmap image is not valid"));
+        ShowErrorLater(QStringLiteral("Bitmap image is not valid"));
         return false;
     }
     symbolSheet_ = sheet.convertToFormat(QImage::Format_RGB32);
@@ -145,34 +148,54 @@ bool SlotCanvas::LoadArtwork() {
     return true;
 }
 
+void SlotCanvas::ShowErrorLater(const QString& message) {
+    // Several failed passes before the box comes up (a maximise may resize
+    // twice) report once, with the last message.
+    const bool queued = !pendingError_.isEmpty();
+    pendingError_ = message;
+    if (queued) {
+        return;
+    }
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            const QString text = std::exchange(pendingError_, QString());
+            ErrorBox::Show(this, text);
+        },
+        Qt::QueuedConnection);
+}
+
 void SlotCanvas::DrawReel(int reel, int position) {
     if (reel < 0 || reel > 2) {
         return;
     }
     ReelRenderer::DrawReel(reelImages_[static_cast<std::size_t>(reel)], symbolSheet_,
-                           layout_.cellSize, Reels::kStrips[static_cast<std::size_t>(reel)],
+                           layout_.CellSize(), Reels::kStrips[static_cast<std::size_t>(reel)],
                            position);
 }
 
 void SlotCanvas::CopyReel(int reel) {
-    ReelRenderer::CopyPixels(canvas_, layout_.ReelOrigin(reelLeft_, reel),
+    ReelRenderer::CopyPixels(canvas_, layout_.ReelOrigin(reelLeft_, reel) + offset_,
                              reelImages_[static_cast<std::size_t>(reel)],
                              QRect(QPoint(0, 0), layout_.ReelShown()));
 }
 
 QRect SlotCanvas::ReelArea() const {
-    const QPoint origin = layout_.ReelOrigin(reelLeft_, 0);
-    return {origin, QSize(3 * layout_.cellSize + 2 * ViewLayout::kReelGap, 3 * layout_.cellSize)};
+    const QPoint origin = layout_.ReelOrigin(reelLeft_, 0) + offset_;
+    const int cellSize = layout_.CellSize();
+    return {origin, QSize(3 * cellSize + 2 * ViewLayout::kReelGap, 3 * cellSize)};
 }
 
 void SlotCanvas::FormPaint() {
     EnsureCanvas();
-    const int outerWidth = ViewLayout::OuterWidth(canvas_.width());
+    offset_ = layout_.Offset(canvas_.size());
+    const int outerWidth = ViewLayout::OuterWidth(layout_.ComposedSize(canvas_.size()).width());
     reelLeft_ = layout_.PaintReelLeft(outerWidth);
     const QRect panel = layout_.Panel(reelLeft_);
     {
         QPainter painter(&canvas_);
         painter.fillRect(canvas_.rect(), Background());
+        painter.translate(offset_);
         painter.fillRect(panel, kCyan);
         DrawBevel(painter, panel);
         painter.drawImage(layout_.LeftArrow(reelLeft_), Pictures::larrow());
@@ -184,10 +207,11 @@ void SlotCanvas::FormPaint() {
     }
     {
         QPainter painter(&canvas_);
-        PayTablePainter::DrawHeadings(painter, layout_.cellSize);
-        PayTablePainter::DrawAllRows(painter, state_, layout_.cellSize);
+        painter.translate(offset_);
+        PayTablePainter::DrawHeadings(painter, layout_.Spec());
+        PayTablePainter::DrawAllRows(painter, state_, layout_.Spec());
         DrawPaylineOn(painter);
-        MeterPainter::ShowCredits(painter, layout_.cellSize, state_.Credits, Background());
+        MeterPainter::ShowCredits(painter, layout_.Spec(), state_.Credits, Background());
     }
     update();
 }
@@ -224,9 +248,11 @@ void SlotCanvas::DrawPayline() {
         return;
     }
     QPainter painter(&canvas_);
+    painter.translate(offset_);
     DrawPaylineOn(painter);
     update(QRect(layout_.PaylineLeft(reelLeft_), layout_.PaylineY(),
-                 layout_.PaylineRight(reelLeft_) - layout_.PaylineLeft(reelLeft_) + 1, 1));
+                 layout_.PaylineRight(reelLeft_) - layout_.PaylineLeft(reelLeft_) + 1, 1)
+               .translated(offset_));
 }
 
 void SlotCanvas::DrawReels(const std::array<int, 3>& positions) {
@@ -245,10 +271,11 @@ void SlotCanvas::DrawPayRow(int row, bool lit, int column) {
         return;
     }
     QPainter painter(&canvas_);
-    PayTablePainter::DrawPayRow(painter, state_, layout_.cellSize, row, lit, column);
+    painter.translate(offset_);
+    PayTablePainter::DrawPayRow(painter, state_, layout_.Spec(), row, lit, column);
     painter.end();
     if (row >= 0 && row <= 7 && column >= 0 && column <= 1) {
-        update(PayRowGeometry::For(layout_.cellSize, row, column).box);
+        update(PayRowGeometry::For(layout_.Spec(), row, column).box.translated(offset_));
     }
 }
 
@@ -257,8 +284,9 @@ void SlotCanvas::ShowCredits(double amount) {
         return;
     }
     QPainter painter(&canvas_);
-    MeterPainter::ShowCredits(painter, layout_.cellSize, amount, Background());
-    update(QRect(0, 0, width(), kMeterStrip));
+    painter.translate(offset_);
+    MeterPainter::ShowCredits(painter, layout_.Spec(), amount, Background());
+    update(QRect(0, offset_.y(), width(), kMeterStrip));
 }
 
 void SlotCanvas::ShowWinnings(bool visible, double amount) {
@@ -266,8 +294,9 @@ void SlotCanvas::ShowWinnings(bool visible, double amount) {
         return;
     }
     QPainter painter(&canvas_);
-    MeterPainter::ShowWinnings(painter, layout_.cellSize, reelLeft_, visible, amount, Background());
-    update(QRect(0, 0, width(), kMeterStrip));
+    painter.translate(offset_);
+    MeterPainter::ShowWinnings(painter, layout_.Spec(), reelLeft_, visible, amount, Background());
+    update(QRect(0, offset_.y(), width(), kMeterStrip));
 }
 
 void SlotCanvas::SetFlashing(bool on) {

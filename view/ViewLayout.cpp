@@ -4,28 +4,27 @@ namespace kelvory {
 
 void ViewLayout::Choose(int clientWidth) {
     if (clientWidth <= 750) {
-        cellSize = 96;
-        topMargin = 34;
-        buttonWidth = 112;
+        current_ = Layout::Small;
     } else if (clientWidth <= 1000) {
-        cellSize = 128;
-        topMargin = 34;
-        buttonWidth = 132;
+        current_ = Layout::Medium;
     } else if (clientWidth <= 5000) {
-        cellSize = 192;
-        topMargin = 42;
-        buttonWidth = 164;
+        current_ = Layout::Large;
     }
 }
 
+QPoint ViewLayout::Offset(QSize client) const {
+    const QSize composed = ComposedSize(client);
+    return {(client.width() - composed.width()) / 2, (client.height() - composed.height()) / 2};
+}
+
 int ViewLayout::LayoutReelLeft(int outerWidth) const {
-    return outerWidth / 2 - cellSize - cellSize / 2 - 14;
+    return outerWidth / 2 - CellSize() - CellSize() / 2 - 14;
 }
 
 QRect ViewLayout::Panel(int reelLeft) const {
     const int left = reelLeft - 16;
-    const int top = topMargin - 6;
-    return QRect(left, top, 3 * cellSize + 52, 3 * cellSize + 12);
+    const int top = TopMargin() - 6;
+    return QRect(left, top, 3 * CellSize() + 52, 3 * CellSize() + 12);
 }
 
 ViewLayout::ButtonRow ViewLayout::Buttons(int outerWidth, int clientHeight) const {
@@ -33,13 +32,21 @@ ViewLayout::ButtonRow ViewLayout::Buttons(int outerWidth, int clientHeight) cons
     const QRect panel = Panel(LayoutReelLeft(outerWidth));
     const int panelRight = panel.x() + panel.width();
     ButtonRow row{};
-    row.spinLeft = panelRight - buttonWidth + 10;
+    row.spinLeft = panelRight - ButtonWidth() + 10;
     row.bet1Left = panel.x() - 10;
     row.bet2Left = (row.bet1Left + row.spinLeft) / 2;
-    row.top = clientHeight - 4 - kButtonHeight;
-    if (cellSize == 128) {
-        row.top -= 16;
-    }
+    row.top = clientHeight - 4 - kButtonHeight - Spec().buttonRaise;
+    return row;
+}
+
+ViewLayout::ButtonRow ViewLayout::PlacedButtons(QSize client) const {
+    const QSize composed = ComposedSize(client);
+    const QPoint offset = Offset(client);
+    ButtonRow row = Buttons(OuterWidth(composed.width()), composed.height());
+    row.bet1Left += offset.x();
+    row.bet2Left += offset.x();
+    row.spinLeft += offset.x();
+    row.top += offset.y();
     return row;
 }
 
@@ -48,11 +55,11 @@ QPoint ViewLayout::LeftArrow(int reelLeft) const {
 }
 
 QPoint ViewLayout::RightArrow(int reelLeft) const {
-    return {reelLeft + 3 * cellSize + 20, PaylineY() - 15};
+    return {reelLeft + 3 * CellSize() + 20, PaylineY() - 15};
 }
 
 QPoint ViewLayout::ReelOrigin(int reelLeft, int reel) const {
-    return {reelLeft + reel * (cellSize + kReelGap), topMargin};
+    return {reelLeft + reel * (CellSize() + kReelGap), TopMargin()};
 }
 
 } // namespace kelvory

@@ -35,8 +35,8 @@ int ClientHeight(int cellSize) {
 
 QRect ReelArea(const SlotCanvas& canvas) {
     const ViewLayout& layout = canvas.Layout();
-    return {layout.ReelOrigin(canvas.ReelLeft(), 0),
-            QSize(3 * layout.cellSize + 2 * ViewLayout::kReelGap, 3 * layout.cellSize)};
+    return {QPoint(canvas.ReelLeft(), canvas.TopMargin()),
+            QSize(3 * layout.CellSize() + 2 * ViewLayout::kReelGap, 3 * layout.CellSize())};
 }
 
 // Shows the window and runs the event loop until the window system has

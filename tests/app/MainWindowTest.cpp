@@ -69,6 +69,8 @@ class MainWindowTest : public QObject {
     void spinWithoutBetShowsInformationBox();
     void enterPressesSpin();
     void buttonsCarryCaptionsAndHints();
+    void fullScreenComesAndGoesAndIsNotSaved_data();
+    void fullScreenComesAndGoesAndIsNotSaved();
 
   private:
     QTemporaryDir config_;
@@ -90,7 +92,8 @@ void MainWindowTest::menuHasEveryCaptionInOrder() {
     QCOMPARE(top, (QStringList{"&File", "&Options", "&Borrow", "&Auto", "&Help"}));
     QCOMPARE(Entries(TopMenu(window, "&File")),
              (QStringList{"&New", "-", "&Open", "&Save", "S&tatistics...", "-", "E&xit"}));
-    QCOMPARE(Entries(TopMenu(window, "&Options")), (QStringList{"&Sound>", "-", "S&peed>"}));
+    QCOMPARE(Entries(TopMenu(window, "&Options")),
+             (QStringList{"&Sound>", "-", "S&peed>", "&Full Screen"}));
     QCOMPARE(Entries(window.Menu().Sound1),
              (QStringList{"On", "-", "Coin Sound", "Credit Sound", "Lose Sound", "Spin Sound",
                           "Stop Sound", "Win Sound", "-", "Change Sounds"}));
@@ -199,6 +202,40 @@ void MainWindowTest::buttonsCarryCaptionsAndHints() {
     QCOMPARE(window.SpinButton()->toolTip(), QStringLiteral("Spin the slot wheels"));
     QCOMPARE(window.FlashTime()->interval(), 300);
     QVERIFY(!window.FlashTime()->isActive());
+}
+
+void MainWindowTest::fullScreenComesAndGoesAndIsNotSaved_data() {
+    QTest::addColumn<bool>("maximised");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("from the normal window") << false << "Maxed=0";
+    QTest::newRow("from the maximised window") << true << "Maxed=1";
+}
+
+void MainWindowTest::fullScreenComesAndGoesAndIsNotSaved() {
+    QFETCH(bool, maximised);
+    QFETCH(QString, saved);
+    TSlots window(programDir_);
+    if (maximised) {
+        window.showMaximized();
+    } else {
+        window.show();
+    }
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QAction* item = window.Menu().FullScreen1;
+    QTest::keyClick(&window, Qt::Key_F11);
+    QVERIFY(window.isFullScreen());
+    QVERIFY(item->isChecked());
+    QTest::keyClick(window.SpinButton(), Qt::Key_Escape);
+    QVERIFY(!window.isFullScreen());
+    QVERIFY(!item->isChecked());
+    QCOMPARE(window.isMaximized(), maximised);
+    item->trigger();
+    QVERIFY(window.isFullScreen());
+    // Closed in full screen: what is saved is the state underneath.
+    QVERIFY(window.close());
+    QFile file(config_.filePath(QStringLiteral("KELVRY.INI")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(QString::fromLatin1(file.readAll()).contains(saved));
 }
 
 QTEST_MAIN(MainWindowTest)

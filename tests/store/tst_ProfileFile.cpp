@@ -241,7 +241,7 @@ void ProfileFileTest::oneSaveIsOneReplace() {
     state.LoseSound = "/l";
     ProfileFile::Write(Native(path), {kelvory::SettingsFile::Section(state, false),
                                       {"Statistics", {{"Games", "3"}}}});
-    char events[4096];
+    alignas(inotify_event) char events[4096];
     const ssize_t size = ::read(watcher, events, sizeof events);
     ::close(watcher);
     int replaces = 0;

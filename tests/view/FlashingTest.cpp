@@ -63,7 +63,7 @@ void FlashingTest::winningRowFlashes() {
     state.WinningRow = row;
     state.LastBet = static_cast<std::uint8_t>(lastBet);
     state.CloverMultiplier = static_cast<std::uint8_t>(multiplier);
-    const PayRowGeometry g = PayRowGeometry::For(96, row, lastBet - 1);
+    const PayRowGeometry g = PayRowGeometry::For(kSmallLayout, row, lastBet - 1);
     const QPoint ground(g.icon.x(), g.box.bottom() - 1);
     const QRect multiplierArea(g.multiplier.at, QSize(36, 22));
     // The first tick draws the row unlit, then it alternates.
@@ -87,7 +87,7 @@ void FlashingTest::doubledTopPrizeShowsTenThousand() {
     window.FlashTimeTimer();
     window.FlashTimeTimer();
     // "10000" in white on red at the amount's place, lit or not.
-    const PayRowGeometry g = PayRowGeometry::For(96, 0, 1);
+    const PayRowGeometry g = PayRowGeometry::For(kSmallLayout, 0, 1);
     const QImage& image = window.Canvas().Canvas();
     const QRect amount(g.amount.at.x() - 30, g.amount.at.y() + 1, 30, 10);
     QVERIFY(RedPixels(image, amount) > 150);

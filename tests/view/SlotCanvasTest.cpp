@@ -39,6 +39,11 @@ struct Window {
     QRgb At(int x, int y) const { return canvas.Canvas().pixel(x, y); }
 };
 
+// The design client sizes of the three layouts.
+const QSize kSmall(632, 394);
+const QSize kMedium(794, 532);
+const QSize kLarge(1018, 700);
+
 const QRgb kCyan = qRgb(0, 255, 255);
 const QRgb kRed = qRgb(255, 0, 0);
 const QRgb kBlack = qRgb(0, 0, 0);
@@ -145,8 +150,8 @@ void SlotCanvasTest::buttonsStandAboveTheBottomEdge_data() {
     QTest::addColumn<QSize>("client");
     QTest::addColumn<int>("gap");
     QTest::newRow("96 layout") << QSize(632, 394) << 4;
-    QTest::newRow("128 layout") << QSize(794, 551) << 20;
-    QTest::newRow("192 layout") << QSize(1274, 960) << 4;
+    QTest::newRow("128 layout") << kMedium << 20;
+    QTest::newRow("192 layout") << kLarge << 4;
 }
 
 void SlotCanvasTest::buttonsStandAboveTheBottomEdge() {
@@ -154,31 +159,31 @@ void SlotCanvasTest::buttonsStandAboveTheBottomEdge() {
     Window w(client);
     for (QPushButton* button : {w.canvas.BitBtn1, w.canvas.BitBtn2, w.canvas.Button1}) {
         QTEST(client.height() - button->geometry().bottom() - 1, "gap");
-        QCOMPARE(button->width(), w.canvas.Layout().buttonWidth);
+        QCOMPARE(button->width(), w.canvas.Layout().ButtonWidth());
         QCOMPARE(button->height(), 49);
     }
 }
 
 void SlotCanvasTest::reelsShowTheirTiles_data() {
-    QTest::addColumn<int>("width");
+    QTest::addColumn<QSize>("client");
     QTest::addColumn<int>("reel");
     QTest::addColumn<int>("position");
-    for (int width : {632, 794, 1274}) {
-        const QByteArray w = QByteArray::number(width);
-        QTest::newRow(w + " position 0") << width << 0 << 0;
-        QTest::newRow(w + " position 78") << width << 1 << 78;
-        QTest::newRow(w + " position 79") << width << 2 << 79;
-        QTest::newRow(w + " start 8") << width << 0 << 8;
-        QTest::newRow(w + " start 20") << width << 1 << 20;
-        QTest::newRow(w + " start 52") << width << 2 << 52;
+    for (QSize client : {kSmall, kMedium, kLarge}) {
+        const QByteArray w = QByteArray::number(client.width());
+        QTest::newRow(w + " position 0") << client << 0 << 0;
+        QTest::newRow(w + " position 78") << client << 1 << 78;
+        QTest::newRow(w + " position 79") << client << 2 << 79;
+        QTest::newRow(w + " start 8") << client << 0 << 8;
+        QTest::newRow(w + " start 20") << client << 1 << 20;
+        QTest::newRow(w + " start 52") << client << 2 << 52;
     }
 }
 
 void SlotCanvasTest::reelsShowTheirTiles() {
-    QFETCH(int, width);
+    QFETCH(QSize, client);
     QFETCH(int, reel);
     QFETCH(int, position);
-    Window w(QSize(width, 700));
+    Window w(client);
     std::array<int, 3> positions{0, 0, 0};
     positions[static_cast<std::size_t>(reel)] = position;
     w.canvas.DrawReels(positions);
@@ -209,15 +214,15 @@ void SlotCanvasTest::reelsShowTheirTiles() {
 }
 
 void SlotCanvasTest::paylineRunsAcrossTheGaps_data() {
-    QTest::addColumn<int>("width");
-    QTest::newRow("96 layout") << 632;
-    QTest::newRow("128 layout") << 794;
-    QTest::newRow("192 layout") << 1274;
+    QTest::addColumn<QSize>("client");
+    QTest::newRow("96 layout") << kSmall;
+    QTest::newRow("128 layout") << kMedium;
+    QTest::newRow("192 layout") << kLarge;
 }
 
 void SlotCanvasTest::paylineRunsAcrossTheGaps() {
-    QFETCH(int, width);
-    Window w(QSize(width, 960));
+    QFETCH(QSize, client);
+    Window w(client);
     const ViewLayout& layout = w.canvas.Layout();
     const int left = w.canvas.ReelLeft();
     const int y = layout.PaylineY();
@@ -234,25 +239,25 @@ void SlotCanvasTest::paylineRunsAcrossTheGaps() {
 }
 
 void SlotCanvasTest::payCellsFillTheirBoxes_data() {
-    QTest::addColumn<int>("width");
+    QTest::addColumn<QSize>("client");
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("column");
-    for (int width : {632, 1000, 1274}) {
+    for (QSize client : {kSmall, kMedium, kLarge}) {
         for (int row : {0, 1, 6, 7}) {
             for (int column : {0, 1}) {
-                QTest::addRow("width %d row %d column %d", width, row, column)
-                    << width << row << column;
+                QTest::addRow("width %d row %d column %d", client.width(), row, column)
+                    << client << row << column;
             }
         }
     }
 }
 
 void SlotCanvasTest::payCellsFillTheirBoxes() {
-    QFETCH(int, width);
+    QFETCH(QSize, client);
     QFETCH(int, row);
     QFETCH(int, column);
-    Window w(QSize(width, 960));
-    const PayRowGeometry g = PayRowGeometry::For(w.canvas.CellSize(), row, column);
+    Window w(client);
+    const PayRowGeometry g = PayRowGeometry::For(w.canvas.Layout().Spec(), row, column);
     const QRgb outline = w.canvas.palette().color(QPalette::Dark).rgb();
     const QRgb background = w.canvas.palette().color(QPalette::Button).rgb();
     const QPoint ground(g.icon.x(), g.box.bottom() - 1);
@@ -284,27 +289,28 @@ void SlotCanvasTest::paintLightsTheColumnOfTheStake() {
     w.state.BetInPlay = static_cast<std::uint8_t>(bet);
     w.canvas.FormPaint();
     for (int row = 0; row < 8; ++row) {
-        const PayRowGeometry left = PayRowGeometry::For(96, row, 0);
-        const PayRowGeometry right = PayRowGeometry::For(96, row, 1);
+        const PayRowGeometry left = PayRowGeometry::For(kSmallLayout, row, 0);
+        const PayRowGeometry right = PayRowGeometry::For(kSmallLayout, row, 1);
         QCOMPARE(w.At(left.icon.x(), left.box.bottom() - 1), leftLit ? kYellow : kWhite);
         QCOMPARE(w.At(right.icon.x(), right.box.bottom() - 1), rightLit ? kYellow : kWhite);
     }
 }
 
 void SlotCanvasTest::creditMeterEndsAtItsRightEnd_data() {
-    QTest::addColumn<int>("width");
+    QTest::addColumn<QSize>("client");
     QTest::addColumn<int>("rightEnd");
     QTest::addColumn<QRect>("label");
-    QTest::newRow("96 layout") << 632 << 492 << QRect(350, 0, 45, 18);
-    QTest::newRow("128 layout") << 794 << 616 << QRect(470, 3, 45, 18);
-    QTest::newRow("192 layout") << 1274 << 832 << QRect(630, 4, 60, 22);
+    QTest::newRow("96 layout") << kSmall << 492 << QRect(350, 0, 45, 18);
+    QTest::newRow("128 layout") << kMedium << 616 << QRect(470, 3, 45, 18);
+    QTest::newRow("192 layout") << kLarge << 832 << QRect(630, 4, 60, 22);
 }
 
 void SlotCanvasTest::creditMeterEndsAtItsRightEnd() {
-    QFETCH(int, width);
+    QFETCH(QSize, client);
     QFETCH(int, rightEnd);
     QFETCH(QRect, label);
-    Window w(QSize(width, 960));
+    Window w(client);
+    const int width = client.width();
     w.canvas.ShowCredits(123456.5);
     const QImage& canvas = w.canvas.Canvas();
     QVERIFY(RedPixels(canvas, QRect(rightEnd - 10, 0, 10, 28)) > 0);
@@ -319,7 +325,7 @@ void SlotCanvasTest::creditMeterEndsAtItsRightEnd() {
     QVERIFY(dark > 20);
     // A smaller amount leaves nothing of the larger one in the cleared area.
     w.canvas.ShowCredits(1);
-    const int cleared = width == 1274 ? 700 : (width == 794 ? 520 : 400);
+    const int cleared = width == kLarge.width() ? 700 : (width == kMedium.width() ? 520 : 400);
     QCOMPARE(RedPixels(canvas, QRect(cleared, 0, rightEnd - 60 - cleared, 20)), 0);
 }
 

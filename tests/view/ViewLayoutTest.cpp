@@ -3,8 +3,13 @@
 
 #include <QTest>
 
-using kelvory::PayRowGeometry;
-using kelvory::ViewLayout;
+using namespace kelvory;
+
+namespace {
+const LayoutSpec& SpecFor(int cellSize) {
+    return cellSize == 192 ? kLargeLayout : cellSize == 128 ? kMediumLayout : kSmallLayout;
+}
+} // namespace
 
 class ViewLayoutTest : public QObject {
     Q_OBJECT
@@ -16,6 +21,10 @@ class ViewLayoutTest : public QObject {
     void buttonsStandAboveTheBottomEdge();
     void payRowBoxesHaveTheWorkedExtents_data();
     void payRowBoxesHaveTheWorkedExtents();
+    void designSizesCompose_data();
+    void designSizesCompose();
+    void compositionCentresOnLargerClients_data();
+    void compositionCentresOnLargerClients();
 };
 
 void ViewLayoutTest::choosesLayoutByClientWidth_data() {
@@ -40,9 +49,9 @@ void ViewLayoutTest::choosesLayoutByClientWidth() {
     ViewLayout layout;
     layout.Choose(before);
     layout.Choose(width);
-    QTEST(layout.cellSize, "cellSize");
-    QTEST(layout.topMargin, "topMargin");
-    QTEST(layout.buttonWidth, "buttonWidth");
+    QTEST(layout.CellSize(), "cellSize");
+    QTEST(layout.TopMargin(), "topMargin");
+    QTEST(layout.ButtonWidth(), "buttonWidth");
 }
 
 void ViewLayoutTest::designSizeGivesTheWorkedExample() {
@@ -72,8 +81,8 @@ void ViewLayoutTest::buttonsStandAboveTheBottomEdge_data() {
     QTest::addColumn<int>("height");
     QTest::addColumn<int>("gap");
     QTest::newRow("96 layout: 4 pixels") << 632 << 394 << 4;
-    QTest::newRow("128 layout: 20 pixels") << 794 << 575 << 20;
-    QTest::newRow("192 layout: 4 pixels") << 1274 << 960 << 4;
+    QTest::newRow("128 layout: 20 pixels") << 794 << 532 << 20;
+    QTest::newRow("192 layout: 4 pixels") << 1018 << 700 << 4;
 }
 
 void ViewLayoutTest::buttonsStandAboveTheBottomEdge() {
@@ -86,7 +95,7 @@ void ViewLayoutTest::buttonsStandAboveTheBottomEdge() {
     // "Bet 2" halfway between the other two, all inside the window.
     QCOMPARE(row.bet2Left, (row.bet1Left + row.spinLeft) / 2);
     QVERIFY(row.bet1Left >= 0);
-    QVERIFY(row.spinLeft + layout.buttonWidth <= width);
+    QVERIFY(row.spinLeft + layout.ButtonWidth() <= width);
 }
 
 void ViewLayoutTest::payRowBoxesHaveTheWorkedExtents_data() {
@@ -118,11 +127,83 @@ void ViewLayoutTest::payRowBoxesHaveTheWorkedExtents() {
     QFETCH(int, cellSize);
     QFETCH(int, row);
     QFETCH(int, column);
-    const PayRowGeometry g = PayRowGeometry::For(cellSize, row, column);
+    const PayRowGeometry g = PayRowGeometry::For(SpecFor(cellSize), row, column);
     QTEST(g.box, "box");
     // Neighbouring boxes share one outline row.
-    const PayRowGeometry next = PayRowGeometry::For(cellSize, row + 1, column);
+    const PayRowGeometry next = PayRowGeometry::For(SpecFor(cellSize), row + 1, column);
     QCOMPARE(next.box.top(), g.box.bottom());
+}
+
+void ViewLayoutTest::designSizesCompose_data() {
+    QTest::addColumn<QSize>("design");
+    QTest::newRow("96 layout") << QSize(632, 394);
+    QTest::newRow("128 layout") << QSize(794, 532);
+    QTest::newRow("192 layout") << QSize(1018, 700);
+}
+
+// At its design size a layout's pay columns, reel panel (with its frame),
+// buttons and meters all lie inside the client area, clear of each other.
+void ViewLayoutTest::designSizesCompose() {
+    QFETCH(QSize, design);
+    ViewLayout layout;
+    layout.Choose(design.width());
+    QCOMPARE(layout.Spec().designClient, design);
+    QCOMPARE(layout.Offset(design), QPoint(0, 0));
+    const int outer = ViewLayout::OuterWidth(design.width());
+    const int reelLeft = layout.PaintReelLeft(outer);
+    const LayoutSpec& spec = layout.Spec();
+    QList<QPair<QString, QRect>> parts;
+    for (int column = 0; column < 2; ++column) {
+        const QRect top = PayRowGeometry::For(spec, 0, column).box;
+        parts.append({"pay column " + QString::number(column),
+                      top.united(PayRowGeometry::For(spec, 7, column).box)});
+    }
+    parts.append({"reel panel", layout.Panel(reelLeft).adjusted(-5, -5, 5, 5)});
+    const ViewLayout::ButtonRow row = layout.Buttons(outer, design.height());
+    for (int left : {row.bet1Left, row.bet2Left, row.spinLeft}) {
+        parts.append({"button at " + QString::number(left),
+                      QRect(left, row.top, layout.ButtonWidth(), ViewLayout::kButtonHeight)});
+    }
+    parts.append(
+        {"credit meter", spec.creditsCleared.united(QRect(spec.creditsLabel, QSize(1, 1)))});
+    parts.append(
+        {"winnings meter",
+         QRect(QPoint(reelLeft - 25, 0), QPoint(spec.winningsRight - 1, spec.winningsBottom - 1))});
+    const QRect client(QPoint(0, 0), design);
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        QVERIFY2(client.contains(parts[i].second), qPrintable(parts[i].first));
+        for (qsizetype j = i + 1; j < parts.size(); ++j) {
+            QVERIFY2(!parts[i].second.intersects(parts[j].second),
+                     qPrintable(parts[i].first + " meets " + parts[j].first));
+        }
+    }
+}
+
+void ViewLayoutTest::compositionCentresOnLargerClients_data() {
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<QPoint>("offset");
+    QTest::newRow("96 design size") << QSize(632, 394) << QPoint(0, 0);
+    QTest::newRow("96 smaller") << QSize(600, 300) << QPoint(0, 0);
+    QTest::newRow("96 wider and taller") << QSize(750, 500) << QPoint(59, 53);
+    QTest::newRow("128 on 800 x 600") << QSize(800, 560) << QPoint(3, 14);
+    QTest::newRow("192 narrower, taller") << QSize(1010, 900) << QPoint(0, 100);
+    QTest::newRow("192 on 1920 x 1080") << QSize(1920, 1010) << QPoint(451, 155);
+    QTest::newRow("192 at 5000") << QSize(5000, 1400) << QPoint(1991, 350);
+}
+
+void ViewLayoutTest::compositionCentresOnLargerClients() {
+    QFETCH(QSize, client);
+    QFETCH(QPoint, offset);
+    ViewLayout layout;
+    layout.Choose(client.width());
+    QCOMPARE(layout.Offset(client), offset);
+    // The buttons move with the rest.
+    const QSize composed = layout.ComposedSize(client);
+    const ViewLayout::ButtonRow at =
+        layout.Buttons(ViewLayout::OuterWidth(composed.width()), composed.height());
+    const ViewLayout::ButtonRow placed = layout.PlacedButtons(client);
+    QCOMPARE(QPoint(placed.bet1Left, placed.top), QPoint(at.bet1Left, at.top) + offset);
+    QCOMPARE(placed.spinLeft, at.spinLeft + offset.x());
 }
 
 QTEST_APPLESS_MAIN(ViewLayoutTest)

@@ -1,0 +1,122 @@
+#include "GameState.h"
+#include "Reels.h"
+#include "SlotCanvas.h"
+
+#include <QPainter>
+#include <QTest>
+
+using namespace kelvory;
+
+namespace {
+QString RuntimeDir() {
+    return qEnvironmentVariable("KELVORY_RUNTIME_DIR") + QLatin1Char('/');
+}
+
+// A canvas laid out at a client size, with the built artwork.
+struct Window {
+    GameState state;
+    SlotCanvas canvas{state, RuntimeDir()};
+    explicit Window(QSize client) {
+        Reels::EvaluateWindow(state);
+        canvas.resize(client);
+        canvas.FormResize();
+    }
+    QImage Region(const QRect& area) const { return canvas.Canvas().copy(area); }
+};
+
+QRect CreditMeter(const LayoutSpec& spec) {
+    return QRect(spec.creditsLabel, spec.creditsCleared.bottomRight());
+}
+} // namespace
+
+class CentredCompositionTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void largerClientShowsTheDesignPictureCentred_data();
+    void largerClientShowsTheDesignPictureCentred();
+    void meterRedrawnManyTimesLooksDrawnOnce_data();
+    void meterRedrawnManyTimesLooksDrawnOnce();
+};
+
+void CentredCompositionTest::largerClientShowsTheDesignPictureCentred_data() {
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<QSize>("design");
+    QTest::addColumn<QPoint>("offset");
+    QTest::newRow("700 x 450") << QSize(700, 450) << QSize(632, 394) << QPoint(34, 28);
+    QTest::newRow("1000 x 700") << QSize(1000, 700) << QSize(794, 532) << QPoint(103, 84);
+    QTest::newRow("1024 x 710") << QSize(1024, 710) << QSize(1018, 700) << QPoint(3, 5);
+    QTest::newRow("1366 x 700") << QSize(1366, 700) << QSize(1018, 700) << QPoint(174, 0);
+    QTest::newRow("1920 x 1010") << QSize(1920, 1010) << QSize(1018, 700) << QPoint(451, 155);
+    QTest::newRow("2560 x 1380") << QSize(2560, 1380) << QSize(1018, 700) << QPoint(771, 340);
+    QTest::newRow("5000 x 1400") << QSize(5000, 1400) << QSize(1018, 700) << QPoint(1991, 350);
+}
+
+void CentredCompositionTest::largerClientShowsTheDesignPictureCentred() {
+    QFETCH(QSize, client);
+    QFETCH(QSize, design);
+    QFETCH(QPoint, offset);
+    Window small(design);
+    Window large(client);
+    QCOMPARE(large.canvas.Offset(), offset);
+    const QRect composition(offset, design);
+    QCOMPARE(large.Region(composition), small.canvas.Canvas());
+    // Nothing is drawn outside the composition.
+    QImage rest = large.canvas.Canvas();
+    const QColor background = large.canvas.palette().color(QPalette::Button);
+    QPainter(&rest).fillRect(composition, background);
+    QImage blank(rest.size(), rest.format());
+    blank.fill(background);
+    QVERIFY(rest == blank);
+    const QList<QPushButton*> smallButtons{small.canvas.BitBtn1, small.canvas.BitBtn2,
+                                           small.canvas.Button1};
+    const QList<QPushButton*> largeButtons{large.canvas.BitBtn1, large.canvas.BitBtn2,
+                                           large.canvas.Button1};
+    for (qsizetype i = 0; i < smallButtons.size(); ++i) {
+        QCOMPARE(largeButtons[i]->geometry(), smallButtons[i]->geometry().translated(offset));
+    }
+    // A payout: the winnings meter moves with the rest and keeps off the
+    // credit meter, whatever the amount.
+    const QRect credits = CreditMeter(large.canvas.Layout().Spec()).translated(offset);
+    const QImage creditsBefore = large.Region(credits);
+    for (double amount : {1.0, 250.0, 99999999.0}) {
+        small.canvas.ShowWinnings(true, amount);
+        large.canvas.ShowWinnings(true, amount);
+        QCOMPARE(large.Region(credits), creditsBefore);
+        QCOMPARE(large.Region(composition), small.canvas.Canvas());
+    }
+    small.canvas.ShowWinnings(false, 0);
+    large.canvas.ShowWinnings(false, 0);
+    QCOMPARE(large.Region(composition), small.canvas.Canvas());
+}
+
+void CentredCompositionTest::meterRedrawnManyTimesLooksDrawnOnce_data() {
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<bool>("winnings");
+    for (QSize client : {QSize(632, 394), QSize(794, 532), QSize(1018, 700)}) {
+        QTest::addRow("credits at %d", client.width()) << client << false;
+        QTest::addRow("winnings at %d", client.width()) << client << true;
+    }
+}
+
+void CentredCompositionTest::meterRedrawnManyTimesLooksDrawnOnce() {
+    QFETCH(QSize, client);
+    QFETCH(bool, winnings);
+    Window w(client);
+    auto show = [&] {
+        if (winnings) {
+            w.canvas.ShowWinnings(true, 1234.0);
+        } else {
+            w.canvas.ShowCredits(1234.0);
+        }
+    };
+    const QRect strip(0, 0, client.width(), 32);
+    show();
+    const QImage once = w.Region(strip);
+    for (int i = 0; i < 100; ++i) {
+        show();
+    }
+    QCOMPARE(w.Region(strip), once);
+}
+
+QTEST_MAIN(CentredCompositionTest)
+#include "CentredCompositionTest.moc"
