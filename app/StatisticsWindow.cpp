@@ -192,6 +192,17 @@ void StatisticsWindow::ShowHelp() {
     }
 }
 
+bool StatisticsWindow::event(QEvent* event) {
+    // F1 here is about this window, not the main window whose shortcut would
+    // otherwise take it.
+    if (event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        event->accept();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
 void StatisticsWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         close();

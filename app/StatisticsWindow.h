@@ -37,6 +37,7 @@ class StatisticsWindow : public QWidget {
     NetResultChart* Chart() const { return chart_; }
 
   protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
   private:

@@ -1,6 +1,7 @@
 // The statistics in the main window: the menu keys, the statistics window
 // with its figures and chart, and counters that outlast a close.
 #include "StatisticsWindow.h"
+#include "HelpWindow.h"
 #include "NetResultChart.h"
 #include "TLoadSave.h"
 #include "TSlots.h"
@@ -9,6 +10,7 @@
 #include <QLocale>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QtTest>
 
 #include <cmath>
@@ -126,6 +128,13 @@ class StatisticsWindowTest : public QObject {
         QVERIFY(window.StatisticsView()->isVisible());
         QCOMPARE(window.findChildren<StatisticsWindow*>().size(), 1);
         QCOMPARE(window.StatisticsView()->windowTitle(), QStringLiteral("Kelvory Statistics"));
+
+        // F1 there opens the help about the statistics.
+        QVERIFY(QTest::qWaitForWindowActive(window.StatisticsView()));
+        QTest::keyClick(window.StatisticsView(), Qt::Key_F1);
+        auto* help = window.findChild<HelpWindow*>();
+        QVERIFY(help != nullptr && help->isVisible());
+        QCOMPARE(help->Browser()->source().fragment(), QStringLiteral("ctx41010"));
     }
 
     void spinOfTheWindowIsCounted() {
