@@ -47,7 +47,12 @@ void AppendTally(StatisticsSection::KeyValues& out, const std::string& prefix,
     out.emplace_back(prefix + "Seconds", std::to_string(tally.PlayedMs / 1000));
 }
 
-// A plain non-negative decimal integer, blanks around it allowed.
+// No counter of real play comes near this; below it every sum and product the
+// counters go into stays far inside 64 bits.
+constexpr std::int64_t kMaxCounter = 1'000'000'000'000'000;
+
+// A plain non-negative decimal integer up to kMaxCounter, blanks around it
+// allowed.
 std::optional<std::int64_t> Counter(std::string_view text) {
     while (!text.empty() && text.front() == ' ') {
         text.remove_prefix(1);
@@ -58,7 +63,7 @@ std::optional<std::int64_t> Counter(std::string_view text) {
     std::int64_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < 0 ||
-        text.front() == '-') {
+        value > kMaxCounter || text.front() == '-') {
         return std::nullopt;
     }
     return value;
@@ -84,7 +89,7 @@ bool ReadTally(const StatisticsSection::Lookup& lookup, const std::string& prefi
         ok = read(WinsKey(prefix, row), tally.Wins[row]) && ok;
     }
     std::int64_t seconds = 0;
-    ok = read(prefix + "Seconds", seconds) && ok && seconds < INT64_MAX / 1000;
+    ok = read(prefix + "Seconds", seconds) && ok;
     tally.PlayedMs = ok ? seconds * 1000 : 0;
     // Every stake is one or two credits, and a win or a loss ends every spin.
     return ok && tally.Staked >= tally.Spins && tally.Staked - tally.Spins <= tally.Spins &&

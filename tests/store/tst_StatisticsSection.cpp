@@ -46,6 +46,9 @@ class StatisticsSectionTest : public QObject {
         QTest::newRow("stake above two credits") << "Spins=1\nStaked=3\n" << true;
         QTest::newRow("current game longer than all games") << "GameSpins=1\nGameStaked=1\n"
                                                             << true;
+        QTest::newRow("wins whose sum leaves 64 bits")
+            << "Spins=5\nStaked=5\nWins1=4611686018427387904\nWins2=4611686018427387904\n"
+            << true;
         QTest::newRow("seconds beyond any clock") << "Seconds=9223372036854775807\n" << true;
     }
     void storedSection() {
