@@ -1,7 +1,7 @@
 #include "TSlots.h"
 
-#include "ConfigDir.h"
 #include "FullScreenSwitch.h"
+#include "ProgramDir.h"
 #include "QtEventPump.h"
 #include "Reels.h"
 #include "SlotCanvas.h"
@@ -18,7 +18,7 @@ namespace kelvory {
 
 TSlots::TSlots(const QString& programDir, QWidget* parent) : QMainWindow(parent) {
     // The folder stays the file system's bytes: sound paths are built from it.
-    ProgramDir_ = programDir.isEmpty() ? ConfigDir::ExecutableDir()
+    ProgramDir_ = programDir.isEmpty() ? ProgramDir::Find()
                                        : QFile::encodeName(programDir).toStdString();
     if (ProgramDir_.empty()) {
         ProgramDir_ = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();

@@ -1,12 +1,12 @@
+#include "ApplicationIdentity.h"
 #include "TSlots.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kelvory"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Kelvory"));
-    kelvory::TSlots window;
+    kelvory::ApplicationIdentity::Apply();
+    kelvory::TSlots window; // finds its data folder from its own location, as bytes
     window.show();
     return QApplication::exec();
 }

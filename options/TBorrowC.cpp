@@ -126,11 +126,11 @@ void TBorrowC::paintEvent(QPaintEvent* event) {
     const int outerWidth = width() + 6;
     const QString credits = QStringLiteral("Credits:");
     p.drawText(outerWidth - 20 - metrics.horizontalAdvance(credits), top, credits);
-    LedText::DrawLedText(p, Pictures::Digits(),
+    LedText::DrawLedText(p, Pictures::Digits(Pictures::RatioOf(p)),
                          QString::fromStdString(BorrowRule::FormatTotal(state_.Credits)),
                          width() - 30, 40, false, LedText::Green);
     p.drawText(20, top, QStringLiteral("Borrowed:"));
-    LedText::DrawLedText(p, Pictures::Digits(),
+    LedText::DrawLedText(p, Pictures::Digits(Pictures::RatioOf(p)),
                          QString::fromStdString(BorrowRule::FormatTotal(state_.Borrowed)), 20, 40,
                          true, LedText::Red);
 }

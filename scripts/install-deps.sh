@@ -1,17 +1,45 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the game and the tests need.
+# Installs the Debian packages one make target needs, and only those:
+#   run    (default) building and playing the game
+#   test   the above, plus the tools the tests drive (X server, xdotool, ...)
+#   asan   the same as test
+#   bench  the above, plus Google Benchmark
+#   fuzz   the above, plus clang's libFuzzer
+#   deb    the game's build, plus the package checks (lintian)
 # Installs only what is missing, so a second run costs a dpkg query.
 set -euo pipefail
 
-packages=(
+target=${1:-run}
+
+# Building and playing.
+run_packages=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
   libsdl2-mixer-dev
-  libgtest-dev libbenchmark-dev clang libclang-rt-dev
-  xvfb xauth xdotool x11-apps imagemagick openbox wmctrl
   fonts-dejavu-core fonts-liberation2
+)
+# Running the tests: the real window under Xvfb, driven by xdotool, and the
+# checks of the installed tree.
+test_packages=(
+  xvfb xauth xdotool x11-apps x11-utils imagemagick openbox wmctrl
   desktop-file-utils appstream
 )
+bench_packages=(libbenchmark-dev)
+fuzz_packages=(clang libclang-rt-dev)
+deb_packages=(dpkg-dev lintian file desktop-file-utils appstream)
+
+packages=("${run_packages[@]}")
+case $target in
+  run) ;;
+  test | asan) packages+=("${test_packages[@]}") ;;
+  bench) packages+=("${test_packages[@]}" "${bench_packages[@]}") ;;
+  fuzz) packages+=("${fuzz_packages[@]}") ;;
+  deb) packages+=("${deb_packages[@]}") ;;
+  *)
+    echo "install-deps.sh: unknown target '$target' (run, test, asan, bench, fuzz, deb)" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
@@ -24,5 +52,6 @@ done
 echo "Installing: ${missing[*]}"
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+$sudo apt-get -o DPkg::Lock::Timeout=900 update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=900 install -y -qq \
+  --no-install-recommends "${missing[@]}"

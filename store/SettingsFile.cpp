@@ -1,5 +1,6 @@
 #include "SettingsFile.h"
 
+#include "DefaultSoundPath.h"
 #include "IntegerText.h"
 #include "MoneyText.h"
 #include "ProfileFile.h"
@@ -52,8 +53,13 @@ bool SettingsFile::Load(const std::string& path, GameState& state) {
     state.sndWin = read.Switch("sndWin", state.sndWin);
     state.sndLose = read.Switch("sndLose", state.sndLose);
     state.Speed = read.Integer("Speed", state.Speed);
-    state.WinSound = ProfileText::Prefix(read.Text("WinSound", state.WinSound), kMaxPathLength);
-    state.LoseSound = ProfileText::Prefix(read.Text("LoseSound", state.LoseSound), kMaxPathLength);
+    // A default sound saved by a copy of the program that has since moved is
+    // read as the default of this copy.
+    state.WinSound = DefaultSoundPath::Resolve(
+        ProfileText::Prefix(read.Text("WinSound", state.WinSound), kMaxPathLength), state.WinSound);
+    state.LoseSound = DefaultSoundPath::Resolve(
+        ProfileText::Prefix(read.Text("LoseSound", state.LoseSound), kMaxPathLength),
+        state.LoseSound);
     return maximised;
 }
 

@@ -65,8 +65,9 @@ QPainterPath Digit(int d) {
 }
 } // namespace
 
-QImage LedDigitsArt::Draw() {
-    QImage image(188, 147, QImage::Format_RGB32);
+QImage LedDigitsArt::Draw(int scale) {
+    QImage image(188 * scale, 147 * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::black);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);

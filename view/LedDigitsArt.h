@@ -7,10 +7,11 @@ namespace kelvory {
 // Draws the LED digit picture: seven colour rows of 21 pixels (blue, cyan,
 // green, magenta, red, white, yellow) on black; in each row the seven-segment
 // digits 0 to 9 in 16-pixel cells, a black cell at x 160, the decimal point
-// at x 176 and a colon right of it.
+// at x 176 and a colon right of it. A scale above 1 draws the same picture
+// with that many pixels to each of its points (device pixel ratio = scale).
 class LedDigitsArt {
   public:
-    static QImage Draw();
+    static QImage Draw(int scale = 1);
 };
 
 } // namespace kelvory

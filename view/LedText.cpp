@@ -1,5 +1,7 @@
 #include "LedText.h"
 
+#include "Pictures.h"
+
 #include <QPainter>
 
 namespace kelvory {
@@ -14,18 +16,15 @@ void LedText::DrawLedText(QPainter& target, const QImage& digits, const QString&
     for (int i = 0; i < count; ++i) {
         const QChar c = leftToRight ? text[i] : text[count - 1 - i];
         const bool point = c == QLatin1Char('.') || c == QLatin1Char(',');
-        int width = kDigitWidth;
         if (leftToRight) {
             if (point) {
                 x += 15;
-                width = kPointWidth;
             } else if (i != 0) {
                 x += 15;
             }
         } else {
             if (point) {
                 x -= 4;
-                width = kPointWidth;
             } else if (i != 0) {
                 x -= 15;
             }
@@ -39,7 +38,7 @@ void LedText::DrawLedText(QPainter& target, const QImage& digits, const QString&
             const int d = c.isDigit() ? c.digitValue() : 0;
             source = QRect(16 * d, gy, kDigitWidth, kHeight);
         }
-        target.drawImage(QRect(x, y, width, kHeight), digits, source);
+        Pictures::Blit(target, QPoint(x, y), digits, source);
         if (leftToRight && point) {
             x -= 11;
         }

@@ -9,7 +9,9 @@ namespace kelvory {
 
 // Writes a number in LED digits copied from the Digits picture (188 x 147:
 // seven colour rows of 21 pixels; digit d at x = 16 d, the point at x = 176,
-// a black cell at (160, 42)).
+// a black cell at (160, 42)), in logical pixels whatever scale it was drawn
+// at: pass Pictures::Digits(Pictures::RatioOf(painter)) for sharp digits on a
+// HiDPI screen.
 class LedText {
   public:
     // Colour rows of the Digits picture.

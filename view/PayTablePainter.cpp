@@ -17,11 +17,11 @@ const QColor kYellow(255, 255, 0);
 const QColor kRed(255, 0, 0);
 const QColor kBlack(0, 0, 0);
 
-const QImage& Icons(bool large, bool lit) {
+const QImage& Icons(bool large, bool lit, qreal ratio) {
     if (large) {
-        return lit ? Pictures::Image4() : Pictures::Image3();
+        return lit ? Pictures::Image4(ratio) : Pictures::Image3(ratio);
     }
-    return lit ? Pictures::Image2() : Pictures::Image1();
+    return lit ? Pictures::Image2(ratio) : Pictures::Image1(ratio);
 }
 
 QStringList Row7Lines(int lineCount) {
@@ -47,10 +47,10 @@ void PayTablePainter::DrawPayRow(QPainter& painter, const GameState& state, cons
     painter.fillRect(g.box, QGuiApplication::palette().color(QPalette::Dark));
     painter.fillRect(g.box.adjusted(1, 1, -1, -1), lit ? kYellow : kWhite);
 
-    const QImage& icons = Icons(g.largeIcons, lit);
+    const QImage& icons = Icons(g.largeIcons, lit, Pictures::RatioOf(painter));
     const int s = g.iconSize;
     auto icon = [&](int tile, int x, int y) {
-        painter.drawImage(QPoint(x, y), icons, QRect((tile % 3) * s, (tile / 3) * s, s, s));
+        Pictures::Blit(painter, QPoint(x, y), icons, QRect((tile % 3) * s, (tile / 3) * s, s, s));
     };
     const int x = g.icon.x();
     const int y = g.icon.y();

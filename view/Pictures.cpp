@@ -3,7 +3,12 @@
 #include "LedDigitsArt.h"
 #include "SymbolArt.h"
 
+#include <QPaintDevice>
 #include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
 
 namespace kelvory {
 
@@ -12,8 +17,9 @@ const QColor kWhite(255, 255, 255);
 const QColor kYellow(255, 255, 0);
 
 // Blue triangle pointing right on cyan, the red payline through its middle.
-QImage LeftArrow() {
-    QImage image(16, 31, QImage::Format_RGB32);
+QImage LeftArrow(int scale) {
+    QImage image(16 * scale, 31 * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(QColor(0, 255, 255));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -25,59 +31,104 @@ QImage LeftArrow() {
     painter.fillRect(QRect(0, 15, 16, 1), QColor(255, 0, 0));
     return image;
 }
+
+QImage Scaled(QImage image, int scale) {
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
+// One picture per scale, made on first use and kept for the run.
+template <typename Make>
+const QImage& Cached(std::map<int, QImage>& cache, qreal ratio, Make make) {
+    const int scale = Pictures::ScaleFor(ratio);
+    auto it = cache.find(scale);
+    if (it == cache.end()) {
+        it = cache.emplace(scale, make(scale)).first;
+    }
+    return it->second;
+}
+
+QImage Glyph(const char* name, QSize size, int scale) {
+    return Scaled(SymbolArt::Render(QLatin1String(name), size * scale, Qt::transparent), scale);
+}
 } // namespace
 
-const QImage& Pictures::Digits() {
-    static const QImage digits = LedDigitsArt::Draw();
-    return digits;
+int Pictures::ScaleFor(qreal ratio) {
+    return std::clamp(static_cast<int>(std::ceil(ratio - 1e-6)), 1, 4);
 }
 
-const QImage& Pictures::larrow() {
-    static const QImage arrow = LeftArrow();
-    return arrow;
+qreal Pictures::RatioOf(const QPainter& painter) {
+    return painter.device() != nullptr ? painter.device()->devicePixelRatio() : 1.0;
 }
 
-const QImage& Pictures::rarrow() {
-    static const QImage arrow = LeftArrow().mirrored(true, false);
-    return arrow;
+void Pictures::Blit(QPainter& painter, QPoint at, const QImage& picture, const QRect& source) {
+    const qreal scale = picture.devicePixelRatio();
+    if (scale == 1.0) {
+        painter.drawImage(at, picture, source);
+        return;
+    }
+    painter.save();
+    // A picture drawn for another scale than the target's is resampled smoothly.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, RatioOf(painter) != scale);
+    painter.drawImage(QRectF(at, source.size()), picture,
+                      QRectF(source.x() * scale, source.y() * scale, source.width() * scale,
+                             source.height() * scale));
+    painter.restore();
 }
 
-const QImage& Pictures::Image1() {
-    static const QImage icons = SymbolArt::Icons(32, kWhite);
-    return icons;
+const QImage& Pictures::Digits(qreal ratio) {
+    static std::map<int, QImage> cache;
+    return Cached(cache, ratio, [](int scale) { return LedDigitsArt::Draw(scale); });
 }
 
-const QImage& Pictures::Image2() {
-    static const QImage icons = SymbolArt::Icons(32, kYellow);
-    return icons;
+const QImage& Pictures::larrow(qreal ratio) {
+    static std::map<int, QImage> cache;
+    return Cached(cache, ratio, [](int scale) { return LeftArrow(scale); });
 }
 
-const QImage& Pictures::Image3() {
-    static const QImage icons = SymbolArt::Icons(48, kWhite);
-    return icons;
+const QImage& Pictures::rarrow(qreal ratio) {
+    static std::map<int, QImage> cache;
+    return Cached(cache, ratio,
+                  [](int scale) { return Scaled(LeftArrow(scale).mirrored(true, false), scale); });
 }
 
-const QImage& Pictures::Image4() {
-    static const QImage icons = SymbolArt::Icons(48, kYellow);
-    return icons;
+const QImage& Pictures::Image1(qreal ratio) {
+    static std::map<int, QImage> cache;
+    return Cached(cache, ratio,
+                  [](int scale) { return Scaled(SymbolArt::Icons(32 * scale, kWhite), scale); });
 }
 
-const QImage& Pictures::BetOneGlyph() {
-    static const QImage glyph =
-        SymbolArt::Render(QStringLiteral("coin1"), {33, 25}, Qt::transparent);
-    return glyph;
+const QImage& Pictures::Image2(qreal ratio) {
+    static std::map<int, QImage> cache;
+    return Cached(cache, ratio,
+                  [](int scale) { return Scaled(SymbolArt::Icons(32 * scale, kYellow), scale); });
 }
 
-const QImage& Pictures::BetTwoGlyph() {
-    static const QImage glyph =
-        SymbolArt::Render(QStringLiteral("coin2"), {33, 25}, Qt::transparent);
-    return glyph;
+const QImage& Pictures::Image3(qreal ratio) {
+    static std::map<int, QImage> cache;
+    return Cached(cache, ratio,
+                  [](int scale) { return Scaled(SymbolArt::Icons(48 * scale, kWhite), scale); });
 }
 
-const QImage& Pictures::SpinGlyph() {
-    static const QImage glyph =
-        SymbolArt::Render(QStringLiteral("machine"), {41, 42}, Qt::transparent);
-    return glyph;
+const QImage& Pictures::Image4(qreal ratio) {
+    static std::map<int, QImage> cache;
+    return Cached(cache, ratio,
+                  [](int scale) { return Scaled(SymbolArt::Icons(48 * scale, kYellow), scale); });
+}
+
+const QImage& Pictures::BetOneGlyph(qreal ratio) {
+    static std::map<int, QImage> cache;
+    return Cached(cache, ratio, [](int scale) { return Glyph("coin1", {33, 25}, scale); });
+}
+
+const QImage& Pictures::BetTwoGlyph(qreal ratio) {
+    static std::map<int, QImage> cache;
+    return Cached(cache, ratio, [](int scale) { return Glyph("coin2", {33, 25}, scale); });
+}
+
+const QImage& Pictures::SpinGlyph(qreal ratio) {
+    static std::map<int, QImage> cache;
+    return Cached(cache, ratio, [](int scale) { return Glyph("machine", {41, 42}, scale); });
 }
 
 } // namespace kelvory

@@ -1,5 +1,6 @@
 #include "ReelRenderer.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace kelvory {
@@ -37,19 +38,18 @@ void ReelRenderer::CopyPixels(QImage& target, QPoint at, const QImage& source, Q
     }
 }
 
-void ReelRenderer::DrawReel(QImage& reelImage, const QImage& sheet, int cellSize,
-                            std::string_view strip, int position) {
-    if (reelImage.isNull() || reelImage.depth() != 32 || strip.empty()) {
-        return;
+ReelRenderer::Tiles ReelRenderer::TilesAt(int cellSize, std::string_view strip, int position) {
+    Tiles tiles;
+    if (strip.empty()) {
+        return tiles;
     }
     const int c = cellSize;
     const int h = c / 2;
-    const int width = c - 1;
     int cell = position / 2;
     auto tile = [&](int y, int tileTop, int height) {
         const QPoint origin = TileOrigin(CodeAt(strip, cell), c);
-        CopyPixels(reelImage, QPoint(0, y), sheet,
-                   QRect(origin.x(), origin.y() + tileTop, width, height));
+        tiles.copies[static_cast<std::size_t>(tiles.count++)] = {
+            QRect(origin.x(), origin.y() + tileTop, c - 1, height), y};
         ++cell;
     };
     if (position % 2 == 0) {
@@ -62,13 +62,27 @@ void ReelRenderer::DrawReel(QImage& reelImage, const QImage& sheet, int cellSize
         tile(c + h, 0, c);
         tile(2 * c + h, 0, h - 1);
     }
+    return tiles;
+}
+
+void ReelRenderer::DrawReel(QImage& reelImage, const QImage& sheet, int cellSize,
+                            std::string_view strip, int position, QRect payline) {
+    if (reelImage.isNull() || reelImage.depth() != 32 || strip.empty()) {
+        return;
+    }
+    const Tiles tiles = TilesAt(cellSize, strip, position);
+    for (int i = 0; i < tiles.count; ++i) {
+        const TileCopy& copy = tiles.copies[static_cast<std::size_t>(i)];
+        CopyPixels(reelImage, QPoint(0, copy.y), sheet, copy.from);
+    }
     // The reel's own piece of the payline, x 0 to c - 2.
-    const int y = c + h;
-    if (y < reelImage.height()) {
+    if (payline.isNull()) {
+        payline = DefaultPayline(cellSize);
+    }
+    payline = payline.intersected(reelImage.rect());
+    for (int y = payline.top(); y <= payline.bottom(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(reelImage.scanLine(y));
-        for (int x = 0; x < c - 1 && x < reelImage.width(); ++x) {
-            line[x] = kPaylineRed;
-        }
+        std::fill(line + payline.left(), line + payline.right() + 1, kPaylineRed);
     }
 }
 

@@ -4,20 +4,45 @@
 #include <QPoint>
 #include <QRect>
 
+#include <array>
 #include <string_view>
 
 namespace kelvory {
 
 // Composes one reel off screen: the tiles of the symbol sheet for the cells a
-// reel position shows, and the reel's red piece of the payline.
+// reel position shows, and the reel's red piece of the payline. Everything is
+// in pixels of the images: on a HiDPI screen the sheet, the cell size and the
+// payline rows are the physical ones.
 class ReelRenderer {
   public:
+    // One tile copy of a reel picture: a rectangle of the sheet and the row of
+    // the reel picture its top goes to.
+    struct TileCopy {
+        QRect from;
+        int y = 0;
+    };
+    struct Tiles {
+        std::array<TileCopy, 4> copies;
+        int count = 0;
+    };
+
+    // The tile copies that make up a reel at a position 0..79 of a 40-cell
+    // strip: three whole tiles, or at an odd position (half a cell further
+    // on) the lower half of one, two whole and the upper part of a fourth.
+    // Each copy is cellSize - 1 wide.
+    static Tiles TilesAt(int cellSize, std::string_view strip, int position);
+
     // Paints the reel image (cellSize wide, 3 x cellSize tall) for a position
-    // 0..79 of a 40-cell strip. An odd position is half a cell further on.
-    // Does nothing to a null image; a null or short sheet leaves its part
-    // undrawn.
+    // and draws the payline rows over it (by default the one row through the
+    // middle cell). Does nothing to a null image; a null or short sheet leaves
+    // its part undrawn.
     static void DrawReel(QImage& reelImage, const QImage& sheet, int cellSize,
-                         std::string_view strip, int position);
+                         std::string_view strip, int position, QRect payline = QRect());
+
+    // Where a reel's piece of the payline lies in a reel image of a cell size.
+    static QRect DefaultPayline(int cellSize) {
+        return {0, cellSize + cellSize / 2, cellSize - 1, 1};
+    }
 
     // Copies a block of pixels one to one, clipped to both images. Both
     // images must have the same 32-bit format.

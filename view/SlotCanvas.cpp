@@ -12,6 +12,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace kelvory {
@@ -23,6 +25,23 @@ const QColor kRed(255, 0, 0);
 constexpr int kDotsPerMeter = 3780;
 // Height of the strip along the top that holds both meters.
 constexpr int kMeterStrip = 32;
+
+// Reads a Windows bitmap; a null image when the file is missing or invalid.
+QImage ReadBitmap(const QString& path) {
+    QFile file(path);
+    QImage image;
+    if (file.open(QIODevice::ReadOnly)) {
+        image.loadFromData(file.readAll(), "BMP");
+    }
+    return image;
+}
+
+// A glyph in logical pixels and at twice the pixels, for HiDPI screens.
+QIcon GlyphIcon(const QImage& (*glyph)(qreal)) {
+    QIcon icon(QPixmap::fromImage(glyph(1)));
+    icon.addPixmap(QPixmap::fromImage(glyph(2)));
+    return icon;
+}
 
 void Line(QPainter& painter, QPoint from, QPoint to, const QColor& colour) {
     painter.fillRect(QRect(QPoint(std::min(from.x(), to.x()), std::min(from.y(), to.y())),
@@ -38,26 +57,26 @@ SlotCanvas::SlotCanvas(GameState& state, const QString& programDir, QWidget* par
     }
     setAttribute(Qt::WA_OpaquePaintEvent);
     BitBtn1 = MakeButton(QStringLiteral("Bet 1"), QStringLiteral("Bet one credit"),
-                         Pictures::BetOneGlyph());
+                         GlyphIcon(Pictures::BetOneGlyph), Pictures::BetOneGlyph().size());
     BitBtn2 = MakeButton(QStringLiteral("Bet 2"), QStringLiteral("Bet two credits"),
-                         Pictures::BetTwoGlyph());
+                         GlyphIcon(Pictures::BetTwoGlyph), Pictures::BetTwoGlyph().size());
     Button1 = MakeButton(QStringLiteral("Spin"), QStringLiteral("Spin the slot wheels"),
-                         Pictures::SpinGlyph());
+                         GlyphIcon(Pictures::SpinGlyph), Pictures::SpinGlyph().size());
     Button1->setDefault(true);
     // Where the design size puts them, until the first layout pass.
     resize(kDesignWidth, kDesignHeight);
     PlaceButtons();
 }
 
-QPushButton* SlotCanvas::MakeButton(const QString& caption, const QString& hint,
-                                    const QImage& glyph) {
+QPushButton* SlotCanvas::MakeButton(const QString& caption, const QString& hint, const QIcon& glyph,
+                                    QSize glyphSize) {
     auto* button = new QPushButton(caption, this);
     button->setToolTip(hint);
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(13);
     button->setFont(font);
-    button->setIcon(QIcon(QPixmap::fromImage(glyph)));
-    button->setIconSize(glyph.size());
+    button->setIcon(glyph);
+    button->setIconSize(glyphSize);
     return button;
 }
 
@@ -65,23 +84,60 @@ QString SlotCanvas::ArtworkPath() const {
     return programDir_ + QLatin1String(layout_.Spec().artworkFile);
 }
 
+QString SlotCanvas::DeviceArtworkPath() const {
+    QString path = ArtworkPath();
+    return path.insert(path.size() - 4, QLatin1String("@2x"));
+}
+
+int SlotCanvas::DeviceCellSize() const {
+    if (ratio_ == 1.0) {
+        return layout_.CellSize();
+    }
+    // Even, so that the half-cell step of a spin stays a whole pixel.
+    return 2 * static_cast<int>(std::ceil(layout_.CellSize() * ratio_ / 2 - 1e-6));
+}
+
+QRect SlotCanvas::DeviceRect(const QRect& logical) const {
+    if (ratio_ == 1.0) {
+        return logical;
+    }
+    const int left = qRound(logical.x() * ratio_);
+    const int top = qRound(logical.y() * ratio_);
+    const int right = qRound((logical.x() + logical.width()) * ratio_);
+    const int bottom = qRound((logical.y() + logical.height()) * ratio_);
+    return {left, top, right - left, bottom - top};
+}
+
 QColor SlotCanvas::Background() const {
     return palette().color(QPalette::Button);
 }
 
 bool SlotCanvas::EnsureCanvas() {
-    if (canvas_.size() == size()) {
+    if (!canvas_.isNull() && canvasSize_ == size() && canvas_.devicePixelRatio() == ratio_) {
         return false;
     }
-    canvas_ = QImage(size(), QImage::Format_RGB32);
+    canvasSize_ = size();
+    canvas_ = QImage(static_cast<int>(std::ceil(width() * ratio_ - 1e-6)),
+                     static_cast<int>(std::ceil(height() * ratio_ - 1e-6)), QImage::Format_RGB32);
+    canvas_.setDevicePixelRatio(ratio_);
     canvas_.setDotsPerMeterX(kDotsPerMeter);
     canvas_.setDotsPerMeterY(kDotsPerMeter);
     canvas_.fill(Background());
+    unsettledReels_.reset();
+    reelsOnScreen_.reset();
     return true;
 }
 
 void SlotCanvas::resizeEvent(QResizeEvent*) {
     FormResize();
+}
+
+bool SlotCanvas::event(QEvent* event) {
+    if (event->type() == QEvent::ScreenChangeInternal && devicePixelRatioF() != ratio_) {
+        // Moved to a screen of another scale: lay out and draw for it.
+        FormResize();
+    }
+    return QWidget::event(event);
 }
 
 void SlotCanvas::paintEvent(QPaintEvent* event) {
@@ -90,7 +146,40 @@ void SlotCanvas::paintEvent(QPaintEvent* event) {
         painter.fillRect(event->rect(), Background());
         return;
     }
-    painter.drawImage(event->rect(), canvas_, event->rect());
+    if (devicePixelRatioF() != ratio_ && !ratioCheckQueued_) {
+        // The scale changed under the window: redo the layout pass once the
+        // paint is over, and show the old canvas until then.
+        ratioCheckQueued_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                ratioCheckQueued_ = false;
+                if (devicePixelRatioF() != ratio_) {
+                    FormResize();
+                }
+            },
+            Qt::QueuedConnection);
+    }
+    const bool reels = unsettledReels_.has_value() && ReelsDrawable();
+    QRegion fromCanvas = event->region();
+    if (reels) {
+        for (int reel = 0; reel < 3; ++reel) {
+            fromCanvas -= ReelShown(reel);
+        }
+    }
+    // Work in physical pixels: every copy below is one to one.
+    const qreal ratio = canvas_.devicePixelRatio();
+    painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+    for (const QRect& logical : fromCanvas) {
+        const QRect device(QPoint(static_cast<int>(std::floor(logical.x() * ratio)),
+                                  static_cast<int>(std::floor(logical.y() * ratio))),
+                           QPoint(static_cast<int>(std::ceil((logical.right() + 1) * ratio)) - 1,
+                                  static_cast<int>(std::ceil((logical.bottom() + 1) * ratio)) - 1));
+        painter.drawImage(QRectF(device), canvas_, QRectF(device));
+    }
+    if (reels) {
+        PaintReels(painter);
+    }
 }
 
 void SlotCanvas::PlaceButtons() {
@@ -104,6 +193,7 @@ void SlotCanvas::PlaceButtons() {
 }
 
 void SlotCanvas::FormResize() {
+    ratio_ = devicePixelRatioF();
     const bool newCanvas = EnsureCanvas();
     layout_.Choose(width());
     // Placed before the artwork is read, so that a failed read still leaves
@@ -116,9 +206,9 @@ void SlotCanvas::FormResize() {
         }
         return;
     }
-    const int cellSize = layout_.CellSize();
+    const int deviceCell = DeviceCellSize();
     for (QImage& image : reelImages_) {
-        image = QImage(cellSize, 3 * cellSize, QImage::Format_RGB32);
+        image = QImage(deviceCell, 3 * deviceCell, QImage::Format_RGB32);
         image.fill(Qt::white);
     }
     offset_ = layout_.Offset(size());
@@ -131,7 +221,10 @@ bool SlotCanvas::LoadArtwork() {
     for (QImage& image : reelImages_) {
         image = QImage();
     }
+    unsettledReels_.reset();
+    reelsOnScreen_.reset();
     symbolSheet_ = QImage();
+    deviceSheet_ = QImage();
     const QString path = ArtworkPath();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -144,8 +237,56 @@ bool SlotCanvas::LoadArtwork() {
         return false;
     }
     symbolSheet_ = sheet.convertToFormat(QImage::Format_RGB32);
+    MakeDeviceSheet();
     Reels::EvaluateWindow(state_);
     return true;
+}
+
+void SlotCanvas::MakeDeviceSheet() {
+    const int deviceCell = DeviceCellSize();
+    if (deviceCell == layout_.CellSize()) {
+        deviceSheet_ = symbolSheet_;
+        return;
+    }
+    QImage source;
+    if (ratio_ > 1.0) {
+        source = ReadBitmap(DeviceArtworkPath());
+        if (source.width() != 6 * layout_.CellSize() || source.height() != 6 * layout_.CellSize()) {
+            source = QImage();
+        }
+    }
+    if (source.isNull()) {
+        source = symbolSheet_;
+    }
+    source = source.convertToFormat(QImage::Format_RGB32);
+    if (source.width() != 3 * deviceCell) {
+        // Tile by tile, so that no tile takes colour from its neighbour.
+        const int from = source.width() / 3;
+        QImage scaled(3 * deviceCell, 3 * deviceCell, QImage::Format_RGB32);
+        QPainter painter(&scaled);
+        for (int row = 0; row < 3; ++row) {
+            for (int column = 0; column < 3; ++column) {
+                const QImage tile = source.copy(column * from, row * from, from, from)
+                                        .scaled(deviceCell, deviceCell, Qt::IgnoreAspectRatio,
+                                                Qt::SmoothTransformation);
+                painter.drawImage(QPoint(column * deviceCell, row * deviceCell), tile);
+            }
+        }
+        painter.end();
+        source = scaled;
+    }
+    deviceSheet_ = source;
+}
+
+QRect SlotCanvas::ReelShown(int reel) const {
+    return {layout_.ReelOrigin(reelLeft_, reel) + offset_, layout_.ReelShown()};
+}
+
+QRect SlotCanvas::ReelPayline(int reel) const {
+    const QRect shown = DeviceRect(ReelShown(reel));
+    const QRect line = DeviceRect(
+        QRect(ReelShown(reel).x(), layout_.PaylineY() + offset_.y(), layout_.CellSize() - 1, 1));
+    return line.translated(-shown.topLeft());
 }
 
 void SlotCanvas::ShowErrorLater(const QString& message) {
@@ -169,42 +310,91 @@ void SlotCanvas::DrawReel(int reel, int position) {
     if (reel < 0 || reel > 2) {
         return;
     }
-    ReelRenderer::DrawReel(reelImages_[static_cast<std::size_t>(reel)], symbolSheet_,
-                           layout_.CellSize(), Reels::kStrips[static_cast<std::size_t>(reel)],
-                           position);
+    SettleReels();
+    DrawReelImage(reel, position);
 }
 
-void SlotCanvas::CopyReel(int reel) {
-    ReelRenderer::CopyPixels(canvas_, layout_.ReelOrigin(reelLeft_, reel) + offset_,
-                             reelImages_[static_cast<std::size_t>(reel)],
-                             QRect(QPoint(0, 0), layout_.ReelShown()));
+void SlotCanvas::DrawReelImage(int reel, int position) const {
+    ReelRenderer::DrawReel(reelImages_[static_cast<std::size_t>(reel)], deviceSheet_,
+                           DeviceCellSize(), Reels::kStrips[static_cast<std::size_t>(reel)],
+                           position, ReelPayline(reel));
 }
 
-QRect SlotCanvas::ReelArea() const {
-    const QPoint origin = layout_.ReelOrigin(reelLeft_, 0) + offset_;
-    const int cellSize = layout_.CellSize();
-    return {origin, QSize(3 * cellSize + 2 * ViewLayout::kReelGap, 3 * cellSize)};
+void SlotCanvas::CopyReel(int reel) const {
+    const QRect shown = DeviceRect(ReelShown(reel));
+    ReelRenderer::CopyPixels(canvas_, shown.topLeft(), reelImages_[static_cast<std::size_t>(reel)],
+                             QRect(QPoint(0, 0), shown.size()));
+}
+
+void SlotCanvas::SettleReels() const {
+    if (!unsettledReels_) {
+        return;
+    }
+    const std::array<int, 3> positions = *unsettledReels_;
+    unsettledReels_.reset();
+    for (int reel = 0; reel < 3; ++reel) {
+        DrawReelImage(reel, positions[static_cast<std::size_t>(reel)]);
+        CopyReel(reel);
+    }
+}
+
+bool SlotCanvas::ReelsDrawable() const {
+    const int deviceCell = DeviceCellSize();
+    return !deviceSheet_.isNull() && deviceSheet_.width() >= 3 * deviceCell &&
+           deviceSheet_.height() >= 3 * deviceCell && deviceSheet_.depth() == 32;
+}
+
+void SlotCanvas::PaintReels(QPainter& painter) const {
+    const int deviceCell = DeviceCellSize();
+    for (int reel = 0; reel < 3; ++reel) {
+        const QRect shown = DeviceRect(ReelShown(reel));
+        const ReelRenderer::Tiles tiles =
+            ReelRenderer::TilesAt(deviceCell, Reels::kStrips[static_cast<std::size_t>(reel)],
+                                  (*unsettledReels_)[static_cast<std::size_t>(reel)]);
+        for (int i = 0; i < tiles.count; ++i) {
+            const ReelRenderer::TileCopy& copy = tiles.copies[static_cast<std::size_t>(i)];
+            const QRect to =
+                QRect(shown.topLeft() + QPoint(0, copy.y), copy.from.size()).intersected(shown);
+            if (!to.isEmpty()) {
+                painter.drawImage(to.topLeft(), deviceSheet_,
+                                  QRect(copy.from.topLeft(), to.size()));
+            }
+        }
+        painter.fillRect(ReelPayline(reel).translated(shown.topLeft()).intersected(shown), kRed);
+    }
+}
+
+const QImage& SlotCanvas::Canvas() const {
+    SettleReels();
+    return canvas_;
+}
+
+const QImage& SlotCanvas::ReelImage(int reel) const {
+    SettleReels();
+    return reelImages_[static_cast<std::size_t>(reel)];
 }
 
 void SlotCanvas::FormPaint() {
     EnsureCanvas();
-    offset_ = layout_.Offset(canvas_.size());
-    const int outerWidth = ViewLayout::OuterWidth(layout_.ComposedSize(canvas_.size()).width());
+    unsettledReels_.reset();
+    offset_ = layout_.Offset(canvasSize_);
+    const int outerWidth = ViewLayout::OuterWidth(layout_.ComposedSize(canvasSize_).width());
     reelLeft_ = layout_.PaintReelLeft(outerWidth);
     const QRect panel = layout_.Panel(reelLeft_);
     {
         QPainter painter(&canvas_);
-        painter.fillRect(canvas_.rect(), Background());
+        painter.fillRect(QRect(QPoint(0, 0), canvasSize_), Background());
         painter.translate(offset_);
         painter.fillRect(panel, kCyan);
         DrawBevel(painter, panel);
-        painter.drawImage(layout_.LeftArrow(reelLeft_), Pictures::larrow());
-        painter.drawImage(layout_.RightArrow(reelLeft_), Pictures::rarrow());
+        painter.drawImage(layout_.LeftArrow(reelLeft_), Pictures::larrow(ratio_));
+        painter.drawImage(layout_.RightArrow(reelLeft_), Pictures::rarrow(ratio_));
     }
     for (int reel = 0; reel < 3; ++reel) {
-        DrawReel(reel, state_.ReelStops[static_cast<std::size_t>(reel)]);
+        DrawReelImage(reel, state_.ReelStops[static_cast<std::size_t>(reel)]);
         CopyReel(reel);
     }
+    reelsOnScreen_ = state_.ReelStops;
     {
         QPainter painter(&canvas_);
         painter.translate(offset_);
@@ -247,6 +437,7 @@ void SlotCanvas::DrawPayline() {
     if (canvas_.isNull()) {
         return;
     }
+    SettleReels();
     QPainter painter(&canvas_);
     painter.translate(offset_);
     DrawPaylineOn(painter);
@@ -259,11 +450,31 @@ void SlotCanvas::DrawReels(const std::array<int, 3>& positions) {
     if (canvas_.isNull()) {
         return;
     }
-    for (int reel = 0; reel < 3; ++reel) {
-        DrawReel(reel, positions[static_cast<std::size_t>(reel)]);
-        CopyReel(reel);
+    if (!ReelsDrawable()) {
+        // No artwork: compose what there is on the canvas, as a paint would.
+        for (int reel = 0; reel < 3; ++reel) {
+            DrawReelImage(reel, positions[static_cast<std::size_t>(reel)]);
+            CopyReel(reel);
+        }
+    } else {
+        unsettledReels_ = positions;
     }
-    update(ReelArea());
+    // Only the reels that moved go to the screen (reels stop from left to
+    // right), as one rectangle: the painter then clips to a rectangle and
+    // copies each tile as one block. The gaps come from the canvas.
+    int first = 3;
+    int last = -1;
+    for (int reel = 0; reel < 3; ++reel) {
+        const auto index = static_cast<std::size_t>(reel);
+        if (!reelsOnScreen_ || (*reelsOnScreen_)[index] != positions[index]) {
+            first = std::min(first, reel);
+            last = reel;
+        }
+    }
+    reelsOnScreen_ = positions;
+    if (last >= 0) {
+        update(ReelShown(first).united(ReelShown(last)));
+    }
 }
 
 void SlotCanvas::DrawPayRow(int row, bool lit, int column) {

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class QPainter;
 
@@ -21,6 +22,14 @@ namespace kelvory {
 // one of the three layouts by the width, places the buttons, loads that
 // layout's reel artwork and sizes the reel images. On a client area larger
 // than the layout's design size the whole composition is drawn centred.
+//
+// The canvas has the screen's device pixel ratio: painters draw on it in
+// logical (client area) pixels while it holds physical ones, so text, lines
+// and pictures are sharp on a HiDPI screen. The reels are composed in
+// physical pixels from a symbol sheet made for the physical cell size (the
+// "@2x" artwork beside each reel artwork file, resampled for fractional
+// ratios). During a spin the reels of a tick go from the sheet straight to
+// the screen; the reel images and the canvas take them on when read.
 class SlotCanvas : public QWidget, public Display {
     Q_OBJECT
   public:
@@ -51,7 +60,8 @@ class SlotCanvas : public QWidget, public Display {
     // Paints one reel at a position into its reel image.
     void DrawReel(int reel, int position);
 
-    const QImage& Canvas() const { return canvas_; }
+    // The canvas, with the reels last drawn on it.
+    const QImage& Canvas() const;
     const ViewLayout& Layout() const { return layout_; }
     int CellSize() const { return layout_.CellSize(); }
     // Where the composition of the layout stands in the client area.
@@ -59,10 +69,21 @@ class SlotCanvas : public QWidget, public Display {
     // The left and top edges of the first reel in the client area.
     int ReelLeft() const { return reelLeft_ + offset_.x(); }
     int TopMargin() const { return layout_.TopMargin() + offset_.y(); }
-    const QImage& ReelImage(int reel) const { return reelImages_[static_cast<std::size_t>(reel)]; }
+    // The picture of a reel, in physical pixels.
+    const QImage& ReelImage(int reel) const;
+    // The artwork file as read (logical cell size) and the sheet the reels
+    // are composed from (physical cell size; the same image at ratio 1).
     const QImage& SymbolSheet() const { return symbolSheet_; }
-    // The artwork file of the current layout.
+    const QImage& DeviceSheet() const { return deviceSheet_; }
+    qreal DevicePixelRatio() const { return ratio_; }
+    // The physical edge of a reel cell: the cell size times the ratio, even.
+    int DeviceCellSize() const;
+    // The physical pixels a logical rectangle of the canvas covers, edges
+    // rounded as the painter rounds them.
+    QRect DeviceRect(const QRect& logical) const;
+    // The artwork file of the current layout, and its double-size companion.
     QString ArtworkPath() const;
+    QString DeviceArtworkPath() const;
 
     QSize sizeHint() const override { return {kDesignWidth, kDesignHeight}; }
 
@@ -77,16 +98,30 @@ class SlotCanvas : public QWidget, public Display {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
-    QPushButton* MakeButton(const QString& caption, const QString& hint, const QImage& glyph);
+    QPushButton* MakeButton(const QString& caption, const QString& hint, const QIcon& glyph,
+                            QSize glyphSize);
     // Gives the canvas the size of the widget; true when it was made anew.
     bool EnsureCanvas();
     QColor Background() const;
     void DrawBevel(QPainter& painter, const QRect& panel) const;
     void DrawPaylineOn(QPainter& painter) const;
-    void CopyReel(int reel);
-    QRect ReelArea() const;
+    // The sheet for the physical cell size, from the double-size artwork or,
+    // without it, from the logical sheet.
+    void MakeDeviceSheet();
+    void DrawReelImage(int reel, int position) const;
+    void CopyReel(int reel) const;
+    // Puts the reels of the last spin tick on the reel images and the canvas.
+    void SettleReels() const;
+    // Draws the reels of the last spin tick from the sheet onto the screen.
+    void PaintReels(QPainter& painter) const;
+    bool ReelsDrawable() const;
+    // The part of the client area where a reel is shown (logical pixels).
+    QRect ReelShown(int reel) const;
+    // A reel's piece of the payline in its reel image (physical pixels).
+    QRect ReelPayline(int reel) const;
     void PlaceButtons();
     void ShowErrorLater(const QString& message);
 
@@ -98,9 +133,18 @@ class SlotCanvas : public QWidget, public Display {
     int reelLeft_ = 0;
     QPoint offset_;
     QString pendingError_;
-    QImage canvas_;
-    std::array<QImage, 3> reelImages_;
+    qreal ratio_ = 1.0;
+    QSize canvasSize_;
+    bool ratioCheckQueued_ = false;
+    // The canvas and the reel images take on the reels of a spin tick only
+    // when read or drawn over, so a tick costs one copy to the screen.
+    mutable QImage canvas_;
+    mutable std::array<QImage, 3> reelImages_;
+    mutable std::optional<std::array<int, 3>> unsettledReels_;
+    // The reel positions the screen shows or is about to show.
+    std::optional<std::array<int, 3>> reelsOnScreen_;
     QImage symbolSheet_;
+    QImage deviceSheet_;
 };
 
 } // namespace kelvory

@@ -1,4 +1,5 @@
-// Renders the reel artwork files of the three layouts into a folder.
+// Renders the reel artwork files of the three layouts into a folder, each with
+// an "@2x" companion of twice the cell size for HiDPI screens.
 #include "SymbolArt.h"
 
 #include <QDir>
@@ -17,7 +18,8 @@ int main(int argc, char* argv[]) {
     const struct {
         int cellSize;
         const char* name;
-    } sheets[] = {{96, "kelvry1.bmp"}, {128, "kelvry2.bmp"}, {192, "kelvry3.bmp"}};
+    } sheets[] = {{96, "kelvry1.bmp"},     {128, "kelvry2.bmp"},    {192, "kelvry3.bmp"},
+                  {192, "kelvry1@2x.bmp"}, {256, "kelvry2@2x.bmp"}, {384, "kelvry3@2x.bmp"}};
     for (const auto& sheet : sheets) {
         const QString path = folder.filePath(QLatin1String(sheet.name));
         const QImage image =

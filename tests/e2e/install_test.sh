@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks the installed tree:
-# the program folder holds everything the program reads, the desktop entry and
-# the metainfo validate, and the installed program, started through its
-# launcher from another folder, finds its artwork, sounds and help (no error
-# box appears, and F1 opens the help window). A copy without the help shows
-# that a missing file would be noticed.
+# the executable (a real ELF program, no wrapper) in bin/, everything it reads
+# in share/kelvory/, nothing else; the desktop entry and metainfo validate and
+# name the window's class. The installed program, started from another folder
+# (directly, through a symbolic link, and from a moved copy of the prefix),
+# finds its artwork, sounds and help: no error box appears and F1 opens the help
+# window. A copy without the help shows that a missing file would be noticed.
+# The default win sound saved by one copy is found again after a move. Last,
+# the uninstall leaves the prefix empty.
 # Usage: install_test.sh <build dir>   (run under xvfb-run)
 set -euo pipefail
 build=$1
@@ -20,30 +23,47 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 id=io.github.kelvory.Kelvory
-pkg=$(dirname "$(find "$prefix" -type f -name kelvory -path '*/kelvory/kelvory')")
-[ -d "$pkg" ] || fail "no program folder"
 
-# The program folder: the binary and every file it reads, nothing of the build.
-for f in kelvory kelvry1.bmp kelvry2.bmp kelvry3.bmp kelvory-help.html kelvory.svg \
-         KELVRY0.WAV KELVRY1.WAV KELVRY2.WAV KELVRY3.WAV KELVRY4.WAV KELVRY5.WAV; do
-  [ -s "$pkg/$f" ] || fail "missing $pkg/$f"
-done
-[ -x "$pkg/kelvory" ] || fail "program not executable"
-stray=$(find "$pkg" -mindepth 1 \( -name CMakeFiles -o -name '*_autogen' -o -name '*.a' -o -name '*.cmake' \) -print)
-[ -z "$stray" ] || fail "build files installed: $stray"
-[ -x "$prefix/bin/kelvory" ] || fail "no launcher"
-for f in "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" \
-         "share/icons/hicolor/scalable/apps/$id.svg"; do
-  [ -s "$prefix/$f" ] || fail "missing $f"
-done
+# The tree, exactly.
+expected="bin/kelvory
+share/applications/$id.desktop
+share/doc/kelvory/changelog.gz
+share/doc/kelvory/copyright
+share/icons/hicolor/scalable/apps/$id.svg
+share/kelvory/KELVRY0.WAV
+share/kelvory/KELVRY1.WAV
+share/kelvory/KELVRY2.WAV
+share/kelvory/KELVRY3.WAV
+share/kelvory/KELVRY4.WAV
+share/kelvory/KELVRY5.WAV
+share/kelvory/kelvory-help.html
+share/kelvory/kelvory.svg
+share/kelvory/kelvry1.bmp
+share/kelvory/kelvry2.bmp
+share/kelvory/kelvry3.bmp
+share/man/man6/kelvory.6.gz
+share/metainfo/$id.metainfo.xml"
+actual=$(cd "$prefix" && find . \( -type f -o -type l \) \
+           ! -path ./bin/kelvory-odds ! -path ./share/man/man6/kelvory-odds.6.gz | sed 's|^\./||' | LC_ALL=C sort)
+[ "$actual" = "$(LC_ALL=C sort <<<"$expected")" ] \
+  || fail "installed tree differs:$(diff <(LC_ALL=C sort <<<"$expected") <(echo "$actual"))"
+empty=$(find "$prefix" -type f -empty)
+[ -z "$empty" ] || fail "empty files: $empty"
+[ "$(head -c4 "$prefix/bin/kelvory" | od -An -c | tr -d ' ')" = '177ELF' ] || fail "bin/kelvory is no ELF program"
+[ -x "$prefix/bin/kelvory" ] || fail "bin/kelvory not executable"
 
-desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop entry"
+desktop=$prefix/share/applications/$id.desktop
+desktop-file-validate "$desktop" || fail "desktop entry"
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" || fail "metainfo"
-grep -q '^Categories=Game;' "$prefix/share/applications/$id.desktop" || fail "category"
+grep -q '^Categories=Game;' "$desktop" || fail "category"
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$desktop")
+[ -n "$wm_class" ] || fail "no StartupWMClass"
 
-# Counts the visible windows captioned exactly "Kelvory": the main window,
-# and any error box (the error box has the same caption).
+# The main window, and any error box: both are captioned exactly "Kelvory".
 kelvory_windows() { xdotool search --onlyvisible --name '^Kelvory$' 2>/dev/null | wc -l; }
+# The title a desktop shows (_NET_WM_NAME; xdotool also matches WM_NAME, which
+# Qt leaves without an application suffix).
+title_of() { xprop -id "$1" _NET_WM_NAME | sed -n 's/^[^=]*= "\(.*\)"$/\1/p'; }
 wait_for() { # condition, seconds
   local end=$((SECONDS + $2))
   until eval "$1"; do
@@ -52,42 +72,69 @@ wait_for() { # condition, seconds
   done
 }
 
-# Starts a launcher from an unrelated folder with a fresh home, checks the
-# windows after start and after F1. $1: launcher, $2: expected "ok" or "error".
+# Starts a program from an unrelated folder with the given home, checks the
+# windows after start and after F1, and ends it with SIGTERM (which saves).
+# $1: program, $2: expected "ok" or "error", $3: home.
 run_program() {
-  local launcher=$1 expect=$2 home=$work/home-$RANDOM
+  local program=$1 expect=$2 home=$3
   mkdir -p "$home/elsewhere"
   (cd "$home/elsewhere" && HOME=$home XDG_CONFIG_HOME=$home/.config SDL_AUDIODRIVER=dummy \
-     exec "$launcher") &
+     exec "$program") &
   local pid=$!
   pids+=("$pid")
-  wait_for '[ "$(kelvory_windows)" -ge 1 ]' 20 || fail "$launcher: no window"
+  wait_for '[ "$(kelvory_windows)" -ge 1 ]' 20 || fail "$program: no window"
   sleep 1.5
   local main
   main=$(xdotool search --onlyvisible --name '^Kelvory$' | head -1)
+  local class
+  class=$(xprop -id "$main" WM_CLASS | sed -n 's/.*= "[^"]*", "\([^"]*\)"$/\1/p')
+  [ "$class" = "$wm_class" ] || fail "$program: window class '$class', desktop entry '$wm_class'"
   xdotool windowfocus --sync "$main"
   xdotool key F1
   if [ "$expect" = ok ]; then
     wait_for '[ -n "$(xdotool search --onlyvisible --name "^Kelvory Help" 2>/dev/null)" ]' 10 \
-      || fail "$launcher: F1 opened no help window"
+      || fail "$program: F1 opened no help window"
+    local help
+    help=$(xdotool search --onlyvisible --name "^Kelvory Help" | head -1)
+    [ "$(title_of "$help")" = "Kelvory Help" ] || fail "$program: help window titled '$(title_of "$help")'"
+    [ "$(title_of "$main")" = "Kelvory" ] || fail "$program: main window titled '$(title_of "$main")'"
     sleep 0.5
-    [ "$(kelvory_windows)" -eq 1 ] || fail "$launcher: an error box appeared"
+    [ "$(kelvory_windows)" -eq 1 ] || fail "$program: an error box appeared"
   else
-    wait_for '[ "$(kelvory_windows)" -ge 2 ]' 10 || fail "$launcher: the missing help went unnoticed"
+    wait_for '[ "$(kelvory_windows)" -ge 2 ]' 10 || fail "$program: the missing help went unnoticed"
   fi
-  kill "$pid"
+  kill -TERM "$pid"
   wait "$pid" 2>/dev/null || true
 }
+win_sound() { sed -n 's/^WinSound=//p' "$1/.config/KELVRY.INI"; }
 
-run_program "$prefix/bin/kelvory" ok
+home=$work/home
+run_program "$prefix/bin/kelvory" ok "$home"
+[ "$(win_sound "$home")" = "$prefix/share/kelvory/KELVRY4.WAV" ] \
+  || fail "saved win sound $(win_sound "$home")"
 
-# A launcher reached through a symbolic link finds the program folder too.
+# Reached through a symbolic link, the program still finds its data folder.
 ln -s "$prefix/bin/kelvory" "$work/linked-kelvory"
-run_program "$work/linked-kelvory" ok
+run_program "$work/linked-kelvory" ok "$work/home-linked"
+
+# A moved prefix works, and the default win sound saved by the first copy
+# now points into the moved one.
+moved=$work/moved
+cp -a "$prefix" "$moved"
+mv "$prefix/share/kelvory" "$prefix/share/kelvory.away"
+run_program "$moved/bin/kelvory" ok "$home"
+[ "$(win_sound "$home")" = "$moved/share/kelvory/KELVRY4.WAV" ] \
+  || fail "default win sound not found again after the move: $(win_sound "$home")"
+mv "$prefix/share/kelvory.away" "$prefix/share/kelvory"
 
 # The same program without its help: the check above would see the error.
 broken=$work/broken
-cp -r "$prefix" "$broken"
-rm "$(dirname "$(find "$broken" -type f -name kelvory -path '*/kelvory/kelvory')")/kelvory-help.html"
-run_program "$broken/bin/kelvory" error
+cp -a "$prefix" "$broken"
+rm "$broken/share/kelvory/kelvory-help.html"
+run_program "$broken/bin/kelvory" error "$work/home-broken"
+
+# The uninstall removes every installed file and the folders it made.
+cmake --build "$build" --target uninstall >/dev/null
+left=$(find "$prefix" -mindepth 1)
+[ -z "$left" ] || fail "left after uninstall: $left"
 echo "installed tree OK"

@@ -1,0 +1,12 @@
+#include "ApplicationIdentity.h"
+
+#include <QGuiApplication>
+
+namespace kelvory {
+
+void ApplicationIdentity::Apply() {
+    QGuiApplication::setApplicationName(QString::fromLatin1(kWindowClass));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
+}
+
+} // namespace kelvory
