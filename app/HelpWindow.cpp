@@ -52,6 +52,7 @@ QString HelpWindow::AnchorFor(int context) {
     case kSavedGames:
     case kPayoffs:
     case kSounds:
+    case kStatistics:
         return QStringLiteral("ctx%1").arg(context);
     default:
         return QStringLiteral("contents");

@@ -21,6 +21,7 @@ class HelpWindow : public QWidget {
     static constexpr int kSavedGames = 41006;
     static constexpr int kPayoffs = 41007;
     static constexpr int kSounds = 41009;
+    static constexpr int kStatistics = 41010;
 
     explicit HelpWindow(const QString& helpFile, QWidget* parent = nullptr);
 

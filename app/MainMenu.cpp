@@ -16,8 +16,14 @@ void MainMenu::Build(QMenuBar* bar) {
     File1->addSeparator();
     load1 = File1->addAction(QStringLiteral("&Open"));
     Save1 = File1->addAction(QStringLiteral("&Save"));
+    Statistics1 = File1->addAction(QStringLiteral("S&tatistics..."));
     File1->addSeparator();
     Exit1 = File1->addAction(QStringLiteral("E&xit"));
+    New1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    load1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    Save1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    Statistics1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    Exit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     Options1 = bar->addMenu(QStringLiteral("&Options"));
     Sound1 = Options1->addMenu(QStringLiteral("&Sound"));
@@ -48,6 +54,10 @@ void MainMenu::Build(QMenuBar* bar) {
     About1 = Help1->addAction(QStringLiteral("&About"));
     Help1->addSeparator();
     HelpContents1 = Help1->addAction(QStringLiteral("&Help Contents"));
+    // Shown in the menu and active while the menu is open; in the main window
+    // F1 opens the help about the main window.
+    HelpContents1->setShortcut(QKeySequence(Qt::Key_F1));
+    HelpContents1->setShortcutContext(Qt::WidgetShortcut);
     UnderstandingthePayoffs1 = Help1->addAction(QStringLiteral("&Understanding the Payoffs"));
     Help1->addSeparator();
     SpecialOffer1 = Help1->addAction(QStringLiteral("&Special Offer"));

@@ -12,6 +12,7 @@ struct MainMenu {
     QAction* New1 = nullptr;
     QAction* load1 = nullptr;
     QAction* Save1 = nullptr;
+    QAction* Statistics1 = nullptr;
     QAction* Exit1 = nullptr;
 
     QMenu* Options1 = nullptr;
@@ -45,7 +46,8 @@ struct MainMenu {
     QAction* Catalog1 = nullptr;
     QAction* FreeCD1 = nullptr;
 
-    // Builds every menu and item on the bar, in order; nothing is checked yet.
+    // Builds every menu and item on the bar, in order, with their keys; nothing
+    // is checked yet.
     void Build(QMenuBar* bar);
 };
 

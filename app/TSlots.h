@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 #include "GameState.h"
 #include "MainMenu.h"
+#include "PlayerStatistics.h"
 #include "SlotEngine.h"
 #include "StdRandomSource.h"
 #include "SteadyClock.h"
@@ -26,6 +27,7 @@ class TerminationSignals;
 class SoundEvents;
 class SoundImages;
 class SoundPlayer;
+class StatisticsWindow;
 
 // The main window: menu, canvas, the three buttons and the two timers. Its
 // handlers hand the game's flows to the engine. The handlers of the File,
@@ -48,6 +50,9 @@ class TSlots : public QMainWindow, public Dialogs {
     SlotEngine& Engine() { return *engine_; }
     SlotCanvas& Canvas() { return *canvas_; }
     MainMenu& Menu() { return menu_; }
+    PlayerStatistics& Statistics() { return *statistics_; }
+    // The statistics window, once File > Statistics has opened it.
+    StatisticsWindow* StatisticsView() const;
     QPushButton* BetOneButton() const;
     QPushButton* BetTwoButton() const;
     QPushButton* SpinButton() const;
@@ -74,6 +79,7 @@ class TSlots : public QMainWindow, public Dialogs {
     void Exit1Click();
     void load1Click();
     void Save1Click();
+    void Statistics1Click();
     void Borrow1Click();
     void ChangeSounds1Click();
     void ToggleSound(bool GameState::*field);
@@ -104,6 +110,7 @@ class TSlots : public QMainWindow, public Dialogs {
     void ConnectFileMenu();
     void ConnectOptionsMenu();
     void ConnectHelpMenu();
+    void ConnectStatistics();
     void LoadSoundImages();
     std::unique_ptr<Sounds> CreateSounds();
     void SetUpTerminationSignals();
@@ -129,6 +136,7 @@ class TSlots : public QMainWindow, public Dialogs {
     SoundEvents* soundEvents_ = nullptr; // owned by sounds_
     std::unique_ptr<Sounds> sounds_;
     std::unique_ptr<SlotEngine> engine_;
+    std::unique_ptr<PlayerStatistics> statistics_;
     bool closePending_ = false;
     bool terminating_ = false;
     TerminationSignals* terminationSignals_ = nullptr;

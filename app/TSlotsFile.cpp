@@ -4,9 +4,12 @@
 
 #include "ConfigDir.h"
 #include "ErrorBox.h"
+#include "PlayerStatistics.h"
+#include "ProfileFile.h"
 #include "ProfileWriteError.h"
 #include "SettingsFile.h"
 #include "SlotCanvas.h"
+#include "StatisticsSection.h"
 #include "TLoadSave.h"
 #include "TerminationSignals.h"
 
@@ -14,15 +17,18 @@ namespace kelvory {
 
 namespace {
 
-void RunSlotsDialog(TSlots& window, TLoadSave::SlotModeKind mode) {
+// Returns whether a slot was chosen.
+bool RunSlotsDialog(TSlots& window, TLoadSave::SlotModeKind mode) {
     const std::string path = window.WindowsDir() + ConfigDir::kFileName;
+    bool chosen = false;
     {
         TLoadSave dialog(
             window.State(), mode, path, [&window](int context) { window.ShowHelp(context); },
             &window);
-        dialog.exec();
+        chosen = dialog.exec() == QDialog::Accepted;
     }
     window.Canvas().RepaintAll();
+    return chosen;
 }
 
 } // namespace
@@ -32,10 +38,12 @@ void TSlots::ConnectFileMenu() {
     connect(menu_.load1, &QAction::triggered, this, &TSlots::load1Click);
     connect(menu_.Save1, &QAction::triggered, this, &TSlots::Save1Click);
     connect(menu_.Exit1, &QAction::triggered, this, &TSlots::Exit1Click);
+    ConnectStatistics();
 }
 
 void TSlots::New1Click() {
     engine_->New1Click();
+    statistics_->NewGame();
 }
 
 void TSlots::Exit1Click() {
@@ -43,7 +51,10 @@ void TSlots::Exit1Click() {
 }
 
 void TSlots::load1Click() {
-    RunSlotsDialog(*this, TLoadSave::Open);
+    // An opened game starts the statistics of the current game afresh.
+    if (RunSlotsDialog(*this, TLoadSave::Open)) {
+        statistics_->NewGame();
+    }
 }
 
 void TSlots::Save1Click() {
@@ -57,6 +68,8 @@ bool TSlots::LoadSaveSettings(bool save) {
     const std::string path = WindowsDir_ + ConfigDir::kFileName;
     if (!save) {
         const bool maximised = SettingsFile::Load(path, GameState_);
+        const StatisticsSection::Tallies tallies = StatisticsSection::Load(path);
+        statistics_->Restore(tallies.allTime, tallies.game, clock_.NowMs());
         setWindowState(maximised ? (windowState() | Qt::WindowMaximized)
                                  : (windowState() & ~Qt::WindowMaximized));
         return true;
@@ -67,7 +80,14 @@ bool TSlots::LoadSaveSettings(bool save) {
     const bool maximised =
         state.testFlag(Qt::WindowMaximized) && !state.testFlag(Qt::WindowMinimized);
     try {
-        SettingsFile::Save(path, GameState_, maximised);
+        // The settings and the statistics change together, in one replace.
+        std::vector<ProfileSection> sections{SettingsFile::Section(GameState_, maximised)};
+        ProfileSection statistics =
+            StatisticsSection::Section(statistics_->AllTime(), statistics_->Game());
+        if (!statistics.Values.empty()) {
+            sections.push_back(std::move(statistics));
+        }
+        ProfileFile::Write(path, sections);
     } catch (const ProfileWriteError& error) {
         ErrorBox::Show(this, QStringLiteral("Unable to write to ") +
                                  ConfigDir::FromNativePath(error.Path()));

@@ -132,6 +132,9 @@ void SlotEngine::RunSpin() {
     DrawColumn(1, false);
     state_.LastBet = state_.BetInPlay;
     EvaluateWin();
+    if (spinEndedHandler_) {
+        spinEndedHandler_();
+    }
     state_.BetInPlay = 0;
     state_.Spinning = false;
     if (state_.AutoSpinOn) {

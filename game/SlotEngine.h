@@ -57,6 +57,10 @@ class SlotEngine {
     bool Settling() const { return settling_; }
     // Called when the outermost bet or spin handler has returned.
     void SetIdleHandler(std::function<void()> handler) { idleHandler_ = std::move(handler); }
+    // Called when a spin's payout has ended, before the spin counts as over.
+    void SetSpinEndedHandler(std::function<void()> handler) {
+        spinEndedHandler_ = std::move(handler);
+    }
 
     // Spin sound period in ticks for a speed, 0 for speeds without a spin sound.
     static int SpinSoundPeriod(int speed);
@@ -79,6 +83,7 @@ class SlotEngine {
     int busyDepth_ = 0;
     bool settling_ = false;
     std::function<void()> idleHandler_;
+    std::function<void()> spinEndedHandler_;
 };
 
 } // namespace kelvory

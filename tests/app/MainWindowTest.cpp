@@ -91,7 +91,7 @@ void MainWindowTest::menuHasEveryCaptionInOrder() {
     }
     QCOMPARE(top, (QStringList{"&File", "&Options", "&Borrow", "&Auto", "&Help"}));
     QCOMPARE(Entries(TopMenu(window, "&File")),
-             (QStringList{"&New", "-", "&Open", "&Save", "-", "E&xit"}));
+             (QStringList{"&New", "-", "&Open", "&Save", "S&tatistics...", "-", "E&xit"}));
     QCOMPARE(Entries(TopMenu(window, "&Options")),
              (QStringList{"&Sound>", "-", "S&peed>", "&Full Screen"}));
     QCOMPARE(Entries(window.Menu().Sound1),

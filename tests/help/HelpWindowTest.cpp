@@ -77,6 +77,8 @@ class HelpWindowTest : public QObject {
                                  << "Understanding the payoffs";
         QTest::newRow("sounds") << 41009 << "ctx41009"
                                 << "Sounds";
+        QTest::newRow("statistics") << 41010 << "ctx41010"
+                                    << "Your statistics and the odds";
         QTest::newRow("unknown context gives contents") << 41999 << "contents"
                                                         << "Kelvory Help";
     }
@@ -98,7 +100,7 @@ class HelpWindowTest : public QObject {
     void documentHoldsEachAnchorOnce_data() {
         QTest::addColumn<QString>("anchor");
         for (const char* name :
-             {"contents", "ctx41002", "ctx41005", "ctx41006", "ctx41007", "ctx41009"}) {
+             {"contents", "ctx41002", "ctx41005", "ctx41006", "ctx41007", "ctx41009", "ctx41010"}) {
             QTest::newRow(name) << QString::fromLatin1(name);
         }
     }

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "Clock.h"
+#include "ParSheet.h"
+#include "PlayTally.h"
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace kelvory {
+
+class SlotEngine;
+
+// The player's statistics: counters for all games and for the current game,
+// the time played, and the current game's net result spin by spin beside what
+// the odds expect. Kept apart from the game state; the engine reports each
+// finished spin.
+class PlayerStatistics {
+  public:
+    // A pause between spins longer than this counts as this long.
+    static constexpr double kMaxPauseMs = 120000.0;
+    // The net-result track keeps at most about this many points.
+    static constexpr std::size_t kMaxTrackPoints = 20000;
+
+    // The current game's net result after a spin, and the expected net result
+    // with the variance around it, from where the track starts.
+    struct TrackPoint {
+        std::int64_t spin = 0;
+        double net = 0;
+        double expected = 0;
+        double variance = 0;
+    };
+
+    explicit PlayerStatistics(ParSheet sheet = ParSheet::Build());
+
+    // Counts the spins the engine finishes, on the clock's time.
+    void Attach(SlotEngine& engine, Clock& clock);
+
+    // Counts a finished spin: its stake, its pay and, for a win, its row.
+    void RecordSpin(int stake, int amount, int row, double nowMs);
+    // File > New or an opened slot: the current game starts from zero.
+    void NewGame();
+    // Replaces the counters (as read from the settings file); play time counts
+    // from nowMs and the track starts at the current game's present result.
+    void Restore(const PlayTally& allTime, const PlayTally& game, double nowMs);
+
+    const PlayTally& AllTime() const { return allTime_; }
+    const PlayTally& Game() const { return game_; }
+    const std::vector<TrackPoint>& Track() const { return track_; }
+    const ParSheet& Sheet() const { return sheet_; }
+
+    // The return the odds give for the current game's mix of stakes (0 before
+    // any spin) and the hit rate they give.
+    double ExpectedReturn() const;
+    double ExpectedHitRate() const;
+
+    // Called after every change.
+    void SetChangedHandler(std::function<void()> handler) { changed_ = std::move(handler); }
+
+  private:
+    void StartTrack();
+    void Changed();
+
+    ParSheet sheet_;
+    PlayTally allTime_;
+    PlayTally game_;
+    std::vector<TrackPoint> track_;
+    double lastActivityMs_ = 0;
+    bool clockStarted_ = false;
+    std::function<void()> changed_;
+};
+
+} // namespace kelvory

@@ -1,0 +1,258 @@
+// The statistics in the main window: the menu keys, the statistics window
+// with its figures and chart, and counters that outlast a close.
+#include "StatisticsWindow.h"
+#include "HelpWindow.h"
+#include "NetResultChart.h"
+#include "TLoadSave.h"
+#include "TSlots.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QtTest>
+
+#include <cmath>
+
+using namespace kelvory;
+
+namespace {
+
+// Closes every modal dialog that opens until destroyed.
+class ModalCloser : public QObject {
+  public:
+    ModalCloser() { startTimer(20); }
+
+  protected:
+    void timerEvent(QTimerEvent*) override {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            modal->close();
+        }
+    }
+};
+
+// One loss with one credit, a win of 2 with one credit, a win of 200 with two.
+void PlayScriptedGame(PlayerStatistics& stats) {
+    stats.RecordSpin(1, 0, 0, 0);
+    stats.RecordSpin(1, 2, 6, 0);
+    stats.RecordSpin(2, 200, 2, 0);
+}
+
+bool NearColor(const QImage& image, QPointF at, const QColor& wanted, int radius) {
+    for (int dx = -radius; dx <= radius; ++dx) {
+        for (int dy = -radius; dy <= radius; ++dy) {
+            const QPoint p = at.toPoint() + QPoint(dx, dy);
+            if (!image.rect().contains(p)) {
+                continue;
+            }
+            const QColor c = image.pixelColor(p);
+            if (std::abs(c.red() - wanted.red()) + std::abs(c.green() - wanted.green()) +
+                    std::abs(c.blue() - wanted.blue()) <
+                30) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+class StatisticsWindowTest : public QObject {
+    Q_OBJECT
+  private:
+    QTemporaryDir config_;
+    QString programDir_ = qEnvironmentVariable("KELVORY_RUNTIME_DIR");
+
+  private slots:
+    void init() {
+        QVERIFY(config_.isValid());
+        QFile::remove(config_.filePath(QStringLiteral("KELVRY.INI")));
+        qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
+    }
+
+    void menuKeysTriggerTheirItems_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<bool>("triggers");
+        QTest::newRow("Ctrl+N new") << "&New" << QKeySequence("Ctrl+N") << true;
+        QTest::newRow("Ctrl+O open") << "&Open" << QKeySequence("Ctrl+O") << true;
+        QTest::newRow("Ctrl+S save") << "&Save" << QKeySequence("Ctrl+S") << true;
+        QTest::newRow("Ctrl+T statistics") << "S&tatistics..." << QKeySequence("Ctrl+T") << true;
+        QTest::newRow("Ctrl+Q exit") << "E&xit" << QKeySequence("Ctrl+Q") << true;
+        // Shown beside the item; in the main window F1 keeps its own context.
+        QTest::newRow("F1 help contents") << "&Help Contents" << QKeySequence(Qt::Key_F1) << false;
+    }
+    void menuKeysTriggerTheirItems() {
+        QFETCH(QString, item);
+        QFETCH(QKeySequence, keys);
+        QFETCH(bool, triggers);
+        TSlots window(programDir_);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QAction* action = nullptr;
+        for (QMenu* menu : {window.Menu().File1, window.Menu().Help1}) {
+            for (QAction* a : menu->actions()) {
+                action = a->text() == item ? a : action;
+            }
+        }
+        QVERIFY(action != nullptr);
+        QCOMPARE(action->shortcut(), keys);
+        QSignalSpy spy(action, &QAction::triggered);
+        ModalCloser closer;
+        QTest::keySequence(&window, keys);
+        QCOMPARE(spy.count(), triggers ? 1 : 0);
+    }
+
+    void statisticsOpen_data() {
+        QTest::addColumn<bool>("byKey");
+        QTest::newRow("from the File menu") << false;
+        QTest::newRow("with Ctrl+T") << true;
+    }
+    void statisticsOpen() {
+        QFETCH(bool, byKey);
+        TSlots window(programDir_);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        for (int time = 0; time < 2; ++time) {
+            if (byKey) {
+                QTest::keySequence(&window, QKeySequence("Ctrl+T"));
+            } else {
+                window.Menu().Statistics1->trigger();
+            }
+        }
+        QVERIFY(window.StatisticsView() != nullptr);
+        QVERIFY(window.StatisticsView()->isVisible());
+        QCOMPARE(window.findChildren<StatisticsWindow*>().size(), 1);
+        QCOMPARE(window.StatisticsView()->windowTitle(), QStringLiteral("Kelvory Statistics"));
+
+        // F1 there opens the help about the statistics.
+        QVERIFY(QTest::qWaitForWindowActive(window.StatisticsView()));
+        QTest::keyClick(window.StatisticsView(), Qt::Key_F1);
+        auto* help = window.findChild<HelpWindow*>();
+        QVERIFY(help != nullptr && help->isVisible());
+        QCOMPARE(help->Browser()->source().fragment(), QStringLiteral("ctx41010"));
+    }
+
+    void spinOfTheWindowIsCounted() {
+        TSlots window(programDir_);
+        window.State().Speed = 1;
+        QTest::mouseClick(window.BetTwoButton(), Qt::LeftButton);
+        const PlayTally& game = window.Statistics().Game();
+        QCOMPARE(game.Spins, 1);
+        QCOMPARE(game.Staked, 2);
+        QCOMPARE(game.Paid, window.State().WinAmount);
+        QCOMPARE(window.Statistics().AllTime(), game);
+    }
+
+    void windowFollowsTheGame() {
+        TSlots window(programDir_);
+        window.Statistics1Click();
+        StatisticsWindow* view = window.StatisticsView();
+        PlayScriptedGame(window.Statistics());
+        const QLocale locale = QLocale::system();
+        const auto percent = [&](double f) {
+            return locale.toString(100 * f, 'f', 2) + QLatin1Char(' ') + locale.percent();
+        };
+        const ParSheet& sheet = window.Statistics().Sheet();
+        const double expectedReturn =
+            (2 * sheet.ForStake(1).meanPay + sheet.ForStake(2).meanPay) / 4;
+        QCOMPARE(view->Figure("Spins", StatisticsWindow::ThisGame), locale.toString(3));
+        QCOMPARE(view->Figure("Paid", StatisticsWindow::ThisGame), locale.toString(202));
+        QCOMPARE(view->Figure("Return", StatisticsWindow::ThisGame), percent(202.0 / 4));
+        QCOMPARE(view->Figure("Return", StatisticsWindow::Odds), percent(expectedReturn));
+        QCOMPARE(view->Figure("HitRate", StatisticsWindow::ThisGame), percent(2.0 / 3));
+        QCOMPARE(view->Figure("HitRate", StatisticsWindow::Odds), percent(17717.0 / 64000));
+        QCOMPARE(view->Figure("BiggestWin", StatisticsWindow::AllGames), locale.toString(200));
+        QCOMPARE(view->Figure("Row 3", StatisticsWindow::ThisGame), locale.toString(1));
+        QCOMPARE(view->Chart()->Track().size(), std::size_t{4});
+
+        window.New1Click();
+        QCOMPARE(view->Figure("Spins", StatisticsWindow::ThisGame), locale.toString(0));
+        QCOMPARE(view->Figure("Spins", StatisticsWindow::AllGames), locale.toString(3));
+        QCOMPARE(view->Chart()->Track().size(), std::size_t{1});
+    }
+
+    void openedGameStartsTheCurrentGameAfresh_data() {
+        QTest::addColumn<bool>("chooseSlot");
+        QTest::addColumn<int>("gameSpins");
+        QTest::newRow("a slot opened") << true << 0;
+        QTest::newRow("the dialog closed") << false << 3;
+    }
+    void openedGameStartsTheCurrentGameAfresh() {
+        QFETCH(bool, chooseSlot);
+        QFETCH(int, gameSpins);
+        TSlots window(programDir_);
+        PlayScriptedGame(window.Statistics());
+        QTimer::singleShot(0, [chooseSlot] {
+            auto* dialog = qobject_cast<TLoadSave*>(QApplication::activeModalWidget());
+            QVERIFY(dialog != nullptr);
+            if (chooseSlot) {
+                dialog->SlotButton[0]->click();
+            } else {
+                dialog->close();
+            }
+        });
+        window.load1Click();
+        QCOMPARE(window.Statistics().Game().Spins, gameSpins);
+        QCOMPARE(window.Statistics().AllTime().Spins, 3);
+    }
+
+    void chartDrawsTheBandAndThePlayersLine() {
+        PlayerStatistics stats;
+        for (int spin = 0; spin < 40; ++spin) {
+            stats.RecordSpin(2, 0, 0, 0);
+        }
+        NetResultChart chart;
+        chart.resize(400, 240);
+        chart.SetTrack(stats.Track());
+        const QImage image = chart.grab().toImage();
+        const PlayerStatistics::TrackPoint& last = stats.Track().back();
+        const PlayerStatistics::TrackPoint& middle = stats.Track()[20];
+        const double half = NetResultChart::BandHalfWidth(middle);
+        QVERIFY(half > 0);
+        // Inside the band, above the expected line and the player's.
+        QVERIFY(NearColor(image, chart.MapToWidget(20, middle.expected + 0.7 * half),
+                          NetResultChart::kBandColor, 0));
+        // Outside it: early on the band is narrow.
+        QVERIFY(!NearColor(
+            image, chart.MapToWidget(2, last.expected + 0.9 * NetResultChart::BandHalfWidth(last)),
+            NetResultChart::kBandColor, 0));
+        for (const int spin : {5, 20, 35}) {
+            const double net = stats.Track()[static_cast<std::size_t>(spin)].net;
+            QVERIFY(
+                NearColor(image, chart.MapToWidget(spin, net), NetResultChart::kPlayerColor, 1));
+        }
+        QVERIFY(!NearColor(image, chart.MapToWidget(20, middle.expected - 0.5 * half),
+                           NetResultChart::kPlayerColor, 1));
+    }
+
+    void countersSurviveACloseAndAStart() {
+        PlayTally allTime;
+        PlayTally game;
+        {
+            TSlots window(programDir_);
+            PlayScriptedGame(window.Statistics());
+            window.New1Click();
+            window.Statistics().RecordSpin(2, 4, 7, 0);
+            allTime = window.Statistics().AllTime();
+            game = window.Statistics().Game();
+            QVERIFY(window.close());
+        }
+        QCOMPARE(allTime.Spins, 4);
+        TSlots window(programDir_);
+        QCOMPARE(window.Statistics().AllTime(), allTime);
+        QCOMPARE(window.Statistics().Game(), game);
+        QFile file(config_.filePath(QStringLiteral("KELVRY.INI")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        QVERIFY(text.startsWith("[Settings]\nCredits=1000.00\n"));
+        QVERIFY(text.contains("\n[Statistics]\nSpins=4\nStaked=6\nPaid=206\n"));
+    }
+};
+
+QTEST_MAIN(StatisticsWindowTest)
+#include "StatisticsWindowTest.moc"

@@ -1,0 +1,106 @@
+// The player's statistics counted from the engine's spins on the virtual clock.
+#include "PlayerStatistics.h"
+#include "Rig.h"
+
+#include <QtTest>
+
+using namespace kelvory;
+using namespace kelvory::test;
+
+class PlayerStatisticsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void scriptedGameGivesExactCounters() {
+        Rig rig;
+        PlayerStatistics stats;
+        const double start = rig.world.now;
+        stats.Attach(rig.engine, rig.world);
+
+        // A loss with one credit.
+        rig.NextSpinLoses();
+        rig.engine.BitBtn1Click();
+        rig.engine.Button1Click();
+        // A one-credit win of 2 on mixed bars.
+        rig.NextSpinRestsAt(
+            Rig::FindStops(1, [](const WinResult& r) { return r.Row == 6 && r.Multiplier == 0; }));
+        rig.engine.BitBtn1Click();
+        rig.engine.Button1Click();
+        // A two-credit win of sevens doubled by a payline clover: 200, counted
+        // while the row flashes (its unlit phase adds 10 to the row).
+        rig.NextSpinRestsAt(
+            Rig::FindStops(2, [](const WinResult& r) { return r.Row == 2 && r.Multiplier == 2; }));
+        rig.world.At(rig.world.now + 4000, [&rig] { rig.engine.FlashTimeTimer(); });
+        rig.engine.BitBtn2Click();
+        QCOMPARE(rig.state.WinAmount, 200);
+        const double thirdEnd = rig.world.now;
+
+        PlayTally allTime;
+        allTime.Spins = 3;
+        allTime.Staked = 4;
+        allTime.Paid = 202;
+        allTime.Wins[6] = 1;
+        allTime.Wins[2] = 1;
+        allTime.BiggestWin = 200;
+        allTime.LongestLosingRun = 1;
+        allTime.PlayedMs = static_cast<std::int64_t>(thirdEnd - start);
+        QCOMPARE(stats.AllTime(), allTime);
+        QCOMPARE(stats.Game(), allTime);
+        QCOMPARE(stats.Track().size(), std::size_t{4});
+        QCOMPARE(stats.Track().back().net, 198.0);
+        const ParSheet& sheet = stats.Sheet();
+        QCOMPARE(stats.Track().back().expected,
+                 2 * (sheet.ForStake(1).meanPay - 1) + (sheet.ForStake(2).meanPay - 2));
+        QCOMPARE(stats.ExpectedReturn(),
+                 (2 * sheet.ForStake(1).meanPay + sheet.ForStake(2).meanPay) / 4);
+
+        // File > New, ten idle minutes, a borrow, then a two-credit loss.
+        rig.engine.New1Click();
+        stats.NewGame();
+        rig.world.now += 600000;
+        rig.state.Credits += 1000;
+        rig.state.Borrowed += 1000;
+        rig.NextSpinLoses();
+        rig.engine.BitBtn2Click();
+
+        allTime.Spins = 4;
+        allTime.Staked = 6;
+        allTime.LosingRun = 1;
+        allTime.PlayedMs += static_cast<std::int64_t>(PlayerStatistics::kMaxPauseMs);
+        QCOMPARE(stats.AllTime(), allTime);
+        PlayTally game;
+        game.Spins = 1;
+        game.Staked = 2;
+        game.LosingRun = 1;
+        game.LongestLosingRun = 1;
+        game.PlayedMs = static_cast<std::int64_t>(PlayerStatistics::kMaxPauseMs);
+        QCOMPARE(stats.Game(), game);
+        QCOMPARE(stats.Track().size(), std::size_t{2});
+        QCOMPARE(stats.Track().back().net, -2.0);
+        QCOMPARE(stats.Track().back().variance, sheet.ForStake(2).payVariance);
+    }
+
+    void longestRunWithoutAWin_data() {
+        QTest::addColumn<QString>("results"); // L: a loss, W: a win
+        QTest::addColumn<int>("longest");
+        QTest::addColumn<int>("current");
+        QTest::newRow("no spins") << "" << 0 << 0;
+        QTest::newRow("a run ended by a win") << "LLLW" << 3 << 0;
+        QTest::newRow("a longer run later") << "LWLLW" << 2 << 0;
+        QTest::newRow("the run still going") << "LWLLLL" << 4 << 4;
+        QTest::newRow("a shorter run now") << "LLLWL" << 3 << 1;
+    }
+    void longestRunWithoutAWin() {
+        QFETCH(QString, results);
+        QFETCH(int, longest);
+        QFETCH(int, current);
+        PlayerStatistics stats;
+        for (const QChar result : results) {
+            stats.RecordSpin(1, result == QLatin1Char('W') ? 1 : 0, 7, 0);
+        }
+        QCOMPARE(stats.Game().LongestLosingRun, longest);
+        QCOMPARE(stats.Game().LosingRun, current);
+    }
+};
+
+QTEST_APPLESS_MAIN(PlayerStatisticsTest)
+#include "PlayerStatisticsTest.moc"

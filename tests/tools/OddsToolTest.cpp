@@ -1,0 +1,124 @@
+// kelvory-odds as a player runs it: its figures are those of the odds sheet.
+#include "ParSheet.h"
+
+#include <QMap>
+#include <QProcess>
+#include <QtTest>
+
+using namespace kelvory;
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run RunTool(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(KELVORY_ODDS_TOOL), arguments);
+    Run run;
+    if (!process.waitForFinished(30000)) {
+        return run;
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+} // namespace
+
+class OddsToolTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void csvHoldsEveryFigureOfTheSheet() {
+        const Run run = RunTool({QStringLiteral("--csv")});
+        QCOMPARE(run.exitCode, 0);
+        QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.takeFirst(), QStringLiteral("section,stake,item,value"));
+        QMap<QString, double> figures;
+        for (const QString& line : lines) {
+            const int comma = line.lastIndexOf(QLatin1Char(','));
+            bool ok = false;
+            figures.insert(line.left(comma), line.mid(comma + 1).toDouble(&ok));
+            QVERIFY2(ok, qPrintable(line));
+        }
+        QCOMPARE(figures.size(), lines.size());
+
+        const ParSheet sheet = ParSheet::Build();
+        QMap<QString, double> expected;
+        for (const ParSheet::Stake& odds : sheet.stakes) {
+            const auto put = [&](const char* section, const QString& item, double value) {
+                expected.insert(QStringLiteral("%1,%2,%3").arg(section).arg(odds.stake).arg(item),
+                                value);
+            };
+            put("summary", QStringLiteral("windows"), double(odds.windows));
+            put("summary", QStringLiteral("wins"), double(odds.wins));
+            put("summary", QStringLiteral("paid"), double(odds.paid));
+            put("summary", QStringLiteral("hit_frequency"), odds.hitFrequency);
+            put("summary", QStringLiteral("return_to_player"), odds.returnToPlayer);
+            put("summary", QStringLiteral("mean_pay"), odds.meanPay);
+            put("summary", QStringLiteral("pay_variance"), odds.payVariance);
+            put("summary", QStringLiteral("pay_std_dev"), odds.payStdDev);
+            put("summary", QStringLiteral("big_wins"), double(odds.bigWins));
+            put("summary", QStringLiteral("big_win_probability"), odds.bigWinProbability);
+            for (int row = 0; row < 8; ++row) {
+                const QString item = QString::number(row + 1);
+                put("row_count", item, double(odds.rows[row].count));
+                put("row_probability", item, odds.rows[row].probability);
+                put("row_one_in", item, odds.rows[row].oneIn);
+                put("row_return_share", item, odds.rows[row].returnShare);
+            }
+            for (const ParSheet::Stake::Pay& pay : odds.pays) {
+                put("pay_count", QString::number(pay.amount), double(pay.count));
+            }
+            for (const ParSheet::Stake::Range& range : odds.ranges) {
+                const QString item = QString::number(range.spins);
+                put("range_expected", item, range.expected);
+                put("range_low", item, range.low);
+                put("range_high", item, range.high);
+            }
+        }
+        QCOMPARE(figures, expected);
+    }
+
+    void tableShowsTheReturnAndHitRate() {
+        const Run run = RunTool({});
+        QCOMPARE(run.exitCode, 0);
+        const ParSheet sheet = ParSheet::Build();
+        for (const ParSheet::Stake& odds : sheet.stakes) {
+            QVERIFY(run.out.contains(QString::number(100 * odds.returnToPlayer, 'f', 2)));
+            QVERIFY(run.out.contains(QString::number(odds.payStdDev, 'f', 2)));
+        }
+        QVERIFY(run.out.contains(QString::number(100 * sheet.stakes[0].hitFrequency, 'f', 2)));
+    }
+
+    void commandLine_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: kelvory-odds"
+                              << "";
+        QTest::newRow("unknown option") << QStringList{"--csv", "--frobnicate"} << 2 << ""
+                                        << "kelvory-odds: unknown option '--frobnicate'";
+    }
+    void commandLine() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        const Run run = RunTool(arguments);
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(run.out.left(out.size()), out);
+        QCOMPARE(run.err.left(err.size()), err);
+        if (out.isEmpty()) {
+            QVERIFY(run.out.isEmpty());
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(OddsToolTest)
+#include "OddsToolTest.moc"

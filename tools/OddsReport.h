@@ -1,0 +1,19 @@
+#pragma once
+
+#include "ParSheet.h"
+
+#include <string>
+
+namespace kelvory {
+
+// The PAR sheet as text: a table for reading, or CSV with one figure a line
+// (section, stake, item, value) at full precision for checking.
+class OddsReport {
+  public:
+    static std::string Table(const ParSheet& sheet);
+    static std::string Csv(const ParSheet& sheet);
+    // What each pay-table row (0..7) pays for.
+    static const char* RowName(int row);
+};
+
+} // namespace kelvory
