@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The two commands: `make run` builds and starts the game, `make test` builds
 # and runs every test. Each installs the Debian packages it needs first, and
 # builds only what it needs: `make run` the game alone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "InfoScreen.h"
 
 #include "InfoPicture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ModalCloser.h"
 
 #include <QApplication>

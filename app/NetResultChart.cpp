@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "NetResultChart.h"
 
 #include "ParSheet.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "StatisticsWindow.h"
 
 #include "HelpWindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Ending a session: the close handler, a second close and termination signals.
 // A close during a spin, its payout or a bet pause saves at once (the stake
 // taken), lets them finish on screen and saves again before the window closes,

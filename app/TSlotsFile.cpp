@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // File menu of the main window: new game, open and save slots, exit; the
 // settings read at start and written at close.
 #include "TSlots.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Help menu of the main window: the help window at its contexts and the
 // information screens; F1 and the accessible names of the main buttons.
 #include "TSlots.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Options and Borrow menus of the main window: the sound switches, the sound
 // dialog and the borrow dialog.
 #include "TSlots.h"

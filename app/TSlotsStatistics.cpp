@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The player's statistics in the main window: counted from the engine's
 // spins, started afresh by a new or opened game, shown in their own window.
 #include "TSlots.h"

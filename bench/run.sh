@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs every benchmark of a build folder and prints the figures. The whole-spin
 # benchmark needs a real X server: it runs under Xvfb at scale 1 and scale 2.
 set -uo pipefail

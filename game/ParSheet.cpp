@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ParSheet.h"
 
 #include "Reels.h"

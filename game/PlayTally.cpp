@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PlayTally.h"
 
 #include <algorithm>

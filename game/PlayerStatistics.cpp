@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PlayerStatistics.h"
 
 #include "SlotEngine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SlotEngine.h"
 
 #include "Reels.h"

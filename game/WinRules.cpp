@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "WinRules.h"
 
 #include <algorithm>

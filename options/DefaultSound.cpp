@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DefaultSound.h"
 
 #include "WavImage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TBorrowC.h"
 
 #include "BorrowRule.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The Debian package, made by CPack from the install rules above:
 # kelvory_<version>_<arch>.deb. Its dependencies come from the shared libraries
 # the executables link (dpkg-shlibdeps), plus the fonts the game draws with.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Removes the files listed in MANIFEST (install_manifest.txt), then each folder
 # that held them once it is empty, walking up towards the install prefix. The
 # prefix itself is kept.

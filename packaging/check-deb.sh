@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Checks a built Debian package: the files it holds (the program in /usr/games,
 # its data in /usr/share/kelvory, desktop entry, metainfo, icon, man page,
 # copyright and changelog) and lintian, which must report no errors. Warnings

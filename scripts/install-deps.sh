@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages one make target needs, and only those:
 #   run    (default) building and playing the game
 #   test   the above, plus the tools the tests drive (X server, xdotool, ...)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Makes the README's and the metainfo's screenshot from the real window: starts
 # the game on a virtual X display (Xvfb) with a fresh settings folder, bets two
 # credits with two clicks on "Bet 1", waits until the spin and its payout have

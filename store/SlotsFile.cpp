@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SlotsFile.h"
 
 #include "MoneyText.h"

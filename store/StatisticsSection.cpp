@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "StatisticsSection.h"
 
 #include "ProfileFile.h"

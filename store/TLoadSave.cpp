@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TLoadSave.h"
 
 #include "ConfigDir.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kelvory-odds: prints the game's exact odds, worked out from its own rules.
 #include "OddsReport.h"
 #include "ParSheet.h"

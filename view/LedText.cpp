@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "LedText.h"
 
 #include "Pictures.h"

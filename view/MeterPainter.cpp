@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "MeterPainter.h"
 
 #include "CanvasText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PayTablePainter.h"
 
 #include "CanvasText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SlotCanvas.h"
 
 #include "ErrorBox.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SymbolArt.h"
 
 #include "GameState.h"

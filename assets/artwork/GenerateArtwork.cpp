@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Renders the reel artwork files of the three layouts into a folder, each with
 // an "@2x" companion of twice the cell size for HiDPI screens.
 #include "SymbolArt.h"

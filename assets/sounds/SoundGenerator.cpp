@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes the game's six sounds, KELVRY0.WAV .. KELVRY5.WAV, into the folder
 // given as the only argument.
 #include "SoundSynth.h"

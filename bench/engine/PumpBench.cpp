@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A real spin through the Qt event pump at the fastest speed, and 2000 waits of
 // 5 ms (the fast count-up), for our pump and the two simple alternatives: a
 // QEventLoop with a precise QTimer, and a busy loop.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Evaluation of all 64 000 equally likely resting windows.
 #include "Reels.h"
 #include "WinRules.h"

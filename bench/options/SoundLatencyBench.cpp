@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How quickly a sound request comes out, and what a request costs the GUI
 // thread, with SDL's disk driver standing in for the sound card (its output
 // file is read as it grows).

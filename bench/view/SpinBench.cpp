@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whole spins at the fastest speed (Speed 10, 101 ticks) on a real screen:
 // the event pump alone and the window in the 96 and 192 layouts, each with
 // our pump and with a busy loop, interleaved round by round so that a busy

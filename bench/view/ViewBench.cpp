@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The cost of drawing the reels: one spin tick (three reels drawn off screen
 // and copied to the window canvas), with and without the screen update, in
 // each layout. Whole spins are in SpinBench.cpp.

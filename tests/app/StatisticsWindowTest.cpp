@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The statistics in the main window: the menu keys, the statistics window
 // with its figures and chart, and counters that outlast a close.
 #include "StatisticsWindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A keyboard-only player on the real X display (run under xvfb-run): keys go
 // through the X server by xdotool. Bets, spins and payouts, a borrow through
 // the menu accelerator and the dialog's keys, the help and the About screen.

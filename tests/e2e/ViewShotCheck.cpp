@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Checks screenshots of the main window at the design size: the cyan reel
 // panel, the reels and the payline where they belong, and the credit meter
 // changed by the bets and the payout.

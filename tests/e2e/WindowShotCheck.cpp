@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Checks a screenshot of the main window (menu bar and client area) at any
 // size: the cyan reel panel whole and of its layout's size, centred, with a
 // pay column clear of it on each side; with --buttons also the three buttons

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The titles the desktop shows (the X server's _NET_WM_NAME, run under
 // xvfb-run) for the main window, the message boxes and every dialog: exactly
 // their captions, with nothing appended. The application is set up as the

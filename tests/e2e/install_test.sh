@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the build into a temporary prefix and checks the installed tree:
 # the executable (a real ELF program, no wrapper) in bin/, everything it reads
 # in share/kelvory/, nothing else; the desktop entry and metainfo validate and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Termination signals sent to the real program on an X server (run under
 # xvfb-run): with the bet message open, during a spin, during a long win or
 # lose sound, with each dialog open, and SIGTERM followed by SIGKILL during a

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs the real window under an X server (started by xvfb-run): two clicks on
 # "Bet 1", the spin and its payout, then checks a screenshot.
 # Usage: view_e2e.sh <kelvory binary> <screenshot checker> <output folder>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Maximise and restore the real window under a window manager (openbox on
 # Xvfb, driven with wmctrl) on 800 x 600, 1024 x 768 and 1920 x 1080 screens,
 # switch full screen on and off by key, and maximise it on 800 x 600 with

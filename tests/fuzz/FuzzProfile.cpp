@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzz target for the profile file text: any input is read as a file; a
 // write must read back and must leave every other value as it was.
 #include "ProfileText.h"

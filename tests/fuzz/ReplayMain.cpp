@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs a fuzz target over every file of the given files and folders, so the
 // kept corpus is checked by every normal test run.
 #include <cstddef>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Fuzzes the profile file reader/writer and the money and integer texts with
 # libFuzzer (Debian's clang), each for FUZZ_SECONDS (default 30) seconds.
 # Seeds come from tests/fuzz/corpus/<target>; new inputs go to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Rig.h"
 
 #include <QtTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The odds sheet against the whole table and against a direct sum over every
 // resting window, worked out here without the sheet's code.
 #include "ParSheet.h"

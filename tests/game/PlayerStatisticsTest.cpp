@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The player's statistics counted from the engine's spins on the virtual clock.
 #include "PlayerStatistics.h"
 #include "Rig.h"

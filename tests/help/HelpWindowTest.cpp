@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The help window: every context opens at its own part of the document, the
 // menu commands and F1 reach it, one window serves every request, and a
 // missing help file is reported.

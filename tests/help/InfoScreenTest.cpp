@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The information screens of the Help menu: each menu item opens its own
 // modal screen with a picture and text of the program's own, and OK or Escape
 // brings the player back.

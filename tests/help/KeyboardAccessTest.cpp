@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Keyboard use of the main window without a display: every menu caption's
 // accelerator is unique within its menu, Enter presses the right button, and
 // the buttons carry accessible names.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The figures the help states about the pay table and its odds, checked
 // against the game's own rules over every resting picture of the reels.
 #include "ParSheet.h"

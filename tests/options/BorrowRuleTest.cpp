@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "BorrowRule.h"
 
 #include <QTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ModalCatcher.h"
 #include "SlotCanvas.h"
 #include "TBorrowC.h"

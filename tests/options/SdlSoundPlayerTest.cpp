@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SdlSoundPlayer.h"
 #include "DefaultSound.h"
 #include "FakeSoundWorld.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SoundEvents.h"
 #include "FakeSoundWorld.h"
 #include "SlotEngine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Helper process for the profile file tests.
 //   ProfileWriter write <path> <section> <key> <value>
 //     performs one write; prints the error and exits 1 when it fails.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The saved-game dialog of File > Open and File > Save.
 #include "ModalHelper.h"
 #include "ProfileFile.h"

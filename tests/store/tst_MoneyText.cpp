@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Money texts and integer texts of the profile file.
 #include "IntegerText.h"
 #include "MoneyText.h"

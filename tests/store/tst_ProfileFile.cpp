@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The profile file on disk: defaults, one replace per save, unwritable files
 // and folders, leftovers of killed writers, and kills in the middle of saves.
 #include "GameState.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading and editing the INI text of the profile file.
 #include "ProfileText.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The [Settings] section read at start-up and written at close.
 #include "ProfileFile.h"
 #include "SettingsFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's settings: read at start-up, saved when it closes (also
 // by a termination signal), and a failed save. Closes during a spin are tested
 // with the main window's session end.

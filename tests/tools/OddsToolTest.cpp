@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kelvory-odds as a player runs it: its figures are those of the odds sheet.
 #include "ParSheet.h"
 

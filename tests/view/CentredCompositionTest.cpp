@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "GameState.h"
 #include "Reels.h"
 #include "SlotCanvas.h"

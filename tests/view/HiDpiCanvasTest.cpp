@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window canvas on a scaled screen. CTest runs this at QT_SCALE_FACTOR 1,
 // 1.25, 1.5 and 2; every check holds at each of them.
 #include "GameState.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The event pump on the real clock: it never returns before its deadline
 // without cause, handles events however it waits, and never sleeps for ever.
 #include "QtEventPump.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ReelRenderer.h"
 #include "Reels.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ViewLayout.h"
 #include "PayRowGeometry.h"
 
