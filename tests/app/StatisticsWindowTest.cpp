@@ -21,9 +21,9 @@ using namespace kelvory;
 namespace {
 
 // Closes every modal dialog that opens until destroyed.
-class ModalCloser : public QObject {
+class ModalDismisser : public QObject {
   public:
-    ModalCloser() { startTimer(20); }
+    ModalDismisser() { startTimer(20); }
 
   protected:
     void timerEvent(QTimerEvent*) override {
@@ -102,7 +102,7 @@ class StatisticsWindowTest : public QObject {
         QVERIFY(action != nullptr);
         QCOMPARE(action->shortcut(), keys);
         QSignalSpy spy(action, &QAction::triggered);
-        ModalCloser closer;
+        ModalDismisser closer;
         QTest::keySequence(&window, keys);
         QCOMPARE(spy.count(), triggers ? 1 : 0);
     }
