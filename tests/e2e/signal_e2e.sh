@@ -81,7 +81,12 @@ ends_within_2s() {
     done
     fail "still running 2 s after SIG$1"
 }
-stored() { sed -n "s/^$1=//p" "$work/cfg/KELVRY.INI" | tr -d '\r'; }
+# A key of the [Settings] section (other sections may hold keys of that name).
+stored() {
+    awk -v key="$1" '/^\[/ { in_settings = ($0 == "[Settings]") }
+        in_settings && index($0, key "=") == 1 { print substr($0, length(key) + 2) }' \
+        "$work/cfg/KELVRY.INI" | tr -d '\r'
+}
 expect() { [ "$(stored "$1")" = "$2" ] || fail "$1 is '$(stored "$1")', expected '$2'"; }
 # One spin with a stake of 2, its win (if any) paid: at least 998 credits.
 expect_spin_paid() {
