@@ -1,5 +1,7 @@
 #include "HelpWindow.h"
 
+#include "HelpContext.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QHBoxLayout>
@@ -29,7 +31,7 @@ HelpWindow::HelpWindow(const QString& helpFile, QWidget* parent)
     auto* closeButton = new QPushButton(QStringLiteral("C&lose"), this);
     closeButton->setAccessibleName(QStringLiteral("Close the help"));
     connect(contents, &QPushButton::clicked, this,
-            [this] { browser_->scrollToAnchor(AnchorFor(kContents)); });
+            [this] { browser_->scrollToAnchor(AnchorFor(HelpContext::Contents)); });
     connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
@@ -47,11 +49,11 @@ HelpWindow::HelpWindow(const QString& helpFile, QWidget* parent)
 
 QString HelpWindow::AnchorFor(int context) {
     switch (context) {
-    case kMainWindow:
-    case kBorrowing:
-    case kSavedGames:
-    case kPayoffs:
-    case kSounds:
+    case HelpContext::MainWindow:
+    case HelpContext::Borrowing:
+    case HelpContext::SavedGames:
+    case HelpContext::Payoffs:
+    case HelpContext::Sounds:
         return QStringLiteral("ctx%1").arg(context);
     default:
         return QStringLiteral("contents");

@@ -1,5 +1,6 @@
 #include "TSlots.h"
 
+#include "DialogKit.h"
 #include "FullScreenSwitch.h"
 #include "ProgramDir.h"
 #include "QtEventPump.h"
@@ -12,7 +13,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QKeyEvent>
-#include <QMessageBox>
 
 namespace kelvory {
 
@@ -87,8 +87,7 @@ void TSlots::FormCreate() {
     GameState_.Speed = kSpinSpeeds[0].TickMs;
     GameState_.BetInPlay = 0;
     GameState_.Spins = 0;
-    GameState_.WinSound = ProgramDir_ + "KELVRY4.WAV";
-    GameState_.LoseSound = ProgramDir_ + "KELVRY5.WAV";
+    GameState_.RestoreDefaultSounds(ProgramDir_);
     LoadSaveSettings(false);
     UpdateCheckMarks();
     Reels::EvaluateWindow(GameState_);
@@ -125,9 +124,7 @@ void TSlots::UpdateCheckMarks() {
 }
 
 void TSlots::ShowInformation(const std::string& text) {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"),
-                    QString::fromStdString(text), QMessageBox::Ok, this);
-    box.exec();
+    DialogKit::ShowInformation(this, QString::fromStdString(text));
 }
 
 void TSlots::FocusSpinButton() {

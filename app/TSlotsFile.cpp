@@ -3,12 +3,12 @@
 #include "TSlots.h"
 
 #include "ConfigDir.h"
-#include "ErrorBox.h"
 #include "ProfileWriteError.h"
 #include "SettingsFile.h"
 #include "SlotCanvas.h"
 #include "TLoadSave.h"
 #include "TerminationSignals.h"
+#include "WriteErrorBox.h"
 
 namespace kelvory {
 
@@ -69,8 +69,7 @@ bool TSlots::LoadSaveSettings(bool save) {
     try {
         SettingsFile::Save(path, GameState_, maximised);
     } catch (const ProfileWriteError& error) {
-        ErrorBox::Show(this, QStringLiteral("Unable to write to ") +
-                                 ConfigDir::FromNativePath(error.Path()));
+        WriteErrorBox::Show(this, error);
         return false;
     }
     return true;
