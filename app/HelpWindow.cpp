@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "HelpWindow.h"
 
+#include "HelpContext.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QHBoxLayout>
@@ -30,7 +32,7 @@ HelpWindow::HelpWindow(const QString& helpFile, QWidget* parent)
     auto* closeButton = new QPushButton(QStringLiteral("C&lose"), this);
     closeButton->setAccessibleName(QStringLiteral("Close the help"));
     connect(contents, &QPushButton::clicked, this,
-            [this] { browser_->scrollToAnchor(AnchorFor(kContents)); });
+            [this] { browser_->scrollToAnchor(AnchorFor(HelpContext::Contents)); });
     connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
@@ -48,12 +50,12 @@ HelpWindow::HelpWindow(const QString& helpFile, QWidget* parent)
 
 QString HelpWindow::AnchorFor(int context) {
     switch (context) {
-    case kMainWindow:
-    case kBorrowing:
-    case kSavedGames:
-    case kPayoffs:
-    case kSounds:
-    case kStatistics:
+    case HelpContext::MainWindow:
+    case HelpContext::Borrowing:
+    case HelpContext::SavedGames:
+    case HelpContext::Payoffs:
+    case HelpContext::Sounds:
+    case HelpContext::Statistics:
         return QStringLiteral("ctx%1").arg(context);
     default:
         return QStringLiteral("contents");

@@ -15,15 +15,6 @@ namespace kelvory {
 class HelpWindow : public QWidget {
     Q_OBJECT
   public:
-    // The help contexts the program uses.
-    static constexpr int kContents = 0;
-    static constexpr int kMainWindow = 41002;
-    static constexpr int kBorrowing = 41005;
-    static constexpr int kSavedGames = 41006;
-    static constexpr int kPayoffs = 41007;
-    static constexpr int kSounds = 41009;
-    static constexpr int kStatistics = 41010;
-
     explicit HelpWindow(const QString& helpFile, QWidget* parent = nullptr);
 
     // The anchor name in the document for a help context; an unknown context

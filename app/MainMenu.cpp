@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "MainMenu.h"
 
+#include "SpinSpeeds.h"
+
 namespace kelvory {
 
 namespace {
@@ -40,10 +42,10 @@ void MainMenu::Build(QMenuBar* bar) {
     ChangeSounds1 = Sound1->addAction(QStringLiteral("Change Sounds"));
     Options1->addSeparator();
     Speed1 = Options1->addMenu(QStringLiteral("S&peed"));
-    VeryFast1 = Checkable(Speed1, QStringLiteral("&Very Fast"));
-    Fast1 = Checkable(Speed1, QStringLiteral("&Fast"));
-    Medium1 = Checkable(Speed1, QStringLiteral("&Medium"));
-    Slow1 = Checkable(Speed1, QStringLiteral("&Slow"));
+    const std::array<QAction**, 4> speeds{&VeryFast1, &Fast1, &Medium1, &Slow1};
+    for (std::size_t i = 0; i < speeds.size(); ++i) {
+        *speeds[i] = Checkable(Speed1, QString::fromLatin1(kSpinSpeeds[i].Caption));
+    }
     FullScreen1 = Checkable(Options1, QStringLiteral("&Full Screen"));
 
     Borrow1 = bar->addAction(QStringLiteral("&Borrow"));

@@ -5,6 +5,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <array>
+
 namespace kelvory {
 
 // The main window's menu bar, its items named as the window's handlers expect.
@@ -31,6 +33,8 @@ struct MainMenu {
     QAction* Fast1 = nullptr;
     QAction* Medium1 = nullptr;
     QAction* Slow1 = nullptr;
+    // The Speed items in the order of kSpinSpeeds.
+    std::array<QAction*, 4> SpeedActions() const { return {VeryFast1, Fast1, Medium1, Slow1}; }
     QAction* FullScreen1 = nullptr; // checkable, F11
 
     QAction* Borrow1 = nullptr;

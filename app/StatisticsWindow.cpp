@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "StatisticsWindow.h"
 
-#include "HelpWindow.h"
+#include "HelpContext.h"
 #include "NetResultChart.h"
 
 #include <QGridLayout>
@@ -189,7 +189,7 @@ void StatisticsWindow::Refresh() {
 
 void StatisticsWindow::ShowHelp() {
     if (showHelp_) {
-        showHelp_(HelpWindow::kStatistics);
+        showHelp_(HelpContext::Statistics);
     }
 }
 

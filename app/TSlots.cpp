@@ -1,25 +1,26 @@
 // SPDX-License-Identifier: MIT
 #include "TSlots.h"
 
+#include "DialogKit.h"
 #include "FullScreenSwitch.h"
 #include "ProgramDir.h"
 #include "QtEventPump.h"
 #include "Reels.h"
 #include "SlotCanvas.h"
 #include "Sounds.h"
+#include "SpinSpeeds.h"
 #include "WindowSizeKeeper.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QKeyEvent>
-#include <QMessageBox>
 
 namespace kelvory {
 
 TSlots::TSlots(const QString& programDir, QWidget* parent) : QMainWindow(parent) {
     // The folder stays the file system's bytes: sound paths are built from it.
-    ProgramDir_ = programDir.isEmpty() ? ProgramDir::Find()
-                                       : QFile::encodeName(programDir).toStdString();
+    ProgramDir_ =
+        programDir.isEmpty() ? ProgramDir::Find() : QFile::encodeName(programDir).toStdString();
     if (ProgramDir_.empty()) {
         ProgramDir_ = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
     }
@@ -84,11 +85,10 @@ void TSlots::FormCreate() {
     GameState_.ReelStops = kStartReelStops;
     GameState_.Credits = kStartCredits;
     GameState_.Borrowed = GameState_.Credits;
-    GameState_.Speed = 10;
+    GameState_.Speed = kSpinSpeeds[0].TickMs;
     GameState_.BetInPlay = 0;
     GameState_.Spins = 0;
-    GameState_.WinSound = ProgramDir_ + "KELVRY4.WAV";
-    GameState_.LoseSound = ProgramDir_ + "KELVRY5.WAV";
+    GameState_.RestoreDefaultSounds(ProgramDir_);
     LoadSaveSettings(false);
     UpdateCheckMarks();
     Reels::EvaluateWindow(GameState_);
@@ -101,19 +101,19 @@ void TSlots::ConnectMenu() {
     ConnectFileMenu();
     ConnectOptionsMenu();
     ConnectHelpMenu();
-    connect(menu_.VeryFast1, &QAction::triggered, this, &TSlots::VeryFast1Click);
-    connect(menu_.Fast1, &QAction::triggered, this, &TSlots::Fast1Click);
-    connect(menu_.Medium1, &QAction::triggered, this, &TSlots::Medium1Click);
-    connect(menu_.Slow1, &QAction::triggered, this, &TSlots::Slow1Click);
+    const auto speedActions = menu_.SpeedActions();
+    for (std::size_t i = 0; i < speedActions.size(); ++i) {
+        const int tickMs = kSpinSpeeds[i].TickMs;
+        connect(speedActions[i], &QAction::triggered, this, [this, tickMs] { SpeedClick(tickMs); });
+    }
     connect(menu_.On2, &QAction::triggered, this, &TSlots::On2Click);
 }
 
 void TSlots::UpdateCheckMarks() {
-    const int speed = GameState_.Speed;
-    menu_.VeryFast1->setChecked(speed == 10);
-    menu_.Fast1->setChecked(speed == 25);
-    menu_.Medium1->setChecked(speed == 40);
-    menu_.Slow1->setChecked(speed == 55);
+    const auto speedActions = menu_.SpeedActions();
+    for (std::size_t i = 0; i < speedActions.size(); ++i) {
+        speedActions[i]->setChecked(GameState_.Speed == kSpinSpeeds[i].TickMs);
+    }
     menu_.On1->setChecked(GameState_.Sound);
     menu_.CoinSound1->setChecked(GameState_.sndCoins);
     menu_.CreditSound1->setChecked(GameState_.sndCredits);
@@ -125,9 +125,7 @@ void TSlots::UpdateCheckMarks() {
 }
 
 void TSlots::ShowInformation(const std::string& text) {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"),
-                    QString::fromStdString(text), QMessageBox::Ok, this);
-    box.exec();
+    DialogKit::ShowInformation(this, QString::fromStdString(text));
 }
 
 void TSlots::FocusSpinButton() {
@@ -162,20 +160,8 @@ void TSlots::On2Click() {
     UpdateCheckMarks();
 }
 
-void TSlots::VeryFast1Click() {
-    engine_->SetSpeed(10);
-    UpdateCheckMarks();
-}
-void TSlots::Fast1Click() {
-    engine_->SetSpeed(25);
-    UpdateCheckMarks();
-}
-void TSlots::Medium1Click() {
-    engine_->SetSpeed(40);
-    UpdateCheckMarks();
-}
-void TSlots::Slow1Click() {
-    engine_->SetSpeed(55);
+void TSlots::SpeedClick(int tickMs) {
+    engine_->SetSpeed(tickMs);
     UpdateCheckMarks();
 }
 

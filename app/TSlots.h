@@ -72,10 +72,7 @@ class TSlots : public QMainWindow, public Dialogs {
     void AutoSpinTimer();
     void FlashTimeTimer();
     void On2Click();
-    void VeryFast1Click();
-    void Fast1Click();
-    void Medium1Click();
-    void Slow1Click();
+    void SpeedClick(int tickMs);
     void New1Click();
     void Exit1Click();
     void load1Click();

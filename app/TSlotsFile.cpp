@@ -4,7 +4,6 @@
 #include "TSlots.h"
 
 #include "ConfigDir.h"
-#include "ErrorBox.h"
 #include "PlayerStatistics.h"
 #include "ProfileFile.h"
 #include "ProfileWriteError.h"
@@ -13,6 +12,7 @@
 #include "StatisticsSection.h"
 #include "TLoadSave.h"
 #include "TerminationSignals.h"
+#include "WriteErrorBox.h"
 
 namespace kelvory {
 
@@ -90,8 +90,7 @@ bool TSlots::LoadSaveSettings(bool save) {
         }
         ProfileFile::Write(path, sections);
     } catch (const ProfileWriteError& error) {
-        ErrorBox::Show(this, QStringLiteral("Unable to write to ") +
-                                 ConfigDir::FromNativePath(error.Path()));
+        WriteErrorBox::Show(this, error);
         return false;
     }
     return true;

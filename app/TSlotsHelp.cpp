@@ -4,6 +4,7 @@
 #include "TSlots.h"
 
 #include "ErrorBox.h"
+#include "HelpContext.h"
 #include "HelpWindow.h"
 #include "InfoScreen.h"
 
@@ -32,7 +33,7 @@ void TSlots::ConnectHelpMenu() {
     // F1 anywhere in the main window opens the help about the main window.
     auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
     helpKey->setContext(Qt::WindowShortcut);
-    connect(helpKey, &QShortcut::activated, this, [this] { ShowHelp(HelpWindow::kMainWindow); });
+    connect(helpKey, &QShortcut::activated, this, [this] { ShowHelp(HelpContext::MainWindow); });
 
     BetOneButton()->setAccessibleName(QStringLiteral("Bet 1"));
     BetOneButton()->setAccessibleDescription(QStringLiteral("Bet one credit"));
@@ -51,11 +52,11 @@ void TSlots::ConnectHelpMenu() {
 }
 
 void TSlots::HelpContents1Click() {
-    ShowHelp(HelpWindow::kContents);
+    ShowHelp(HelpContext::Contents);
 }
 
 void TSlots::UnderstandingthePayoffs1Click() {
-    ShowHelp(HelpWindow::kPayoffs);
+    ShowHelp(HelpContext::Payoffs);
 }
 
 void TSlots::ShowHelp(int context) {

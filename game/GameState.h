@@ -24,6 +24,8 @@ using VisibleCellGrid = std::array<ReelWindow, 3>;
 inline constexpr std::array<std::int32_t, 9> kPayValues{2500, 250, 50, 20, 10, 5, 2, 4, 1};
 inline constexpr std::array<std::int32_t, 3> kStartReelStops{8, 20, 52};
 inline constexpr double kStartCredits = 1000.0;
+// The longest text kept: a sound path, or a saved game's name as typed.
+inline constexpr int kMaxTextLength = 255;
 
 // The one record of game state. Every part of the program reads and writes it
 // directly; the main window owns it for the whole run.
@@ -46,6 +48,13 @@ struct GameState {
     bool sndLose = false;
     std::string WinSound;
     std::string LoseSound;
+
+    // The win and lose sounds that come with the program, in its folder
+    // (programDir ends in a slash).
+    void RestoreDefaultSounds(const std::string& programDir) {
+        WinSound = programDir + "KELVRY4.WAV";
+        LoseSound = programDir + "KELVRY5.WAV";
+    }
 
     std::array<std::int32_t, 9> PayValues = kPayValues;
     std::array<std::int32_t, 3> ReelStops = kStartReelStops;

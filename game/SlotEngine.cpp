@@ -37,18 +37,12 @@ class SlotEngine::BusyScope {
 SlotEngine::SlotEngine(GameState& state, World world) : state_(state), world_(world) {}
 
 int SlotEngine::SpinSoundPeriod(int speed) {
-    switch (speed) {
-    case 10:
-        return 5;
-    case 25:
-        return 4;
-    case 40:
-        return 3;
-    case 55:
-        return 2;
-    default:
-        return 0;
+    for (const SpinSpeed& choice : kSpinSpeeds) {
+        if (choice.TickMs == speed) {
+            return choice.SpinSoundPeriod;
+        }
     }
+    return 0; // a speed from a settings file that the menu does not offer
 }
 
 double SlotEngine::CountUpPause(int remaining) {
@@ -157,12 +151,12 @@ void SlotEngine::MoveReels(int tick, std::array<int, 3>& positions) {
 }
 
 void SlotEngine::PlayTickSound(int tick) {
-    if (tick == 59 || tick == 79 || tick == 99) {
+    if (std::find(kStopSoundTicks.begin(), kStopSoundTicks.end(), tick) != kStopSoundTicks.end()) {
         world_.sounds.PlayStopSound();
         return;
     }
     const int period = SpinSoundPeriod(state_.Speed);
-    if (tick < 99 && period > 0 && tick % period == 0) {
+    if (tick < kStopSoundTicks.back() && period > 0 && tick % period == 0) {
         world_.sounds.PlaySpinSound();
     }
 }

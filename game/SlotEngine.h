@@ -8,7 +8,9 @@
 #include "GameState.h"
 #include "RandomSource.h"
 #include "Sounds.h"
+#include "SpinSpeeds.h"
 
+#include <algorithm>
 #include <array>
 #include <functional>
 
@@ -24,6 +26,13 @@ class SlotEngine {
     static constexpr int kFlashIntervalMs = 300;
     static constexpr std::array<int, 3> kChoiceTick{40, 60, 79};
     static constexpr std::array<int, 3> kRollSteps{20, 20, 22};
+    // The stop sound leads each reel's last step by one tick, and the last
+    // reel's comes no later than two ticks before the spin ends.
+    static constexpr std::array<int, 3> kStopSoundTicks{
+        std::min(kChoiceTick[0] + kRollSteps[0], kSpinTicks - 1) - 1,
+        std::min(kChoiceTick[1] + kRollSteps[1], kSpinTicks - 1) - 1,
+        std::min(kChoiceTick[2] + kRollSteps[2], kSpinTicks - 1) - 1,
+    };
 
     struct World {
         Clock& clock;

@@ -11,26 +11,9 @@ bool IsBar(int code) {
     return code == TripleBar || code == DoubleBar || code == SingleBar;
 }
 
-int RowOfPay(std::int32_t pay) {
-    switch (pay) {
-    case 2500:
-        return 0;
-    case 250:
-        return 1;
-    case 50:
-        return 2;
-    case 20:
-        return 3;
-    case 10:
-        return 4;
-    case 5:
-        return 5;
-    case 2:
-        return 6;
-    default:
-        return 7;
-    }
-}
+// The pay-table row of each rule in the order Evaluate tries them: both
+// clover-reel rules share the last row.
+constexpr std::array<std::int32_t, 9> kRowOfRule{0, 1, 2, 3, 4, 5, 6, 7, 7};
 
 } // namespace
 
@@ -55,31 +38,34 @@ WinResult WinRules::Evaluate(const VisibleCellGrid& cells,
     const int paylineClovers = static_cast<int>(std::count(payline.begin(), payline.end(), Clover));
 
     WinResult result;
-    std::int32_t amount = 0;
+    int rule = -1;
     if (paylineClovers == 3) {
-        amount = payValues[0];
+        rule = 0;
     } else if (cloverReels == 3) {
-        amount = payValues[1];
+        rule = 1;
     } else if (every([](int c) { return c == Seven; })) {
-        amount = payValues[2];
+        rule = 2;
     } else if (every([](int c) { return c == TripleBar; })) {
-        amount = payValues[3];
+        rule = 3;
     } else if (every([](int c) { return c == DoubleBar; })) {
-        amount = payValues[4];
+        rule = 4;
     } else if (every([](int c) { return c == SingleBar; })) {
-        amount = payValues[5];
+        rule = 5;
     } else if (every(IsBar)) {
-        amount = payValues[6];
+        rule = 6;
     } else if (cloverReels >= 2) {
-        amount = payValues[7];
+        rule = 7;
     } else if (cloverReels == 1) {
-        amount = payValues[8];
+        rule = 8;
     }
+    std::int32_t amount = rule < 0 ? 0 : payValues[static_cast<std::size_t>(rule)];
     if (amount == 0) {
         return result;
     }
 
-    result.Row = RowOfPay(amount);
+    result.Row = kRowOfRule[static_cast<std::size_t>(rule)];
+    // Two clover reels are stored as 4 but pay 2: the last row promises the
+    // stake back once per clover reel. The table keeps its 4 as it always had.
     if (amount == 4) {
         amount = 2;
     }
@@ -92,11 +78,21 @@ WinResult WinRules::Evaluate(const VisibleCellGrid& cells,
             result.Multiplier = 2;
         }
     }
-    if (lastBet == 2) {
-        amount = (amount == 2500) ? 10000 : amount * 2;
-    }
-    result.Amount = amount;
+    result.Amount = PayForStake(amount, lastBet);
     return result;
+}
+
+std::int32_t WinRules::PayForStake(std::int32_t pay, int stake) {
+    if (stake != 2) {
+        return pay;
+    }
+    // The jackpot pays four times, not twice, on two coins: the reward for
+    // playing the full stake.
+    return pay == kJackpot ? kJackpotOnTwoCoins : pay * 2;
+}
+
+std::int32_t WinRules::TopPrize(const std::array<std::int32_t, 9>& payValues, int stake) {
+    return PayForStake(payValues[0], stake);
 }
 
 } // namespace kelvory

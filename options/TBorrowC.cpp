@@ -3,11 +3,12 @@
 
 #include "BorrowRule.h"
 #include "ChipPictures.h"
+#include "DialogKit.h"
+#include "HelpContext.h"
 #include "LedText.h"
 #include "Pictures.h"
 
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QPainter>
 
 namespace kelvory {
@@ -19,9 +20,7 @@ const char* const TBorrowC::kHelpText =
 
 namespace {
 QFont DialogFont(int pixelHeight) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(pixelHeight);
-    return font;
+    return DialogKit::FormFont(pixelHeight, DialogKit::FontSize::Pixels);
 }
 } // namespace
 
@@ -97,20 +96,14 @@ void TBorrowC::ChipClick(int chip) {
     const bool borrow = RadioButton1->isChecked();
     const BorrowRule::Result result = BorrowRule::Apply(state_, chip, borrow);
     if (result != BorrowRule::Result::Done) {
-        ShowInformation(QString::fromStdString(BorrowRule::Message(chip, result)));
+        DialogKit::ShowInformation(this, QString::fromStdString(BorrowRule::Message(chip, result)));
         return;
     }
     update();
 }
 
 void TBorrowC::BitBtn7Click() {
-    ShowInformation(QString::fromUtf8(kHelpText));
-}
-
-void TBorrowC::ShowInformation(const QString& text) {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::Ok,
-                    this);
-    box.exec();
+    DialogKit::ShowInformation(this, QString::fromUtf8(kHelpText));
 }
 
 void TBorrowC::paintEvent(QPaintEvent* event) {
@@ -137,8 +130,7 @@ void TBorrowC::paintEvent(QPaintEvent* event) {
 }
 
 void TBorrowC::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1 && showHelp_) {
-        showHelp_(kHelpContext);
+    if (DialogKit::HandleHelpKey(event, showHelp_, HelpContext::Borrowing)) {
         return;
     }
     QDialog::keyPressEvent(event);

@@ -19,7 +19,6 @@ namespace kelvory {
 class TBorrowC : public QDialog {
     Q_OBJECT
   public:
-    static constexpr int kHelpContext = 41005;
     static const char* const kHelpText;
 
     TBorrowC(GameState& state, std::function<void(int)> showHelp, QWidget* parent = nullptr);
@@ -45,7 +44,6 @@ class TBorrowC : public QDialog {
 
   private:
     void ChipClick(int chip);
-    void ShowInformation(const QString& text);
 
     GameState& state_;
     std::function<void(int)> showHelp_;

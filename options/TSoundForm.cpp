@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "TSoundForm.h"
 
+#include "DialogKit.h"
+#include "HelpContext.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -15,10 +18,8 @@ const QString kPreviewHint =
     QStringLiteral("Click this button to play the currently selected sound file.");
 
 QFont FormFont(int pixelHeight, bool bold) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(pixelHeight);
-    font.setBold(bold);
-    return font;
+    return DialogKit::FormFont(pixelHeight, DialogKit::FontSize::Pixels,
+                               bold ? DialogKit::FontWeight::Bold : DialogKit::FontWeight::Normal);
 }
 } // namespace
 
@@ -116,7 +117,7 @@ void TSoundForm::ChooseFile(std::string& path) {
     }
     const QFileInfo chosen(files.first());
     const QString full = chosen.absoluteFilePath();
-    path = QFile::encodeName(full.left(kMaxPathLength)).toStdString();
+    path = QFile::encodeName(full.left(kMaxTextLength)).toStdString();
     // The next browse in this opening starts at this file.
     OpenDialog1->setDirectory(chosen.absolutePath());
     OpenDialog1->selectFile(chosen.fileName());
@@ -142,13 +143,11 @@ void TSoundForm::Button10Click() {
 }
 
 void TSoundForm::Button11Click() {
-    state_.WinSound = programDir_ + "KELVRY4.WAV";
-    state_.LoseSound = programDir_ + "KELVRY5.WAV";
+    state_.RestoreDefaultSounds(programDir_);
 }
 
 void TSoundForm::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1 && hooks_.ShowHelp) {
-        hooks_.ShowHelp(kHelpContext);
+    if (DialogKit::HandleHelpKey(event, hooks_.ShowHelp, HelpContext::Sounds)) {
         return;
     }
     QDialog::keyPressEvent(event);

@@ -21,9 +21,6 @@ namespace kelvory {
 class TSoundForm : public QDialog {
     Q_OBJECT
   public:
-    static constexpr int kHelpContext = 41009;
-    static constexpr int kMaxPathLength = 255;
-
     struct Hooks {
         std::function<void(const std::string&)> PlayFile; // plays a file and waits
         std::function<void(int)> ShowHelp;

@@ -10,8 +10,10 @@ namespace kelvory {
 // followed by the file's full path.
 class ProfileWriteError : public std::runtime_error {
   public:
+    static constexpr char kMessage[] = "Unable to write to ";
+
     explicit ProfileWriteError(const std::string& path)
-        : std::runtime_error("Unable to write to " + path), path_(path) {}
+        : std::runtime_error(kMessage + path), path_(path) {}
 
     const std::string& Path() const { return path_; }
 

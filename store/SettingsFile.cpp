@@ -57,9 +57,9 @@ bool SettingsFile::Load(const std::string& path, GameState& state) {
     // A default sound saved by a copy of the program that has since moved is
     // read as the default of this copy.
     state.WinSound = DefaultSoundPath::Resolve(
-        ProfileText::Prefix(read.Text("WinSound", state.WinSound), kMaxPathLength), state.WinSound);
+        ProfileText::Prefix(read.Text("WinSound", state.WinSound), kMaxTextLength), state.WinSound);
     state.LoseSound = DefaultSoundPath::Resolve(
-        ProfileText::Prefix(read.Text("LoseSound", state.LoseSound), kMaxPathLength),
+        ProfileText::Prefix(read.Text("LoseSound", state.LoseSound), kMaxTextLength),
         state.LoseSound);
     return maximised;
 }

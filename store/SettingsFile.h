@@ -13,8 +13,6 @@ namespace kelvory {
 class SettingsFile {
   public:
     static constexpr char kSection[] = "Settings";
-    // The longest sound path kept.
-    static constexpr std::size_t kMaxPathLength = 255;
 
     // Reads the section into the state; a missing or unusable value keeps the
     // field as it is. Returns whether the window is to open maximised. Clears

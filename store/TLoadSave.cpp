@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "TLoadSave.h"
 
-#include "ConfigDir.h"
-#include "ErrorBox.h"
+#include "DialogKit.h"
+#include "HelpContext.h"
 #include "MoneyText.h"
 #include "ProfileWriteError.h"
+#include "WriteErrorBox.h"
 
 #include <QDate>
 #include <QFrame>
@@ -34,10 +35,8 @@ constexpr const char* kSlotButtonNames[] = {"OKBtn",   "BitBtn1", "BitBtn2", "Bi
                                             "BitBtn4", "BitBtn5", "BitBtn6", "BitBtn7"};
 
 QFont FormFont(bool bold) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSize(8);
-    font.setBold(bold);
-    return font;
+    return DialogKit::FormFont(8, DialogKit::FontSize::Points,
+                               bold ? DialogKit::FontWeight::Bold : DialogKit::FontWeight::Normal);
 }
 
 QString Numbered(const char* stem, int slot) {
@@ -185,8 +184,7 @@ void TLoadSave::showEvent(QShowEvent* event) {
 }
 
 void TLoadSave::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        HelpBtnClick();
+    if (DialogKit::HandleHelpKey(event, showHelp_, HelpContext::SavedGames)) {
         return;
     }
     QDialog::keyPressEvent(event);
@@ -194,7 +192,7 @@ void TLoadSave::keyPressEvent(QKeyEvent* event) {
 
 void TLoadSave::HelpBtnClick() {
     if (showHelp_) {
-        showHelp_(kHelpContext);
+        showHelp_(HelpContext::SavedGames);
     }
 }
 
@@ -214,8 +212,8 @@ bool TLoadSave::AskName(QString& name) {
     box.setInputMode(QInputDialog::TextInput);
     box.setTextValue(name);
     if (auto* edit = box.findChild<QLineEdit*>()) {
-        edit->setMaxLength(kMaxNameInput);
-        edit->setText(name.left(kMaxNameInput));
+        edit->setMaxLength(kMaxTextLength);
+        edit->setText(name.left(kMaxTextLength));
         edit->selectAll();
     }
     if (box.exec() != QDialog::Accepted) {
@@ -243,8 +241,7 @@ void TLoadSave::ChooseSlot(int slot) {
     try {
         WriteSlot(slot, name);
     } catch (const ProfileWriteError& error) {
-        ErrorBox::Show(this, QStringLiteral("Unable to write to ") +
-                                 ConfigDir::FromNativePath(error.Path()));
+        WriteErrorBox::Show(this, error);
     }
 }
 

@@ -26,8 +26,6 @@ class TLoadSave : public QDialog {
     Q_OBJECT
   public:
     enum SlotModeKind { Open = 0, Save = 1 };
-    static constexpr int kHelpContext = 41006;
-    static constexpr int kMaxNameInput = 255;
 
     TLoadSave(GameState& state, SlotModeKind slotMode, const std::string& iniPath,
               std::function<void(int)> showHelp, QWidget* parent = nullptr);

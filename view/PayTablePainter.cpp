@@ -4,6 +4,7 @@
 #include "CanvasText.h"
 #include "PayRowGeometry.h"
 #include "Pictures.h"
+#include "WinRules.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -64,7 +65,7 @@ void PayTablePainter::DrawPayRow(QPainter& painter, const GameState& state, cons
         CanvasText::DrawAt(painter, g.pays.at.x(), g.pays.at.y(), QStringLiteral("Pays "), kBlack);
         painter.setFont(CanvasText::WindowFont(g.amount.points, true));
         if (column == 1 && row == 0) {
-            const QString text = QStringLiteral("10000");
+            const QString text = QString::number(WinRules::TopPrize(state.PayValues, 2));
             const int width = painter.fontMetrics().horizontalAdvance(text);
             CanvasText::DrawOpaqueAt(painter, g.amount.at.x() - width, g.amount.at.y(), text,
                                      kWhite, kRed);
