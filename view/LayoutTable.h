@@ -13,7 +13,7 @@ enum class Layout { Small, Medium, Large };
 // Everything one layout fixes. Coordinates are those of the composition: the
 // client area of the layout's design size, whose top-left corner the canvas
 // moves to keep the composition centred on a larger client area.
-struct LayoutSpec {
+struct LayoutValues {
     // A text placed relative to an anchor: offset, point size, weight.
     struct Text {
         int dx;
@@ -71,7 +71,7 @@ struct LayoutSpec {
     QPoint winningsAmount; // left and top, from (ReelLeft, 0)
 };
 
-inline constexpr LayoutSpec kSmallLayout{
+inline constexpr LayoutValues kSmallLayout{
     .layout = Layout::Small,
     .cellSize = 96,
     .topMargin = 34,
@@ -107,7 +107,7 @@ inline constexpr LayoutSpec kSmallLayout{
     .winningsAmount = QPoint(50, 0),
 };
 
-inline constexpr LayoutSpec kMediumLayout{
+inline constexpr LayoutValues kMediumLayout{
     .layout = Layout::Medium,
     .cellSize = 128,
     .topMargin = 34,
@@ -143,7 +143,7 @@ inline constexpr LayoutSpec kMediumLayout{
     .winningsAmount = QPoint(50, 3),
 };
 
-inline constexpr LayoutSpec kLargeLayout{
+inline constexpr LayoutValues kLargeLayout{
     .layout = Layout::Large,
     .cellSize = 192,
     .topMargin = 42,
@@ -179,7 +179,7 @@ inline constexpr LayoutSpec kLargeLayout{
     .winningsAmount = QPoint(90, 4),
 };
 
-constexpr const LayoutSpec& SpecOf(Layout layout) {
+constexpr const LayoutValues& SpecOf(Layout layout) {
     switch (layout) {
     case Layout::Medium:
         return kMediumLayout;

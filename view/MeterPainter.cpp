@@ -33,30 +33,30 @@ QString MeterPainter::MoneyText(double amount) {
     return locale.toCurrencyString(amount);
 }
 
-void MeterPainter::ShowCredits(QPainter& painter, const LayoutSpec& spec, double amount,
+void MeterPainter::ShowCredits(QPainter& painter, const LayoutValues& values, double amount,
                                const QColor& background) {
     painter.save();
-    painter.fillRect(spec.creditsCleared, background);
-    painter.setFont(CanvasText::WindowFont(spec.meterPoints, spec.meterBold));
-    DrawLabel(painter, spec.creditsLabel, QStringLiteral("Credits:"), background);
-    CanvasText::DrawRightAligned(painter, spec.creditsAmount.x(), spec.creditsAmount.y(),
+    painter.fillRect(values.creditsCleared, background);
+    painter.setFont(CanvasText::WindowFont(values.meterPoints, values.meterBold));
+    DrawLabel(painter, values.creditsLabel, QStringLiteral("Credits:"), background);
+    CanvasText::DrawRightAligned(painter, values.creditsAmount.x(), values.creditsAmount.y(),
                                  MoneyText(amount), kRed);
     painter.restore();
 }
 
-void MeterPainter::ShowWinnings(QPainter& painter, const LayoutSpec& spec, int reelLeft,
+void MeterPainter::ShowWinnings(QPainter& painter, const LayoutValues& values, int reelLeft,
                                 bool visible, double amount, const QColor& background) {
     const QRect cleared(QPoint(reelLeft - 25, 0),
-                        QPoint(spec.winningsRight - 1, spec.winningsBottom - 1));
+                        QPoint(values.winningsRight - 1, values.winningsBottom - 1));
     painter.save();
     if (cleared.isValid()) {
         painter.fillRect(cleared, background);
     }
     if (visible) {
         const QPoint origin(reelLeft, 0);
-        painter.setFont(CanvasText::WindowFont(spec.meterPoints, spec.meterBold));
-        DrawLabel(painter, origin + spec.winningsLabel, QStringLiteral("Winnings:"), background);
-        const QPoint amountAt = origin + spec.winningsAmount;
+        painter.setFont(CanvasText::WindowFont(values.meterPoints, values.meterBold));
+        DrawLabel(painter, origin + values.winningsLabel, QStringLiteral("Winnings:"), background);
+        const QPoint amountAt = origin + values.winningsAmount;
         CanvasText::DrawAt(painter, amountAt.x(), amountAt.y(), MoneyText(amount), kRed);
     }
     painter.restore();

@@ -19,10 +19,10 @@ class MeterPainter {
     // The bare C locale has no currency of its own; it reads as US dollars.
     static QString MoneyText(double amount);
 
-    static void ShowCredits(QPainter& painter, const LayoutSpec& spec, double amount,
+    static void ShowCredits(QPainter& painter, const LayoutValues& values, double amount,
                             const QColor& background);
-    static void ShowWinnings(QPainter& painter, const LayoutSpec& spec, int reelLeft, bool visible,
-                             double amount, const QColor& background);
+    static void ShowWinnings(QPainter& painter, const LayoutValues& values, int reelLeft,
+                             bool visible, double amount, const QColor& background);
 };
 
 } // namespace kelvory

@@ -19,11 +19,11 @@ class PayRowGeometry {
         bool bold;
     };
 
-    static PayRowGeometry For(const LayoutSpec& spec, int row, int column);
+    static PayRowGeometry For(const LayoutValues& values, int row, int column);
 
     // Column headings of the larger layouts; none in the small one.
-    static bool HasHeadings(const LayoutSpec& spec) { return spec.headingPoints > 0; }
-    static Text Heading(const LayoutSpec& spec, int column);
+    static bool HasHeadings(const LayoutValues& values) { return values.headingPoints > 0; }
+    static Text Heading(const LayoutValues& values, int column);
 
     int iconSize = 32;
     bool largeIcons = false; // the 48-pixel icon pictures

@@ -37,12 +37,12 @@ QStringList Row7Lines(int lineCount) {
 }
 } // namespace
 
-void PayTablePainter::DrawPayRow(QPainter& painter, const GameState& state, const LayoutSpec& spec,
-                                 int row, bool lit, int column) {
+void PayTablePainter::DrawPayRow(QPainter& painter, const GameState& state,
+                                 const LayoutValues& values, int row, bool lit, int column) {
     if (row < 0 || row > 7 || column < 0 || column > 1) {
         return;
     }
-    const PayRowGeometry g = PayRowGeometry::For(spec, row, column);
+    const PayRowGeometry g = PayRowGeometry::For(values, row, column);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     // A one-pixel outline in the button-shadow colour around the ground.
@@ -97,13 +97,13 @@ void PayTablePainter::DrawPayRow(QPainter& painter, const GameState& state, cons
     painter.restore();
 }
 
-void PayTablePainter::DrawHeadings(QPainter& painter, const LayoutSpec& spec) {
-    if (!PayRowGeometry::HasHeadings(spec)) {
+void PayTablePainter::DrawHeadings(QPainter& painter, const LayoutValues& values) {
+    if (!PayRowGeometry::HasHeadings(values)) {
         return;
     }
     painter.save();
-    const PayRowGeometry::Text one = PayRowGeometry::Heading(spec, 0);
-    const PayRowGeometry::Text two = PayRowGeometry::Heading(spec, 1);
+    const PayRowGeometry::Text one = PayRowGeometry::Heading(values, 0);
+    const PayRowGeometry::Text two = PayRowGeometry::Heading(values, 1);
     painter.setFont(CanvasText::WindowFont(one.points, true));
     CanvasText::DrawAt(painter, one.at.x(), one.at.y(), QStringLiteral("1 Coin"), kRed);
     CanvasText::DrawAt(painter, two.at.x(), two.at.y(), QStringLiteral("2 Coins"), kRed);
@@ -111,7 +111,7 @@ void PayTablePainter::DrawHeadings(QPainter& painter, const LayoutSpec& spec) {
 }
 
 void PayTablePainter::DrawAllRows(QPainter& painter, const GameState& state,
-                                  const LayoutSpec& spec) {
+                                  const LayoutValues& values) {
     int first = 0;
     bool firstLit = false;
     bool secondLit = false;
@@ -129,10 +129,10 @@ void PayTablePainter::DrawAllRows(QPainter& painter, const GameState& state,
         return;
     }
     for (int row = 0; row < 8; ++row) {
-        DrawPayRow(painter, state, spec, row, firstLit, first);
+        DrawPayRow(painter, state, values, row, firstLit, first);
     }
     for (int row = 0; row < 8; ++row) {
-        DrawPayRow(painter, state, spec, row, secondLit, 1 - first);
+        DrawPayRow(painter, state, values, row, secondLit, 1 - first);
     }
 }
 

@@ -12,12 +12,12 @@ namespace kelvory {
 // lit or unlit), the column headings, and the cells a full paint shows.
 class PayTablePainter {
   public:
-    static void DrawPayRow(QPainter& painter, const GameState& state, const LayoutSpec& spec,
+    static void DrawPayRow(QPainter& painter, const GameState& state, const LayoutValues& values,
                            int row, bool lit, int column);
     // "1 Coin" and "2 Coins" in the 128 and 192 layouts.
-    static void DrawHeadings(QPainter& painter, const LayoutSpec& spec);
+    static void DrawHeadings(QPainter& painter, const LayoutValues& values);
     // The sixteen cells a paint draws, by the stake in play.
-    static void DrawAllRows(QPainter& painter, const GameState& state, const LayoutSpec& spec);
+    static void DrawAllRows(QPainter& painter, const GameState& state, const LayoutValues& values);
 };
 
 } // namespace kelvory

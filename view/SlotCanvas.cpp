@@ -82,7 +82,7 @@ QPushButton* SlotCanvas::MakeButton(const QString& caption, const QString& hint,
 }
 
 QString SlotCanvas::ArtworkPath() const {
-    return programDir_ + QLatin1String(layout_.Spec().artworkFile);
+    return programDir_ + QLatin1String(layout_.Values().artworkFile);
 }
 
 QString SlotCanvas::DeviceArtworkPath() const {
@@ -399,10 +399,10 @@ void SlotCanvas::FormPaint() {
     {
         QPainter painter(&canvas_);
         painter.translate(offset_);
-        PayTablePainter::DrawHeadings(painter, layout_.Spec());
-        PayTablePainter::DrawAllRows(painter, state_, layout_.Spec());
+        PayTablePainter::DrawHeadings(painter, layout_.Values());
+        PayTablePainter::DrawAllRows(painter, state_, layout_.Values());
         DrawPaylineOn(painter);
-        MeterPainter::ShowCredits(painter, layout_.Spec(), state_.Credits, Background());
+        MeterPainter::ShowCredits(painter, layout_.Values(), state_.Credits, Background());
     }
     update();
 }
@@ -484,10 +484,10 @@ void SlotCanvas::DrawPayRow(int row, bool lit, int column) {
     }
     QPainter painter(&canvas_);
     painter.translate(offset_);
-    PayTablePainter::DrawPayRow(painter, state_, layout_.Spec(), row, lit, column);
+    PayTablePainter::DrawPayRow(painter, state_, layout_.Values(), row, lit, column);
     painter.end();
     if (row >= 0 && row <= 7 && column >= 0 && column <= 1) {
-        update(PayRowGeometry::For(layout_.Spec(), row, column).box.translated(offset_));
+        update(PayRowGeometry::For(layout_.Values(), row, column).box.translated(offset_));
     }
 }
 
@@ -497,7 +497,7 @@ void SlotCanvas::ShowCredits(double amount) {
     }
     QPainter painter(&canvas_);
     painter.translate(offset_);
-    MeterPainter::ShowCredits(painter, layout_.Spec(), amount, Background());
+    MeterPainter::ShowCredits(painter, layout_.Values(), amount, Background());
     update(QRect(0, offset_.y(), width(), kMeterStrip));
 }
 
@@ -507,7 +507,7 @@ void SlotCanvas::ShowWinnings(bool visible, double amount) {
     }
     QPainter painter(&canvas_);
     painter.translate(offset_);
-    MeterPainter::ShowWinnings(painter, layout_.Spec(), reelLeft_, visible, amount, Background());
+    MeterPainter::ShowWinnings(painter, layout_.Values(), reelLeft_, visible, amount, Background());
     update(QRect(0, offset_.y(), width(), kMeterStrip));
 }
 

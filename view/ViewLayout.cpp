@@ -36,7 +36,7 @@ ViewLayout::ButtonRow ViewLayout::Buttons(int outerWidth, int clientHeight) cons
     row.spinLeft = panelRight - ButtonWidth() + 10;
     row.bet1Left = panel.x() - 10;
     row.bet2Left = (row.bet1Left + row.spinLeft) / 2;
-    row.top = clientHeight - 4 - kButtonHeight - Spec().buttonRaise;
+    row.top = clientHeight - 4 - kButtonHeight - Values().buttonRaise;
     return row;
 }
 

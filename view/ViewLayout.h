@@ -31,17 +31,17 @@ class ViewLayout {
     void Choose(int clientWidth);
 
     Layout Current() const { return current_; }
-    const LayoutSpec& Spec() const { return SpecOf(current_); }
-    int CellSize() const { return Spec().cellSize; }
-    int TopMargin() const { return Spec().topMargin; }
-    int ButtonWidth() const { return Spec().buttonWidth; }
+    const LayoutValues& Values() const { return SpecOf(current_); }
+    int CellSize() const { return Values().cellSize; }
+    int TopMargin() const { return Values().topMargin; }
+    int ButtonWidth() const { return Values().buttonWidth; }
 
     static int OuterWidth(int clientWidth) { return clientWidth + 6; }
 
     // The part of a client area the layout composes in: the client area up to
     // the design size, the design size beyond it. Offset is where that part's
     // top-left corner stands, so that it is centred.
-    QSize ComposedSize(QSize client) const { return client.boundedTo(Spec().designClient); }
+    QSize ComposedSize(QSize client) const { return client.boundedTo(Values().designClient); }
     QPoint Offset(QSize client) const;
 
     // In the coordinates of the composition, for its outer width: the reel

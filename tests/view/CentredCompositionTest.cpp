@@ -25,8 +25,8 @@ struct Window {
     QImage Region(const QRect& area) const { return canvas.Canvas().copy(area); }
 };
 
-QRect CreditMeter(const LayoutSpec& spec) {
-    return QRect(spec.creditsLabel, spec.creditsCleared.bottomRight());
+QRect CreditMeter(const LayoutValues& values) {
+    return QRect(values.creditsLabel, values.creditsCleared.bottomRight());
 }
 } // namespace
 
@@ -77,7 +77,7 @@ void CentredCompositionTest::largerClientShowsTheDesignPictureCentred() {
     }
     // A payout: the winnings meter moves with the rest and keeps off the
     // credit meter, whatever the amount.
-    const QRect credits = CreditMeter(large.canvas.Layout().Spec()).translated(offset);
+    const QRect credits = CreditMeter(large.canvas.Layout().Values()).translated(offset);
     const QImage creditsBefore = large.Region(credits);
     for (double amount : {1.0, 250.0, 99999999.0}) {
         small.canvas.ShowWinnings(true, amount);

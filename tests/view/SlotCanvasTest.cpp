@@ -258,7 +258,7 @@ void SlotCanvasTest::payCellsFillTheirBoxes() {
     QFETCH(int, row);
     QFETCH(int, column);
     Window w(client);
-    const PayRowGeometry g = PayRowGeometry::For(w.canvas.Layout().Spec(), row, column);
+    const PayRowGeometry g = PayRowGeometry::For(w.canvas.Layout().Values(), row, column);
     const QRgb outline = w.canvas.palette().color(QPalette::Dark).rgb();
     const QRgb background = w.canvas.palette().color(QPalette::Button).rgb();
     const QPoint ground(g.icon.x(), g.box.bottom() - 1);

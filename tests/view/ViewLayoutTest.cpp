@@ -7,7 +7,7 @@
 using namespace kelvory;
 
 namespace {
-const LayoutSpec& SpecFor(int cellSize) {
+const LayoutValues& ValuesFor(int cellSize) {
     return cellSize == 192 ? kLargeLayout : cellSize == 128 ? kMediumLayout : kSmallLayout;
 }
 } // namespace
@@ -128,10 +128,10 @@ void ViewLayoutTest::payRowBoxesHaveTheWorkedExtents() {
     QFETCH(int, cellSize);
     QFETCH(int, row);
     QFETCH(int, column);
-    const PayRowGeometry g = PayRowGeometry::For(SpecFor(cellSize), row, column);
+    const PayRowGeometry g = PayRowGeometry::For(ValuesFor(cellSize), row, column);
     QTEST(g.box, "box");
     // Neighbouring boxes share one outline row.
-    const PayRowGeometry next = PayRowGeometry::For(SpecFor(cellSize), row + 1, column);
+    const PayRowGeometry next = PayRowGeometry::For(ValuesFor(cellSize), row + 1, column);
     QCOMPARE(next.box.top(), g.box.bottom());
 }
 
@@ -148,16 +148,16 @@ void ViewLayoutTest::designSizesCompose() {
     QFETCH(QSize, design);
     ViewLayout layout;
     layout.Choose(design.width());
-    QCOMPARE(layout.Spec().designClient, design);
+    QCOMPARE(layout.Values().designClient, design);
     QCOMPARE(layout.Offset(design), QPoint(0, 0));
     const int outer = ViewLayout::OuterWidth(design.width());
     const int reelLeft = layout.PaintReelLeft(outer);
-    const LayoutSpec& spec = layout.Spec();
+    const LayoutValues& values = layout.Values();
     QList<QPair<QString, QRect>> parts;
     for (int column = 0; column < 2; ++column) {
-        const QRect top = PayRowGeometry::For(spec, 0, column).box;
+        const QRect top = PayRowGeometry::For(values, 0, column).box;
         parts.append({"pay column " + QString::number(column),
-                      top.united(PayRowGeometry::For(spec, 7, column).box)});
+                      top.united(PayRowGeometry::For(values, 7, column).box)});
     }
     parts.append({"reel panel", layout.Panel(reelLeft).adjusted(-5, -5, 5, 5)});
     const ViewLayout::ButtonRow row = layout.Buttons(outer, design.height());
@@ -166,10 +166,10 @@ void ViewLayoutTest::designSizesCompose() {
                       QRect(left, row.top, layout.ButtonWidth(), ViewLayout::kButtonHeight)});
     }
     parts.append(
-        {"credit meter", spec.creditsCleared.united(QRect(spec.creditsLabel, QSize(1, 1)))});
+        {"credit meter", values.creditsCleared.united(QRect(values.creditsLabel, QSize(1, 1)))});
     parts.append(
-        {"winnings meter",
-         QRect(QPoint(reelLeft - 25, 0), QPoint(spec.winningsRight - 1, spec.winningsBottom - 1))});
+        {"winnings meter", QRect(QPoint(reelLeft - 25, 0),
+                                 QPoint(values.winningsRight - 1, values.winningsBottom - 1))});
     const QRect client(QPoint(0, 0), design);
     for (qsizetype i = 0; i < parts.size(); ++i) {
         QVERIFY2(client.contains(parts[i].second), qPrintable(parts[i].first));
