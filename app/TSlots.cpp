@@ -5,7 +5,6 @@
 #include "FullScreenSwitch.h"
 #include "ProgramDir.h"
 #include "QtEventPump.h"
-#include "Reels.h"
 #include "SlotCanvas.h"
 #include "Sounds.h"
 #include "SpinSpeeds.h"
@@ -61,18 +60,6 @@ void TSlots::FormCreate() {
     sounds_ = CreateSounds();
     CreateEngine(random_);
 
-    FlashTime_.setInterval(SlotEngine::kFlashIntervalMs);
-    AutoSpin_.setInterval(SlotEngine::kAutoSpinDelayMs);
-    AutoSpin_.setSingleShot(true);
-    connect(&FlashTime_, &QTimer::timeout, this, &TSlots::FlashTimeTimer);
-    connect(&AutoSpin_, &QTimer::timeout, this, &TSlots::AutoSpinTimer);
-    connect(canvas_, &SlotCanvas::flashingChanged, this, [this](bool on) {
-        if (on) {
-            FlashTime_.start();
-        } else {
-            FlashTime_.stop();
-        }
-    });
     connect(canvas_->BitBtn1, &QPushButton::clicked, this, &TSlots::BitBtn1Click);
     connect(canvas_->BitBtn2, &QPushButton::clicked, this, &TSlots::BitBtn2Click);
     connect(canvas_->Button1, &QPushButton::clicked, this, &TSlots::Button1Click);
@@ -91,7 +78,6 @@ void TSlots::FormCreate() {
     GameState_.RestoreDefaultSounds(ProgramDir_);
     LoadSaveSettings(false);
     UpdateCheckMarks();
-    Reels::EvaluateWindow(GameState_);
     SetUpTerminationSignals();
     canvas_->Button1->setFocus(); // Enter spins from the start
     setUpdatesEnabled(true);
@@ -132,10 +118,6 @@ void TSlots::FocusSpinButton() {
     canvas_->Button1->setFocus();
 }
 
-void TSlots::StartAutoSpinTimer() {
-    AutoSpin_.start();
-}
-
 void TSlots::Button1Click() {
     engine_->Button1Click();
 }
@@ -147,7 +129,7 @@ void TSlots::BitBtn2Click() {
 }
 
 void TSlots::AutoSpinTimer() {
-    AutoSpin_.stop();
+    timers_.AutoSpin.stop();
     engine_->AutoSpinTimer();
 }
 

@@ -5,6 +5,7 @@
 #include "GameState.h"
 #include "MainMenu.h"
 #include "PlayerStatistics.h"
+#include "QtTimers.h"
 #include "SlotEngine.h"
 #include "StdRandomSource.h"
 #include "SteadyClock.h"
@@ -12,7 +13,6 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <QString>
-#include <QTimer>
 
 #include <memory>
 #include <string>
@@ -30,7 +30,7 @@ class SoundImages;
 class SoundPlayer;
 class StatisticsWindow;
 
-// The main window: menu, canvas, the three buttons and the two timers. Its
+// The main window: menu, canvas, the three buttons and the engine's timers. Its
 // handlers hand the game's flows to the engine. The handlers of the File,
 // Options/Borrow and Help menus live in TSlotsFile.cpp, TSlotsOptions.cpp and
 // TSlotsHelp.cpp.
@@ -45,7 +45,6 @@ class TSlots : public QMainWindow, public Dialogs {
     // Dialogs
     void ShowInformation(const std::string& text) override;
     void FocusSpinButton() override;
-    void StartAutoSpinTimer() override;
 
     GameState& State() { return GameState_; }
     SlotEngine& Engine() { return *engine_; }
@@ -57,8 +56,8 @@ class TSlots : public QMainWindow, public Dialogs {
     QPushButton* BetOneButton() const;
     QPushButton* BetTwoButton() const;
     QPushButton* SpinButton() const;
-    QTimer* FlashTime() { return &FlashTime_; }
-    QTimer* AutoSpin() { return &AutoSpin_; }
+    QTimer* FlashTime() { return &timers_.FlashTime; }
+    QTimer* AutoSpin() { return &timers_.AutoSpin; }
     const std::string& ProgramDir() const { return ProgramDir_; }
     const std::string& WindowsDir() const { return WindowsDir_; }
 
@@ -123,8 +122,7 @@ class TSlots : public QMainWindow, public Dialogs {
     std::string WindowsDir_; // the file system's bytes
     QString HelpFile_;
     MainMenu menu_;
-    QTimer FlashTime_;
-    QTimer AutoSpin_;
+    QtTimers timers_{[this] { FlashTimeTimer(); }, [this] { AutoSpinTimer(); }};
     SteadyClock clock_;
     StdRandomSource random_;
     std::unique_ptr<QtEventPump> pump_;

@@ -16,7 +16,7 @@ namespace kelvory {
 
 void TSlots::CreateEngine(RandomSource& random) {
     engine_ = std::make_unique<SlotEngine>(
-        GameState_, SlotEngine::World{clock_, *pump_, *canvas_, *sounds_, *this, random});
+        GameState_, SlotEngine::World{clock_, *pump_, *canvas_, *sounds_, *this, timers_, random});
     engine_->SetIdleHandler([this] {
         if (closePending_) {
             QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
@@ -56,8 +56,7 @@ void TSlots::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    AutoSpin_.stop();
-    FlashTime_.stop();
+    timers_.StopAll();
     event->accept();
 }
 

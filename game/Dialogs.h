@@ -5,15 +5,13 @@
 
 namespace kelvory {
 
-// Interaction with the player beyond drawing: messages, focus, the auto-spin timer.
+// Interaction with the player beyond drawing: messages and focus.
 class Dialogs {
   public:
     virtual ~Dialogs() = default;
     // A modal information box captioned "Information" with one OK button.
     virtual void ShowInformation(const std::string& text) = 0;
     virtual void FocusSpinButton() = 0;
-    // Arms the one-shot 500 ms auto-spin timer.
-    virtual void StartAutoSpinTimer() = 0;
 };
 
 } // namespace kelvory

@@ -15,8 +15,6 @@ class Display {
     // Draws the three reels at the given positions and shows them.
     virtual void DrawReels(const std::array<int, 3>& positions) = 0;
     virtual void DrawPayline() = 0;
-    // Switches the flashing of the winning pay-table row on or off.
-    virtual void SetFlashing(bool on) = 0;
     // Repaints the whole window from the game state.
     virtual void RepaintAll() = 0;
 };

@@ -13,10 +13,12 @@ ReelWindow Reels::WindowAt(int reel, int position) {
     return {CellAt(reel, k), CellAt(reel, k + 1), CellAt(reel, k + 2)};
 }
 
-void Reels::EvaluateWindow(GameState& state) {
+VisibleCellGrid Reels::EvaluateWindow(const std::array<std::int32_t, 3>& stops) {
+    VisibleCellGrid cells{};
     for (int reel = 0; reel < 3; ++reel) {
-        state.VisibleCells[reel] = WindowAt(reel, state.ReelStops[reel]);
+        cells[reel] = WindowAt(reel, stops[reel]);
     }
+    return cells;
 }
 
 } // namespace kelvory

@@ -26,8 +26,8 @@ class Reels {
     // The three cells a resting reel at an even position shows.
     static ReelWindow WindowAt(int reel, int position);
 
-    // Fills VisibleCells from ReelStops.
-    static void EvaluateWindow(GameState& state);
+    // The cells the three reels show when they rest at these stops.
+    static VisibleCellGrid EvaluateWindow(const std::array<std::int32_t, 3>& stops);
 
     // One step back along the strip, wrapping from 0 to 79.
     static int StepBack(int position) { return position == 0 ? kPositions - 1 : position - 1; }

@@ -77,7 +77,7 @@ void SlotEngine::Button1Click() {
     if (state_.Spinning) {
         return;
     }
-    world_.display.SetFlashing(false);
+    world_.timers.SetFlashing(false);
     if (state_.BetInPlay == 0) {
         if (state_.LastBet == 0 || state_.LastBet > state_.Credits) {
             world_.dialogs.ShowInformation(kPlaceBetMessage);
@@ -122,7 +122,7 @@ void SlotEngine::RunSpin() {
 
     world_.display.DrawPayline();
     state_.ReelStops = positions;
-    Reels::EvaluateWindow(state_);
+    state_.VisibleCells = Reels::EvaluateWindow(state_.ReelStops);
     DrawColumn(0, false);
     DrawColumn(1, false);
     state_.LastBet = state_.BetInPlay;
@@ -133,7 +133,7 @@ void SlotEngine::RunSpin() {
     state_.BetInPlay = 0;
     state_.Spinning = false;
     if (state_.AutoSpinOn) {
-        world_.dialogs.StartAutoSpinTimer();
+        world_.timers.StartAutoSpinTimer();
     }
 }
 
@@ -170,7 +170,7 @@ void SlotEngine::EvaluateWin() {
         return;
     }
     state_.WinningRow = result.Row;
-    world_.display.SetFlashing(true);
+    world_.timers.SetFlashing(true);
     state_.CloverMultiplier = result.Multiplier;
     state_.WinAmount = result.Amount;
     world_.sounds.PlayWinSound();
@@ -209,7 +209,7 @@ void SlotEngine::BitBtn1Click() {
     if (state_.Spinning) {
         return;
     }
-    world_.display.SetFlashing(false);
+    world_.timers.SetFlashing(false);
     if (state_.Credits < 1 || state_.BetInPlay >= 2) {
         return;
     }
@@ -235,7 +235,7 @@ void SlotEngine::BitBtn2Click() {
     if (state_.Spinning) {
         return;
     }
-    world_.display.SetFlashing(false);
+    world_.timers.SetFlashing(false);
     int missing = 2 - state_.BetInPlay;
     if (missing > state_.Credits) {
         return;
@@ -274,7 +274,7 @@ void SlotEngine::AutoSpinTimer() {
 void SlotEngine::On2Click() {
     state_.AutoSpinOn = !state_.AutoSpinOn;
     if (state_.AutoSpinOn) {
-        world_.dialogs.StartAutoSpinTimer();
+        world_.timers.StartAutoSpinTimer();
     }
 }
 

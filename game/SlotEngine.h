@@ -9,6 +9,7 @@
 #include "RandomSource.h"
 #include "Sounds.h"
 #include "SpinSpeeds.h"
+#include "Timers.h"
 
 #include <algorithm>
 #include <array>
@@ -19,6 +20,30 @@ namespace kelvory {
 // The game's flows as plain sequential code: betting, the spin cycle, win
 // evaluation, the payout count-up, auto-spin and a new game. Pauses go through
 // the event pump, so other handlers of the window run inside them.
+//
+// The state and its rules. There is one GameState; the window owns it. The
+// engine writes the play (Credits, BetInPlay, LastBet, Spinning, Spins,
+// ReelStops, VisibleCells, WinAmount, WinningRow, CloverMultiplier), and it
+// alone derives VisibleCells from ReelStops. The view only reads the state.
+// The menus and dialogs write what the player sets: Speed, AutoSpinOn, the
+// sound switches and sounds, Credits and Borrowed (borrowing, a new or an
+// opened game) and Spins (a new game).
+//
+// What runs inside a wait (a bet pause, a spin tick, the count-up):
+// - A second click on Bet 1, Bet 2 or Spin. While Spinning it returns at once,
+//   having cleared CloverMultiplier; during a bet pause it may stake or spin.
+// - Any menu command or dialog: the speed, auto-spin and sound switches, new
+//   game, open and save, borrowing, the sounds dialog, statistics and help.
+// - The timers: FlashTimeTimer toggles WinningRow between the row and row +
+//   10 (unlit); AutoSpinTimer spins unless Spinning or the credits are short.
+// - The end of the session: Settle() makes the flow finish without waiting.
+//
+// What each flow reads again after a wait:
+// - The spin loop reads Speed on every tick, and AutoSpinOn after the payout.
+// - The count-up adds each credit to Credits as it stands then, so credits
+//   borrowed, opened or started afresh during a payout are kept.
+// - Bet 2 reads BetInPlay and Credits again after its pause; both bets end in
+//   Button1Click, which checks Spinning and BetInPlay again.
 class SlotEngine {
   public:
     static constexpr int kSpinTicks = 101;
@@ -40,6 +65,7 @@ class SlotEngine {
         Display& display;
         Sounds& sounds;
         Dialogs& dialogs;
+        Timers& timers;
         RandomSource& random;
     };
 

@@ -51,7 +51,7 @@ void Line(QPainter& painter, QPoint from, QPoint to, const QColor& colour) {
 }
 } // namespace
 
-SlotCanvas::SlotCanvas(GameState& state, const QString& programDir, QWidget* parent)
+SlotCanvas::SlotCanvas(const GameState& state, const QString& programDir, QWidget* parent)
     : QWidget(parent), state_(state), programDir_(programDir) {
     if (!programDir_.endsWith(QLatin1Char('/'))) {
         programDir_ += QLatin1Char('/');
@@ -239,7 +239,6 @@ bool SlotCanvas::LoadArtwork() {
     }
     symbolSheet_ = sheet.convertToFormat(QImage::Format_RGB32);
     MakeDeviceSheet();
-    Reels::EvaluateWindow(state_);
     return true;
 }
 
@@ -509,10 +508,6 @@ void SlotCanvas::ShowWinnings(bool visible, double amount) {
     painter.translate(offset_);
     MeterPainter::ShowWinnings(painter, layout_.Values(), reelLeft_, visible, amount, Background());
     update(QRect(0, offset_.y(), width(), kMeterStrip));
-}
-
-void SlotCanvas::SetFlashing(bool on) {
-    emit flashingChanged(on);
 }
 
 } // namespace kelvory

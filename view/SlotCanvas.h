@@ -39,14 +39,13 @@ class SlotCanvas : public QWidget, public Display {
     static constexpr int kDesignHeight = kSmallLayout.designClient.height();
 
     // programDir: the folder of the reel artwork files.
-    SlotCanvas(GameState& state, const QString& programDir, QWidget* parent = nullptr);
+    SlotCanvas(const GameState& state, const QString& programDir, QWidget* parent = nullptr);
 
     void ShowCredits(double amount) override;
     void ShowWinnings(bool visible, double amount) override;
     void DrawPayRow(int row, bool lit, int column) override;
     void DrawReels(const std::array<int, 3>& positions) override;
     void DrawPayline() override;
-    void SetFlashing(bool on) override;
     void RepaintAll() override;
 
     // The full repaint from the game state.
@@ -93,9 +92,6 @@ class SlotCanvas : public QWidget, public Display {
     QPushButton* BitBtn2 = nullptr; // "Bet 2"
     QPushButton* Button1 = nullptr; // "Spin"
 
-  signals:
-    void flashingChanged(bool on);
-
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -126,7 +122,7 @@ class SlotCanvas : public QWidget, public Display {
     void PlaceButtons();
     void ShowErrorLater(const QString& message);
 
-    GameState& state_;
+    const GameState& state_;
     QString programDir_;
     ViewLayout layout_;
     // In the coordinates of the composition, whose top-left corner is at

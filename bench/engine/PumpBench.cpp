@@ -59,7 +59,7 @@ class BusyPump : public EventPump {
 };
 
 // Records when each tick drew the reels; everything else does nothing.
-class TickRecorder : public Display, public Sounds, public Dialogs {
+class TickRecorder : public Display, public Sounds, public Dialogs, public Timers {
   public:
     explicit TickRecorder(Clock& clock) : clock_(clock) {}
     std::vector<double> ticks;
@@ -91,7 +91,7 @@ void MeasureSpin(const char* name, EventPump& pump, SteadyClock& clock) {
     GameState state;
     state.LastBet = 1;
     state.PayValues.fill(0); // no payout: only the animation is timed
-    SlotEngine engine(state, {clock, pump, recorder, recorder, recorder, random});
+    SlotEngine engine(state, {clock, pump, recorder, recorder, recorder, recorder, random});
     const double cpuStart = CpuMs();
     const double start = clock.NowMs();
     engine.Button1Click();

@@ -15,7 +15,7 @@ static void BM_WholeTable(benchmark::State& run) {
             for (int k2 = 0; k2 < 40; ++k2) {
                 for (int k3 = 0; k3 < 40; ++k3) {
                     state.ReelStops = {2 * k1, 2 * k2, 2 * k3};
-                    Reels::EvaluateWindow(state);
+                    state.VisibleCells = Reels::EvaluateWindow(state.ReelStops);
                     pays += WinRules::Evaluate(state.VisibleCells, state.PayValues, 1).Amount;
                 }
             }

@@ -54,7 +54,7 @@ class BusyPump : public EventPump {
     Clock& clock_;
 };
 
-class Quiet : public kelvory::Display, public Sounds, public Dialogs {
+class Quiet : public kelvory::Display, public Sounds, public Dialogs, public Timers {
   public:
     void ShowCredits(double) override {}
     void ShowWinnings(bool, double) override {}
@@ -84,7 +84,7 @@ class LosingRandom : public RandomSource {
                 for (int c = 0; c < Reels::kCells; ++c) {
                     GameState state;
                     state.ReelStops = {Stop(a, 0), Stop(b, 1), Stop(c, 2)};
-                    Reels::EvaluateWindow(state);
+                    state.VisibleCells = Reels::EvaluateWindow(state.ReelStops);
                     if (WinRules::Evaluate(state.VisibleCells, state.PayValues, 1).Amount == 0) {
                         chosen_ = {a, b, c};
                         return;
@@ -142,7 +142,7 @@ void Spin(Config& config, GameState& state, Clock& clock, EventPump& pump, Quiet
     LosingRandom random;
     kelvory::Display& display =
         config.canvas ? static_cast<kelvory::Display&>(*config.canvas) : quiet;
-    SlotEngine engine(state, {clock, pump, display, quiet, quiet, random});
+    SlotEngine engine(state, {clock, pump, display, quiet, quiet, quiet, random});
     state.Credits = 1000;
     state.LastBet = 1;
     state.Speed = 10;

@@ -28,6 +28,7 @@ class FakeWorld : public Clock,
                   public Display,
                   public Sounds,
                   public Dialogs,
+                  public Timers,
                   public RandomSource {
   public:
     struct Entry {
@@ -51,7 +52,7 @@ class FakeWorld : public Clock,
     bool interrupted = false;     // set by an action: the wait returns at once
     SlotEngine* engine = nullptr; // for the auto-spin timer
 
-    SlotEngine::World World() { return {*this, *this, *this, *this, *this, *this}; }
+    SlotEngine::World World() { return {*this, *this, *this, *this, *this, *this, *this}; }
 
     // Schedules an action at a virtual time; it runs inside the next wait that
     // reaches that time.
@@ -122,7 +123,6 @@ class FakeWorld : public Clock,
         now += drawMs;
     }
     void DrawPayline() override { Note("payline"); }
-    void SetFlashing(bool on) override { Note(on ? "flash on" : "flash off"); }
     void RepaintAll() override { Note("repaint"); }
 
     // Sounds
@@ -142,6 +142,9 @@ class FakeWorld : public Clock,
     // Dialogs
     void ShowInformation(const std::string& text) override { Note("info " + text); }
     void FocusSpinButton() override { Note("focus"); }
+
+    // Timers
+    void SetFlashing(bool on) override { Note(on ? "flash on" : "flash off"); }
     void StartAutoSpinTimer() override {
         Note("autospin armed");
         if (engine != nullptr) {

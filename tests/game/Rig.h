@@ -25,7 +25,7 @@ struct Rig {
             for (int k2 = 0; k2 < 40; ++k2) {
                 for (int k3 = 0; k3 < 40; ++k3) {
                     probe.ReelStops = {2 * k1, 2 * k2, 2 * k3};
-                    Reels::EvaluateWindow(probe);
+                    probe.VisibleCells = Reels::EvaluateWindow(probe.ReelStops);
                     if (wanted(WinRules::Evaluate(probe.VisibleCells, kPayValues, stake))) {
                         return probe.ReelStops;
                     }

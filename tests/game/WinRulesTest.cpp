@@ -79,7 +79,7 @@ void WinRulesTest::wholeTableOfRestingWindows() {
         for (int k2 = 0; k2 < 40; ++k2) {
             for (int k3 = 0; k3 < 40; ++k3) {
                 state.ReelStops = {2 * k1, 2 * k2, 2 * k3};
-                Reels::EvaluateWindow(state);
+                state.VisibleCells = Reels::EvaluateWindow(state.ReelStops);
                 const WinResult one = WinRules::Evaluate(state.VisibleCells, kPayValues, 1);
                 const WinResult two = WinRules::Evaluate(state.VisibleCells, kPayValues, 2);
                 if (one.Amount > 0) {

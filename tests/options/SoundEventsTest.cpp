@@ -8,7 +8,7 @@
 using namespace kelvory;
 
 namespace {
-class QuietDisplay : public kelvory::Display, public Dialogs, public RandomSource {
+class QuietDisplay : public kelvory::Display, public Dialogs, public Timers, public RandomSource {
   public:
     void ShowCredits(double) override {}
     void ShowWinnings(bool, double) override {}
@@ -189,7 +189,7 @@ class SoundEventsTest : public QObject {
         state_.LastBet = 1;
         QuietDisplay quiet;
         SoundEvents events(state_, images_, world_, world_, world_);
-        SlotEngine engine(state_, {world_, world_, quiet, events, quiet, quiet});
+        SlotEngine engine(state_, {world_, world_, quiet, events, quiet, quiet, quiet});
         engine.Button1Click();
         QCOMPARE(world_.Count(images_.StopSoundImage), 3);
         QCOMPARE(world_.Count(images_.SpinSoundImage), spinSounds);
@@ -200,7 +200,7 @@ class SoundEventsTest : public QObject {
         state_.LastBet = 1;
         QuietDisplay quiet;
         SoundEvents events(state_, images_, world_, world_, world_);
-        SlotEngine engine(state_, {world_, world_, quiet, events, quiet, quiet});
+        SlotEngine engine(state_, {world_, world_, quiet, events, quiet, quiet, quiet});
         engine.Button1Click();
         // The first stop sound is followed directly by the spinning sound of tick 60.
         const auto stop =

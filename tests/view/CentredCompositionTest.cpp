@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include "GameState.h"
-#include "Reels.h"
 #include "SlotCanvas.h"
 
 #include <QPainter>
@@ -18,7 +17,6 @@ struct Window {
     GameState state;
     SlotCanvas canvas{state, RuntimeDir()};
     explicit Window(QSize client) {
-        Reels::EvaluateWindow(state);
         canvas.resize(client);
         canvas.FormResize();
     }

@@ -32,6 +32,7 @@ class FlashingTest : public QObject {
     void winningRowFlashes_data();
     void winningRowFlashes();
     void doubledTopPrizeShowsTenThousand();
+    void winFlashesUntilTheNextBet();
 
   private:
     QTemporaryDir home_;
@@ -93,6 +94,23 @@ void FlashingTest::doubledTopPrizeShowsTenThousand() {
     const QRect amount(g.amount.at.x() - 30, g.amount.at.y() + 1, 30, 10);
     QVERIFY(RedPixels(image, amount) > 150);
     QCOMPARE(image.pixel(g.icon.x(), g.box.bottom() - 1), qRgb(255, 255, 0));
+}
+
+void FlashingTest::winFlashesUntilTheNextBet() {
+    TSlots window(qEnvironmentVariable("KELVORY_RUNTIME_DIR"));
+    window.show();
+    GameState& state = window.State();
+    state.sndWin = false;
+    state.LastBet = 1;
+    // A clover above the payline pays one credit.
+    state.VisibleCells = {ReelWindow{Clover, Blank, Blank}, ReelWindow{Blank, Blank, Blank},
+                          ReelWindow{Blank, Blank, Blank}};
+    window.Engine().EvaluateWin();
+    QCOMPARE(state.Credits, 1001.0);
+    QVERIFY(window.FlashTime()->isActive());
+    QTRY_VERIFY(state.WinningRow == 17);
+    QTest::mouseClick(window.BetOneButton(), Qt::LeftButton);
+    QVERIFY(!window.FlashTime()->isActive());
 }
 
 QTEST_MAIN(FlashingTest)

@@ -33,7 +33,6 @@ struct Window {
     GameState state;
     SlotCanvas canvas{state, RuntimeDir()};
     explicit Window(QSize client) {
-        Reels::EvaluateWindow(state);
         canvas.resize(client);
         canvas.FormResize();
     }

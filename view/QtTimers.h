@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "Timers.h"
+
+#include <QTimer>
+
+#include <functional>
+
+namespace kelvory {
+
+// The engine's timers on the Qt event loop. Each timer calls the handler it
+// was given when it fires; the owner stops both when the window closes.
+class QtTimers : public Timers {
+  public:
+    QtTimers(std::function<void()> flashTimeTimer, std::function<void()> autoSpinTimer);
+
+    void SetFlashing(bool on) override;
+    void StartAutoSpinTimer() override;
+    void StopAll();
+
+    QTimer FlashTime; // repeats while the winning row flashes
+    QTimer AutoSpin;  // one shot after a spin when auto-spin is on
+};
+
+} // namespace kelvory
