@@ -48,29 +48,26 @@ Mix_Chunk* DecodeFile(const std::string& path) {
 }
 } // namespace
 
+void SdlSoundPlayer::ChunkDeleter::operator()(Mix_Chunk* chunk) const {
+    Mix_FreeChunk(chunk);
+}
+
 SdlSoundPlayer::SdlSoundPlayer() {
     open_ = OpenAudio();
     if (open_) {
         Mix_AllocateChannels(1);
         const SoundImage& chime = DefaultSound::Image();
-        defaultChunk_ = DecodeBytes(chime.data(), chime.size());
+        defaultChunk_.reset(DecodeBytes(chime.data(), chime.size()));
     }
 }
 
 SdlSoundPlayer::~SdlSoundPlayer() {
     if (open_) {
         Mix_HaltChannel(-1);
-        for (auto& [data, cached] : images_) {
-            if (cached.chunk != nullptr) {
-                Mix_FreeChunk(cached.chunk);
-            }
-        }
-        if (fileChunk_ != nullptr) {
-            Mix_FreeChunk(fileChunk_);
-        }
-        if (defaultChunk_ != nullptr) {
-            Mix_FreeChunk(defaultChunk_);
-        }
+        // The sounds go before the device closes.
+        images_.clear();
+        fileChunk_.reset();
+        defaultChunk_.reset();
         Mix_CloseAudio();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
@@ -95,16 +92,11 @@ std::string SdlSoundPlayer::DriverName() const {
 }
 
 Mix_Chunk* SdlSoundPlayer::Decode(const SoundImage& image) {
-    CachedChunk& cached = images_[image.data()];
-    if (!cached.decoded || cached.size != image.size()) {
-        if (cached.chunk != nullptr) {
-            Mix_FreeChunk(cached.chunk);
-        }
-        cached.size = image.size();
-        cached.decoded = true;
-        cached.chunk = DecodeBytes(image.data(), image.size());
+    auto cached = images_.find(image);
+    if (cached == images_.end()) {
+        cached = images_.emplace(image, Chunk(DecodeBytes(image.data(), image.size()))).first;
     }
-    return cached.chunk;
+    return cached->second.get();
 }
 
 void SdlSoundPlayer::Start(Mix_Chunk* chunk) {
@@ -140,12 +132,9 @@ double SdlSoundPlayer::PlayFile(const std::string& path) {
         return 0.0;
     }
     // The whole path, however long; the file is read each time it is played.
-    Mix_Chunk* loaded = DecodeFile(path);
-    if (fileChunk_ != nullptr) {
-        Mix_FreeChunk(fileChunk_); // halts it if it is still playing
-    }
-    fileChunk_ = loaded;
-    Mix_Chunk* chunk = loaded != nullptr ? loaded : defaultChunk_;
+    // Replacing the previous file's sound halts it if it is still playing.
+    fileChunk_.reset(DecodeFile(path));
+    Mix_Chunk* chunk = fileChunk_ ? fileChunk_.get() : defaultChunk_.get();
     if (chunk == nullptr) {
         return 0.0;
     }
