@@ -58,7 +58,7 @@ void TSlots::FormCreate() {
     new FullScreenSwitch(this, menu_.FullScreen1);
     pump_ = std::make_unique<QtEventPump>(clock_);
     LoadSoundImages();
-    sounds_ = CreateSounds();
+    CreateSounds();
     CreateEngine(random_);
 
     FlashTime_.setInterval(SlotEngine::kFlashIntervalMs);
