@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "StatisticsWindow.h"
 
+#include "DialogKit.h"
 #include "HelpContext.h"
 #include "NetResultChart.h"
 
@@ -197,7 +198,7 @@ bool StatisticsWindow::event(QEvent* event) {
     // F1 here is about this window, not the main window whose shortcut would
     // otherwise take it.
     if (event->type() == QEvent::ShortcutOverride &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        DialogKit::IsHelpKey(static_cast<QKeyEvent*>(event))) {
         event->accept();
         return true;
     }
@@ -209,8 +210,7 @@ void StatisticsWindow::keyPressEvent(QKeyEvent* event) {
         close();
         return;
     }
-    if (event->key() == Qt::Key_F1) {
-        ShowHelp();
+    if (DialogKit::HandleHelpKey(event, showHelp_, HelpContext::Statistics)) {
         return;
     }
     QWidget::keyPressEvent(event);
