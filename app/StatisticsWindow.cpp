@@ -4,6 +4,7 @@
 #include "DialogKit.h"
 #include "HelpContext.h"
 #include "NetResultChart.h"
+#include "ParSheet.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -20,17 +21,6 @@
 namespace kelvory {
 
 namespace {
-
-constexpr const char* kRowCaptions[8] = {
-    "Three clovers on the payline",
-    "A clover on every reel",
-    "Three sevens",
-    "Three triple bars",
-    "Three double bars",
-    "Three single bars",
-    "Any three bars",
-    "Clovers on one or two reels",
-};
 
 QString Count(std::int64_t value) {
     return QLocale::system().toString(static_cast<qlonglong>(value));
@@ -93,7 +83,7 @@ StatisticsWindow::StatisticsWindow(const PlayerStatistics& statistics,
     AddRow(QStringLiteral("Played"), QStringLiteral("Time played"));
     for (int row = 0; row < 8; ++row) {
         AddRow(QStringLiteral("Row %1").arg(row + 1),
-               QStringLiteral("%1. %2").arg(row + 1).arg(QLatin1String(kRowCaptions[row])));
+               QStringLiteral("%1. %2").arg(row + 1).arg(QLatin1String(ParSheet::kRowNames[row])));
     }
 
     auto* scroll = new QScrollArea;
