@@ -27,23 +27,23 @@ bool OpenDevice() {
 
 // Closes the source itself: the mixer does not free it when the data is not
 // a sound it knows.
-Mix_Chunk* DecodeAndClose(SDL_RWops* source) {
+SdlSoundPlayer::Chunk DecodeAndClose(SDL_RWops* source) {
     if (source == nullptr) {
         return nullptr;
     }
-    Mix_Chunk* chunk = Mix_LoadWAV_RW(source, 0);
+    SdlSoundPlayer::Chunk chunk(Mix_LoadWAV_RW(source, 0));
     SDL_RWclose(source);
     return chunk;
 }
 
-Mix_Chunk* DecodeBytes(const void* data, std::size_t size) {
+SdlSoundPlayer::Chunk DecodeBytes(const void* data, std::size_t size) {
     if (size == 0 || size > static_cast<std::size_t>(INT32_MAX)) {
         return nullptr;
     }
     return DecodeAndClose(SDL_RWFromConstMem(data, static_cast<int>(size)));
 }
 
-Mix_Chunk* DecodeFile(const std::string& path) {
+SdlSoundPlayer::Chunk DecodeFile(const std::string& path) {
     return path.empty() ? nullptr : DecodeAndClose(SDL_RWFromFile(path.c_str(), "rb"));
 }
 } // namespace
@@ -57,7 +57,7 @@ SdlSoundPlayer::SdlSoundPlayer() {
     if (open_) {
         Mix_AllocateChannels(1);
         const SoundImage& chime = DefaultSound::Image();
-        defaultChunk_.reset(DecodeBytes(chime.data(), chime.size()));
+        defaultChunk_ = DecodeBytes(chime.data(), chime.size());
     }
 }
 
@@ -94,7 +94,7 @@ std::string SdlSoundPlayer::DriverName() const {
 Mix_Chunk* SdlSoundPlayer::Decode(const SoundImage& image) {
     auto cached = images_.find(image);
     if (cached == images_.end()) {
-        cached = images_.emplace(image, Chunk(DecodeBytes(image.data(), image.size()))).first;
+        cached = images_.emplace(image, DecodeBytes(image.data(), image.size())).first;
     }
     return cached->second.get();
 }
@@ -133,7 +133,7 @@ double SdlSoundPlayer::PlayFile(const std::string& path) {
     }
     // The whole path, however long; the file is read each time it is played.
     // Replacing the previous file's sound halts it if it is still playing.
-    fileChunk_.reset(DecodeFile(path));
+    fileChunk_ = DecodeFile(path);
     Mix_Chunk* chunk = fileChunk_ ? fileChunk_.get() : defaultChunk_.get();
     if (chunk == nullptr) {
         return 0.0;

@@ -22,6 +22,13 @@ class SdlSoundPlayer : public SoundPlayer {
     static constexpr int kChannels = 2;
     static constexpr int kBufferFrames = 512;
 
+    // Frees a decoded sound; one that is playing stops.
+    struct ChunkDeleter {
+        void operator()(Mix_Chunk* chunk) const;
+    };
+    // A decoded sound and its owner.
+    using Chunk = std::unique_ptr<Mix_Chunk, ChunkDeleter>;
+
     SdlSoundPlayer();
     ~SdlSoundPlayer() override;
     SdlSoundPlayer(const SdlSoundPlayer&) = delete;
@@ -39,12 +46,6 @@ class SdlSoundPlayer : public SoundPlayer {
     std::string DriverName() const;
 
   private:
-    // Frees a decoded sound; one that is playing stops.
-    struct ChunkDeleter {
-        void operator()(Mix_Chunk* chunk) const;
-    };
-    using Chunk = std::unique_ptr<Mix_Chunk, ChunkDeleter>;
-
     bool OpenAudio();
     Mix_Chunk* Decode(const SoundImage& image);
     double LengthMs(const Mix_Chunk* chunk) const;
