@@ -15,11 +15,16 @@ const QColor kGold(0xf2, 0xb8, 0x1d);
 const QColor kRed(0xc8, 0x1e, 0x2b);
 const QColor kCabinet(0x1d, 0x4f, 0x91);
 
-void DrawSeven(QPainter& painter, QRectF box) {
+// The painter's font, bold at a pixel size.
+void UseBoldFont(QPainter& painter, int pixelSize) {
     QFont font = painter.font();
     font.setBold(true);
-    font.setPixelSize(static_cast<int>(box.height() * 0.9));
+    font.setPixelSize(pixelSize);
     painter.setFont(font);
+}
+
+void DrawSeven(QPainter& painter, QRectF box) {
+    UseBoldFont(painter, static_cast<int>(box.height() * 0.9));
     painter.setPen(kRed);
     painter.drawText(box, Qt::AlignCenter, QStringLiteral("7"));
 }
@@ -123,10 +128,7 @@ void InfoPicture::DrawOffer(QPainter& painter) const {
     painter.setBrush(kGold);
     painter.drawPath(star);
     DrawClover(painter, QPointF(66, 46), 9);
-    QFont font = painter.font();
-    font.setBold(true);
-    font.setPixelSize(26);
-    painter.setFont(font);
+    UseBoldFont(painter, 26);
     painter.setPen(kRed);
     painter.drawText(QRectF(30, 70, 72, 32), Qt::AlignCenter, QStringLiteral("x2"));
 }

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "StatisticsWindow.h"
 
+#include "DialogKit.h"
 #include "HelpContext.h"
 #include "NetResultChart.h"
+#include "ParSheet.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -19,17 +21,6 @@
 namespace kelvory {
 
 namespace {
-
-constexpr const char* kRowCaptions[8] = {
-    "Three clovers on the payline",
-    "A clover on every reel",
-    "Three sevens",
-    "Three triple bars",
-    "Three double bars",
-    "Three single bars",
-    "Any three bars",
-    "Clovers on one or two reels",
-};
 
 QString Count(std::int64_t value) {
     return QLocale::system().toString(static_cast<qlonglong>(value));
@@ -92,7 +83,7 @@ StatisticsWindow::StatisticsWindow(const PlayerStatistics& statistics,
     AddRow(QStringLiteral("Played"), QStringLiteral("Time played"));
     for (int row = 0; row < 8; ++row) {
         AddRow(QStringLiteral("Row %1").arg(row + 1),
-               QStringLiteral("%1. %2").arg(row + 1).arg(QLatin1String(kRowCaptions[row])));
+               QStringLiteral("%1. %2").arg(row + 1).arg(QLatin1String(ParSheet::kRowNames[row])));
     }
 
     auto* scroll = new QScrollArea;
@@ -197,7 +188,7 @@ bool StatisticsWindow::event(QEvent* event) {
     // F1 here is about this window, not the main window whose shortcut would
     // otherwise take it.
     if (event->type() == QEvent::ShortcutOverride &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        DialogKit::IsHelpKey(static_cast<QKeyEvent*>(event))) {
         event->accept();
         return true;
     }
@@ -209,8 +200,7 @@ void StatisticsWindow::keyPressEvent(QKeyEvent* event) {
         close();
         return;
     }
-    if (event->key() == Qt::Key_F1) {
-        ShowHelp();
+    if (DialogKit::HandleHelpKey(event, showHelp_, HelpContext::Statistics)) {
         return;
     }
     QWidget::keyPressEvent(event);

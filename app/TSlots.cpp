@@ -57,7 +57,7 @@ void TSlots::FormCreate() {
     new FullScreenSwitch(this, menu_.FullScreen1);
     pump_ = std::make_unique<QtEventPump>(clock_);
     LoadSoundImages();
-    sounds_ = CreateSounds();
+    CreateSounds();
     CreateEngine(random_);
 
     connect(canvas_->BitBtn1, &QPushButton::clicked, this, &TSlots::BitBtn1Click);

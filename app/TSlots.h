@@ -6,7 +6,10 @@
 #include "MainMenu.h"
 #include "PlayerStatistics.h"
 #include "QtTimers.h"
+#include "SdlSoundPlayer.h"
 #include "SlotEngine.h"
+#include "SoundEvents.h"
+#include "SoundImages.h"
 #include "StdRandomSource.h"
 #include "SteadyClock.h"
 
@@ -23,11 +26,7 @@ class ModalCloser;
 class QtEventPump;
 class RandomSource;
 class SlotCanvas;
-class Sounds;
 class TerminationSignals;
-class SoundEvents;
-class SoundImages;
-class SoundPlayer;
 class StatisticsWindow;
 
 // The main window: menu, canvas, the three buttons and the engine's timers. Its
@@ -109,7 +108,7 @@ class TSlots : public QMainWindow, public Dialogs {
     void ConnectHelpMenu();
     void ConnectStatistics();
     void LoadSoundImages();
-    std::unique_ptr<Sounds> CreateSounds();
+    void CreateSounds();
     void SetUpTerminationSignals();
     void CreateEngine(RandomSource& random);
     // Finishes the running spin, payout or bet pause without waiting.
@@ -127,10 +126,11 @@ class TSlots : public QMainWindow, public Dialogs {
     StdRandomSource random_;
     std::unique_ptr<QtEventPump> pump_;
     SlotCanvas* canvas_ = nullptr;
-    std::shared_ptr<SoundImages> soundImages_;
-    std::shared_ptr<SoundPlayer> soundPlayer_;
-    SoundEvents* soundEvents_ = nullptr; // owned by sounds_
-    std::unique_ptr<Sounds> sounds_;
+    // The engine uses the sound events, and they use the images and the
+    // player: each is destroyed before what it uses.
+    SoundImages soundImages_;
+    std::unique_ptr<SdlSoundPlayer> soundPlayer_;
+    std::unique_ptr<SoundEvents> sounds_;
     std::unique_ptr<SlotEngine> engine_;
     std::unique_ptr<PlayerStatistics> statistics_;
     bool closePending_ = false;

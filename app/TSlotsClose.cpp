@@ -30,7 +30,7 @@ void TSlots::UseRandomSource(RandomSource& random) {
 
 void TSlots::Settle() {
     engine_->Settle();
-    soundEvents_->SetCutShort(true);
+    sounds_->SetCutShort(true);
     pump_->Interrupt();
 }
 
@@ -46,13 +46,13 @@ void TSlots::closeEvent(QCloseEvent* event) {
         }
         closePending_ = true;
         // A long win or lose sound does not hold the close.
-        soundEvents_->SetCutShort(true);
+        sounds_->SetCutShort(true);
         pump_->Interrupt();
         return;
     }
     closePending_ = false;
     if (!LoadSaveSettings(true) && !terminating_) {
-        soundEvents_->SetCutShort(false);
+        sounds_->SetCutShort(false);
         event->ignore();
         return;
     }

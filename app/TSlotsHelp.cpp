@@ -3,6 +3,7 @@
 // information screens; F1 and the accessible names of the main buttons.
 #include "TSlots.h"
 
+#include "DialogKit.h"
 #include "ErrorBox.h"
 #include "HelpContext.h"
 #include "HelpWindow.h"
@@ -12,7 +13,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QShortcut>
 
 namespace kelvory {
 
@@ -30,10 +30,8 @@ void TSlots::ConnectHelpMenu() {
     connect(menu_.FreeCD1, &QAction::triggered, this,
             [this] { ShowInfoScreen(InfoScreen::FreeCD); });
 
-    // F1 anywhere in the main window opens the help about the main window.
-    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    helpKey->setContext(Qt::WindowShortcut);
-    connect(helpKey, &QShortcut::activated, this, [this] { ShowHelp(HelpContext::MainWindow); });
+    DialogKit::AddHelpShortcut(
+        this, [this](int context) { ShowHelp(context); }, HelpContext::MainWindow);
 
     BetOneButton()->setAccessibleName(QStringLiteral("Bet 1"));
     BetOneButton()->setAccessibleDescription(QStringLiteral("Bet one credit"));

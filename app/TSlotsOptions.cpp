@@ -5,10 +5,7 @@
 
 #include "ErrorBox.h"
 #include "QtEventPump.h"
-#include "SdlSoundPlayer.h"
 #include "SlotCanvas.h"
-#include "SoundEvents.h"
-#include "SoundImages.h"
 #include "TBorrowC.h"
 #include "TSoundForm.h"
 
@@ -30,23 +27,17 @@ void TSlots::ConnectOptionsMenu() {
 }
 
 void TSlots::LoadSoundImages() {
-    soundImages_ = std::make_shared<SoundImages>();
-    const std::string error = soundImages_->Load(ProgramDir_);
+    const std::string error = soundImages_.Load(ProgramDir_);
     // The game still starts: a sound that could not be read stays silent.
     if (!error.empty()) {
         ErrorBox::Show(this, QString::fromStdString(error));
     }
 }
 
-std::unique_ptr<Sounds> TSlots::CreateSounds() {
-    if (!soundImages_) {
-        soundImages_ = std::make_shared<SoundImages>();
-    }
-    soundPlayer_ = std::make_shared<SdlSoundPlayer>();
-    auto events =
-        std::make_unique<SoundEvents>(GameState_, *soundImages_, *soundPlayer_, clock_, *pump_);
-    soundEvents_ = events.get();
-    return events;
+void TSlots::CreateSounds() {
+    soundPlayer_ = std::make_unique<SdlSoundPlayer>();
+    sounds_ =
+        std::make_unique<SoundEvents>(GameState_, soundImages_, *soundPlayer_, clock_, *pump_);
 }
 
 void TSlots::ToggleSound(bool GameState::*field) {
@@ -56,7 +47,7 @@ void TSlots::ToggleSound(bool GameState::*field) {
 
 void TSlots::ChangeSounds1Click() {
     TSoundForm::Hooks hooks;
-    hooks.PlayFile = [this](const std::string& path) { soundEvents_->PlayFileAndWait(path); };
+    hooks.PlayFile = [this](const std::string& path) { sounds_->PlayFileAndWait(path); };
     hooks.ShowHelp = [this](int context) { ShowHelp(context); };
     TSoundForm form(GameState_, ProgramDir_, std::move(hooks), this);
     form.exec();

@@ -14,6 +14,17 @@ struct ParSheet {
     static constexpr std::array<int, 4> kRangeSpins{10, 100, 1000, 10000};
     // The two-sided 90 % quantile of the standard normal distribution.
     static constexpr double kZ90 = 1.6448536269514722;
+    // What each pay-table row wins for, as the reports name it.
+    static constexpr std::array<const char*, 8> kRowNames{
+        "Three clovers on the payline",
+        "A clover on every reel",
+        "Three sevens",
+        "Three triple bars",
+        "Three double bars",
+        "Three single bars",
+        "Any three bars",
+        "Clovers on one or two reels",
+    };
 
     // The odds of one stake.
     struct Stake {

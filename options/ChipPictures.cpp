@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ChipPictures.h"
 
+#include "DialogKit.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -50,10 +52,7 @@ QImage ChipPictures::Chip(int chip) {
     p.setBrush(style.Body.lighter(115));
     p.drawEllipse(inlay);
 
-    QFont font(QStringLiteral("Arial"));
-    font.setBold(true);
-    font.setPixelSize(style.Text.size() > 4 ? 11 : 13);
-    p.setFont(font);
+    p.setFont(DialogKit::ButtonFont(style.Text.size() > 4 ? 11 : 13, DialogKit::FontWeight::Bold));
     p.setPen(style.Lettering);
     p.drawText(inlay, Qt::AlignCenter, style.Text);
     return image;
@@ -82,10 +81,7 @@ QIcon ChipPictures::HelpGlyph() {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 80, 200));
     p.drawEllipse(QRectF(1, 1, 18, 18));
-    QFont font(QStringLiteral("Arial"));
-    font.setBold(true);
-    font.setPixelSize(14);
-    p.setFont(font);
+    p.setFont(DialogKit::ButtonFont(14, DialogKit::FontWeight::Bold));
     p.setPen(Qt::white);
     p.drawText(QRectF(1, 1, 18, 18), Qt::AlignCenter, QStringLiteral("?"));
     p.end();

@@ -27,26 +27,30 @@ bool OpenDevice() {
 
 // Closes the source itself: the mixer does not free it when the data is not
 // a sound it knows.
-Mix_Chunk* DecodeAndClose(SDL_RWops* source) {
+SdlSoundPlayer::Chunk DecodeAndClose(SDL_RWops* source) {
     if (source == nullptr) {
         return nullptr;
     }
-    Mix_Chunk* chunk = Mix_LoadWAV_RW(source, 0);
+    SdlSoundPlayer::Chunk chunk(Mix_LoadWAV_RW(source, 0));
     SDL_RWclose(source);
     return chunk;
 }
 
-Mix_Chunk* DecodeBytes(const void* data, std::size_t size) {
+SdlSoundPlayer::Chunk DecodeBytes(const void* data, std::size_t size) {
     if (size == 0 || size > static_cast<std::size_t>(INT32_MAX)) {
         return nullptr;
     }
     return DecodeAndClose(SDL_RWFromConstMem(data, static_cast<int>(size)));
 }
 
-Mix_Chunk* DecodeFile(const std::string& path) {
+SdlSoundPlayer::Chunk DecodeFile(const std::string& path) {
     return path.empty() ? nullptr : DecodeAndClose(SDL_RWFromFile(path.c_str(), "rb"));
 }
 } // namespace
+
+void SdlSoundPlayer::ChunkDeleter::operator()(Mix_Chunk* chunk) const {
+    Mix_FreeChunk(chunk);
+}
 
 SdlSoundPlayer::SdlSoundPlayer() {
     open_ = OpenAudio();
@@ -60,17 +64,10 @@ SdlSoundPlayer::SdlSoundPlayer() {
 SdlSoundPlayer::~SdlSoundPlayer() {
     if (open_) {
         Mix_HaltChannel(-1);
-        for (auto& [data, cached] : images_) {
-            if (cached.chunk != nullptr) {
-                Mix_FreeChunk(cached.chunk);
-            }
-        }
-        if (fileChunk_ != nullptr) {
-            Mix_FreeChunk(fileChunk_);
-        }
-        if (defaultChunk_ != nullptr) {
-            Mix_FreeChunk(defaultChunk_);
-        }
+        // The sounds go before the device closes.
+        images_.clear();
+        fileChunk_.reset();
+        defaultChunk_.reset();
         Mix_CloseAudio();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
@@ -95,16 +92,11 @@ std::string SdlSoundPlayer::DriverName() const {
 }
 
 Mix_Chunk* SdlSoundPlayer::Decode(const SoundImage& image) {
-    CachedChunk& cached = images_[image.data()];
-    if (!cached.decoded || cached.size != image.size()) {
-        if (cached.chunk != nullptr) {
-            Mix_FreeChunk(cached.chunk);
-        }
-        cached.size = image.size();
-        cached.decoded = true;
-        cached.chunk = DecodeBytes(image.data(), image.size());
+    auto cached = images_.find(image);
+    if (cached == images_.end()) {
+        cached = images_.emplace(image, DecodeBytes(image.data(), image.size())).first;
     }
-    return cached.chunk;
+    return cached->second.get();
 }
 
 void SdlSoundPlayer::Start(Mix_Chunk* chunk) {
@@ -140,12 +132,9 @@ double SdlSoundPlayer::PlayFile(const std::string& path) {
         return 0.0;
     }
     // The whole path, however long; the file is read each time it is played.
-    Mix_Chunk* loaded = DecodeFile(path);
-    if (fileChunk_ != nullptr) {
-        Mix_FreeChunk(fileChunk_); // halts it if it is still playing
-    }
-    fileChunk_ = loaded;
-    Mix_Chunk* chunk = loaded != nullptr ? loaded : defaultChunk_;
+    // Replacing the previous file's sound halts it if it is still playing.
+    fileChunk_ = DecodeFile(path);
+    Mix_Chunk* chunk = fileChunk_ ? fileChunk_.get() : defaultChunk_.get();
     if (chunk == nullptr) {
         return 0.0;
     }

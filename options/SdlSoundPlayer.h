@@ -4,6 +4,7 @@
 #include "SoundPlayer.h"
 
 #include <map>
+#include <memory>
 #include <string>
 
 struct Mix_Chunk;
@@ -12,14 +13,21 @@ namespace kelvory {
 
 // Plays sounds through SDL2_mixer on a single channel, so that each request
 // ends the sound in progress. In-memory images are decoded on their first
-// play and kept. Without a usable sound device the player falls back to SDL's
-// silent "dummy" driver, and if even that fails it plays nothing; no error is
-// shown in either case.
+// play and kept, found again by their bytes. Without a usable sound device
+// the player falls back to SDL's silent "dummy" driver, and if even that fails
+// it plays nothing; no error is shown in either case.
 class SdlSoundPlayer : public SoundPlayer {
   public:
     static constexpr int kFrequency = 44100;
     static constexpr int kChannels = 2;
     static constexpr int kBufferFrames = 512;
+
+    // Frees a decoded sound; one that is playing stops.
+    struct ChunkDeleter {
+        void operator()(Mix_Chunk* chunk) const;
+    };
+    // A decoded sound and its owner.
+    using Chunk = std::unique_ptr<Mix_Chunk, ChunkDeleter>;
 
     SdlSoundPlayer();
     ~SdlSoundPlayer() override;
@@ -38,21 +46,17 @@ class SdlSoundPlayer : public SoundPlayer {
     std::string DriverName() const;
 
   private:
-    struct CachedChunk {
-        std::size_t size = 0;
-        Mix_Chunk* chunk = nullptr;
-        bool decoded = false;
-    };
-
     bool OpenAudio();
     Mix_Chunk* Decode(const SoundImage& image);
     double LengthMs(const Mix_Chunk* chunk) const;
     void Start(Mix_Chunk* chunk);
 
     bool open_ = false;
-    std::map<const std::uint8_t*, CachedChunk> images_;
-    Mix_Chunk* fileChunk_ = nullptr;
-    Mix_Chunk* defaultChunk_ = nullptr;
+    // Every image played so far with its sound; null when it could not be
+    // decoded, so that it is not tried again.
+    std::map<SoundImage, Chunk> images_;
+    Chunk fileChunk_;
+    Chunk defaultChunk_;
 };
 
 } // namespace kelvory

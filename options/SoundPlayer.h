@@ -12,9 +12,9 @@ namespace kelvory {
 class SoundPlayer {
   public:
     virtual ~SoundPlayer() = default;
-    // Starts an in-memory WAV image and returns at once. The image must stay
-    // alive and unchanged while the player exists (it may be decoded once and
-    // kept). An empty or unplayable image plays nothing.
+    // Starts an in-memory WAV image and returns at once. An image may be
+    // decoded once and kept, found again by its bytes. An empty or unplayable
+    // image plays nothing.
     virtual void PlayImage(const SoundImage& image) = 0;
     // Starts the WAV file at path, or the built-in default sound when the file
     // cannot be played, and returns at once with the sound's length in

@@ -18,12 +18,6 @@ const char* const TBorrowC::kHelpText =
     "Click on the button representing the amount to borrow (or pay back).\n\n"
     "To switch between \"borrow\" and \"pay back\" select the mode.";
 
-namespace {
-QFont DialogFont(int pixelHeight) {
-    return DialogKit::FormFont(pixelHeight, DialogKit::FontSize::Pixels);
-}
-} // namespace
-
 TBorrowC::TBorrowC(GameState& state, std::function<void(int)> showHelp, QWidget* parent)
     : QDialog(parent), state_(state), showHelp_(std::move(showHelp)) {
     setObjectName(QStringLiteral("TBorrowC"));
@@ -31,7 +25,7 @@ TBorrowC::TBorrowC(GameState& state, std::function<void(int)> showHelp, QWidget*
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(582, 300);
-    setFont(DialogFont(13));
+    setFont(DialogKit::FormFont(13, DialogKit::FontSize::Pixels));
     QPalette black = palette();
     black.setColor(QPalette::WindowText, Qt::black);
     setPalette(black);
@@ -58,7 +52,7 @@ TBorrowC::TBorrowC(GameState& state, std::function<void(int)> showHelp, QWidget*
     Label1 = new QLabel(QStringLiteral("Mode:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(56, 192, 54, 24);
-    Label1->setFont(DialogFont(19));
+    Label1->setFont(DialogKit::FormFont(19, DialogKit::FontSize::Pixels));
     QPalette red = Label1->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     Label1->setPalette(red);
@@ -67,12 +61,12 @@ TBorrowC::TBorrowC(GameState& state, std::function<void(int)> showHelp, QWidget*
     RadioButton1 = new QRadioButton(QStringLiteral("Borrow Credits"), this);
     RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
     RadioButton1->setGeometry(147, 192, 190, 33);
-    RadioButton1->setFont(DialogFont(16));
+    RadioButton1->setFont(DialogKit::FormFont(16, DialogKit::FontSize::Pixels));
     RadioButton1->setChecked(true);
     RadioButton2 = new QRadioButton(QStringLiteral("Pay Back Credits"), this);
     RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
     RadioButton2->setGeometry(355, 192, 190, 33);
-    RadioButton2->setFont(DialogFont(16));
+    RadioButton2->setFont(DialogKit::FormFont(16, DialogKit::FontSize::Pixels));
 
     BitBtn7 = new QPushButton(QStringLiteral("&Help"), this);
     BitBtn7->setObjectName(QStringLiteral("BitBtn7"));

@@ -16,11 +16,6 @@ const QString kChangeHint =
     QStringLiteral("Click this button to browse your hard drive for a sound for this event.");
 const QString kPreviewHint =
     QStringLiteral("Click this button to play the currently selected sound file.");
-
-QFont FormFont(int pixelHeight, bool bold) {
-    return DialogKit::FormFont(pixelHeight, DialogKit::FontSize::Pixels,
-                               bold ? DialogKit::FontWeight::Bold : DialogKit::FontWeight::Normal);
-}
 } // namespace
 
 TSoundForm::TSoundForm(GameState& state, const std::string& programDir, Hooks hooks,
@@ -31,7 +26,7 @@ TSoundForm::TSoundForm(GameState& state, const std::string& programDir, Hooks ho
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(394, 322);
-    setFont(FormFont(11, true));
+    setFont(DialogKit::FormFont(11, DialogKit::FontSize::Pixels, DialogKit::FontWeight::Bold));
 
     Bevel1 = new QFrame(this);
     Bevel1->setObjectName(QStringLiteral("Bevel1"));
@@ -89,7 +84,8 @@ QPushButton* TSoundForm::AddButton(const QString& name, const QString& caption, 
     auto* button = new QPushButton(caption, this);
     button->setObjectName(name);
     button->setGeometry(place);
-    button->setFont(FormFont(11, false));
+    button->setFont(
+        DialogKit::FormFont(11, DialogKit::FontSize::Pixels, DialogKit::FontWeight::Normal));
     button->setToolTip(hint);
     button->setAutoDefault(false);
     return button;
@@ -100,7 +96,8 @@ QLabel* TSoundForm::AddLabel(const QString& name, const QString& caption, const 
     auto* label = new QLabel(caption, this);
     label->setObjectName(name);
     label->setGeometry(place);
-    label->setFont(FormFont(13, true));
+    label->setFont(
+        DialogKit::FormFont(13, DialogKit::FontSize::Pixels, DialogKit::FontWeight::Bold));
     label->setToolTip(hint);
     // Labels size themselves to their text, as the fonts here may be wider.
     label->resize(label->sizeHint().expandedTo(place.size()));

@@ -34,11 +34,6 @@ constexpr char kGameTitle[] = "Kelvory";
 constexpr const char* kSlotButtonNames[] = {"OKBtn",   "BitBtn1", "BitBtn2", "BitBtn3",
                                             "BitBtn4", "BitBtn5", "BitBtn6", "BitBtn7"};
 
-QFont FormFont(bool bold) {
-    return DialogKit::FormFont(8, DialogKit::FontSize::Points,
-                               bold ? DialogKit::FontWeight::Bold : DialogKit::FontWeight::Normal);
-}
-
 QString Numbered(const char* stem, int slot) {
     return QLatin1String(stem) + QString::number(slot);
 }
@@ -52,7 +47,7 @@ TLoadSave::TLoadSave(GameState& state, SlotModeKind slotMode, const std::string&
       state_(state), SlotMode_(slotMode), iniPath_(iniPath), showHelp_(std::move(showHelp)) {
     setObjectName(QStringLiteral("LoadSave"));
     setModal(true);
-    setFont(FormFont(true));
+    setFont(DialogKit::FormFont(8, DialogKit::FontSize::Points, DialogKit::FontWeight::Bold));
     setFixedSize(kClientWidth, kClientHeight);
     BuildControls();
     FormCreate();
@@ -111,7 +106,8 @@ void TLoadSave::BuildPanel(int index) {
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setGeometry(index < kPanelsPerColumn ? 16 : 312, 16 + 72 * (index % kPanelsPerColumn),
                        kPanelWidth, kPanelHeight);
-    panel->setFont(FormFont(false));
+    panel->setFont(
+        DialogKit::FormFont(8, DialogKit::FontSize::Points, DialogKit::FontWeight::Normal));
     Panel[index] = panel;
 
     auto* name = new QLineEdit(panel);

@@ -31,8 +31,8 @@ TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {
         return;
     }
     previousWriteEnd_ = writeEnd.exchange(pipe_[1]);
-    notifier_ = new QSocketNotifier(pipe_[0], QSocketNotifier::Read, this);
-    connect(notifier_, &QSocketNotifier::activated, this, &TerminationSignals::Drain);
+    notifier_ = std::make_unique<QSocketNotifier>(pipe_[0], QSocketNotifier::Read);
+    connect(notifier_.get(), &QSocketNotifier::activated, this, &TerminationSignals::Drain);
 
     struct sigaction action {};
     action.sa_handler = &TerminationSignals::Handle;
@@ -51,7 +51,8 @@ TerminationSignals::~TerminationSignals() {
         ::sigaction(kSignals[i], &previousActions_[i], nullptr);
     }
     writeEnd.store(previousWriteEnd_);
-    delete notifier_;
+    // The notifier goes before the pipe it watches.
+    notifier_.reset();
     ::close(pipe_[0]);
     ::close(pipe_[1]);
 }

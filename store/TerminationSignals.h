@@ -5,6 +5,7 @@
 
 #include <array>
 #include <csignal>
+#include <memory>
 
 class QSocketNotifier;
 
@@ -34,7 +35,7 @@ class TerminationSignals : public QObject {
     std::array<int, 2> pipe_{-1, -1};
     int previousWriteEnd_ = -1;
     std::array<struct sigaction, kSignals.size()> previousActions_{};
-    QSocketNotifier* notifier_ = nullptr;
+    std::unique_ptr<QSocketNotifier> notifier_; // watches pipe_[0]
 };
 
 } // namespace kelvory

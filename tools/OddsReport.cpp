@@ -11,17 +11,6 @@ namespace kelvory {
 
 namespace {
 
-constexpr std::array<const char*, 8> kRowNames{
-    "Three clovers on the payline",
-    "A clover on every reel",
-    "Three sevens",
-    "Three triple bars",
-    "Three double bars",
-    "Three single bars",
-    "Any three bars",
-    "Clovers on one or two reels",
-};
-
 // printf into a std::string.
 [[gnu::format(printf, 2, 3)]] void Append(std::string& out, const char* format, ...) {
     std::array<char, 256> buffer{};
@@ -63,7 +52,7 @@ void AppendStake(std::string& out, const ParSheet::Stake& odds) {
            "1 in", "Return");
     for (int row = 0; row < 8; ++row) {
         const ParSheet::Stake::Row& r = odds.rows[row];
-        Append(out, "  %-4d%-30s%9s%13.4f%%%12.1f%9.2f%%\n", row + 1, kRowNames[row],
+        Append(out, "  %-4d%-30s%9s%13.4f%%%12.1f%9.2f%%\n", row + 1, ParSheet::kRowNames[row],
                Grouped(r.count).c_str(), 100.0 * r.probability, r.oneIn, 100.0 * r.returnShare);
     }
     Append(out, "  %-34s%9s%13.4f%%%12.2f%9.2f%%\n", "All wins", Grouped(odds.wins).c_str(),
@@ -101,10 +90,6 @@ void CsvLine(std::string& out, const char* section, int stake, const char* item,
 }
 
 } // namespace
-
-const char* OddsReport::RowName(int row) {
-    return kRowNames.at(static_cast<std::size_t>(row));
-}
 
 std::string OddsReport::Table(const ParSheet& sheet) {
     std::string out;

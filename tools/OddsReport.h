@@ -13,8 +13,6 @@ class OddsReport {
   public:
     static std::string Table(const ParSheet& sheet);
     static std::string Csv(const ParSheet& sheet);
-    // What each pay-table row (0..7) pays for.
-    static const char* RowName(int row);
 };
 
 } // namespace kelvory

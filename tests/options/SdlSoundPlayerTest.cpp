@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -37,14 +38,19 @@ int AudibleFrames(const QString& path) {
     return frames;
 }
 
-// A WAV file of a soft tone lasting lengthMs.
-bool WriteTone(const QString& path, double lengthMs) {
+// The WAV bytes of a tone lasting lengthMs; silence at volume 0.
+SoundImage Tone(double lengthMs, double volume = 0.3) {
     const int rate = 22050;
     std::vector<double> tone(static_cast<std::size_t>(rate * lengthMs / 1000));
     for (std::size_t i = 0; i < tone.size(); ++i) {
-        tone[i] = 0.3 * std::sin(2 * 3.14159265 * 440.0 * static_cast<double>(i) / rate);
+        tone[i] = volume * std::sin(2 * 3.14159265 * 440.0 * static_cast<double>(i) / rate);
     }
-    const auto bytes = WavImage::FromSamples(WavImage::ToPcm16(tone), rate);
+    return WavImage::FromSamples(WavImage::ToPcm16(tone), rate);
+}
+
+// A WAV file of a soft tone lasting lengthMs.
+bool WriteTone(const QString& path, double lengthMs) {
+    const auto bytes = Tone(lengthMs);
     QFile file(path);
     return file.open(QIODevice::WriteOnly) &&
            file.write(reinterpret_cast<const char*>(bytes.data()),
@@ -200,6 +206,21 @@ class SdlSoundPlayerTest : public QObject {
         player.PlayImage(images_.CoinSoundImage);
         QVERIFY(player.PlayFile((RuntimeDir() + "KELVRY5.WAV").toStdString()) > 100);
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    }
+
+    void imageChangedInPlacePlaysItsNewSound() {
+        {
+            auto player = DiskPlayer();
+            SoundImage image = Tone(200, 0.0);
+            player->PlayImage(image);
+            QVERIFY(PlayedOut(*player));
+            const SoundImage tone = Tone(200);
+            QCOMPARE(tone.size(), image.size());
+            std::copy(tone.begin(), tone.end(), image.begin());
+            player->PlayImage(image);
+            QVERIFY(PlayedOut(*player));
+        }
+        QVERIFY(AudibleFrames(output_) > 44100 / 10);
     }
 
     void emptyImageIsSilent() {
