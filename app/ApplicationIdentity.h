@@ -8,13 +8,12 @@ namespace kelvory {
 // id, which Wayland compositors take as the app id. The desktop entry's
 // StartupWMClass equals kWindowClass, so docks tie the window to its launcher.
 // No display name is set: Qt would append it to every window title.
-class ApplicationIdentity {
-  public:
-    static constexpr char kWindowClass[] = "Kelvory";
-    static constexpr char kDesktopId[] = "io.github.kelvory.Kelvory";
+namespace ApplicationIdentity {
+inline constexpr char kWindowClass[] = "Kelvory";
+inline constexpr char kDesktopId[] = "io.github.kelvory.Kelvory";
 
-    // Call once, right after the application object is created.
-    static void Apply();
-};
+// Call once, right after the application object is created.
+void Apply();
+} // namespace ApplicationIdentity
 
 } // namespace kelvory

@@ -14,6 +14,8 @@ bool IsBar(int code) {
 // The pay-table row of each rule in the order Evaluate tries them: both
 // clover-reel rules share the last row.
 constexpr std::array<std::int32_t, 9> kRowOfRule{0, 1, 2, 3, 4, 5, 6, 7, 7};
+constexpr std::int32_t kJackpot = 2500;
+constexpr std::int32_t kJackpotOnTwoCoins = 10000;
 
 } // namespace
 

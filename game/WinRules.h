@@ -17,18 +17,13 @@ struct WinResult {
 
 // The pay-table rules: wild clovers, payline-clover multipliers and the
 // two-coin pay. Pure functions, used by the spin and by the whole-table check.
-class WinRules {
-  public:
-    static WinResult Evaluate(const VisibleCellGrid& cells,
-                              const std::array<std::int32_t, 9>& payValues, int lastBet);
-    // A pay after the multipliers, for a stake of 1 or 2 coins.
-    static std::int32_t PayForStake(std::int32_t pay, int stake);
-    // What the top row (three payline clovers) pays on a stake.
-    static std::int32_t TopPrize(const std::array<std::int32_t, 9>& payValues, int stake);
-
-  private:
-    static constexpr std::int32_t kJackpot = 2500;
-    static constexpr std::int32_t kJackpotOnTwoCoins = 10000;
-};
+namespace WinRules {
+WinResult Evaluate(const VisibleCellGrid& cells, const std::array<std::int32_t, 9>& payValues,
+                   int lastBet);
+// A pay after the multipliers, for a stake of 1 or 2 coins.
+std::int32_t PayForStake(std::int32_t pay, int stake);
+// What the top row (three payline clovers) pays on a stake.
+std::int32_t TopPrize(const std::array<std::int32_t, 9>& payValues, int stake);
+} // namespace WinRules
 
 } // namespace kelvory

@@ -10,22 +10,21 @@ namespace kelvory {
 
 // The pictures of the borrow dialog, drawn here: six oval casino chips
 // (66 x 42, on a transparent ground) and the glyphs of its two buttons.
-class ChipPictures {
-  public:
-    static constexpr int kWidth = 66;
-    static constexpr int kHeight = 42;
+namespace ChipPictures {
+inline constexpr int kWidth = 66;
+inline constexpr int kHeight = 42;
 
-    struct Style {
-        QColor Body;
-        QColor Lettering;
-        QString Text;
-    };
-
-    // Chip 0..5: 1000, 100, 10, 1, 10 cents, 1 cent.
-    static Style ChipStyle(int chip);
-    static QImage Chip(int chip);
-    static QIcon OkGlyph();
-    static QIcon HelpGlyph();
+struct Style {
+    QColor Body;
+    QColor Lettering;
+    QString Text;
 };
+
+// Chip 0..5: 1000, 100, 10, 1, 10 cents, 1 cent.
+Style ChipStyle(int chip);
+QImage Chip(int chip);
+QIcon OkGlyph();
+QIcon HelpGlyph();
+} // namespace ChipPictures
 
 } // namespace kelvory

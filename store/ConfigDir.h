@@ -11,26 +11,25 @@ namespace kelvory {
 // absolute path, otherwise ~/.config. Paths are the file system's bytes, kept
 // as they are: a folder name that is not valid UTF-8 still names the same
 // folder.
-class ConfigDir {
-  public:
-    static constexpr char kFileName[] = "KELVRY.INI";
+namespace ConfigDir {
+inline constexpr char kFileName[] = "KELVRY.INI";
 
-    // The folder, ending in "/". Creates it when missing (a failure shows up
-    // later as a failed write).
-    static std::string WindowsDir();
+// The folder, ending in "/". Creates it when missing (a failure shows up
+// later as a failed write).
+std::string WindowsDir();
 
-    // The folder of the running program file, ending in "/", as the file
-    // system's bytes; empty when it cannot be found.
-    static std::string ExecutableDir();
+// The folder of the running program file, ending in "/", as the file
+// system's bytes; empty when it cannot be found.
+std::string ExecutableDir();
 
-    // Creates the folder and its parents where missing.
-    static void MakeFolder(const std::string& folder);
+// Creates the folder and its parents where missing.
+void MakeFolder(const std::string& folder);
 
-    // A path from a Qt file API as the file system's bytes.
-    static std::string NativePath(const QString& path);
-    // A path for messages and Qt file APIs; bytes that are not valid UTF-8
-    // become replacement characters, so never build a path from it.
-    static QString FromNativePath(const std::string& path);
-};
+// A path from a Qt file API as the file system's bytes.
+std::string NativePath(const QString& path);
+// A path for messages and Qt file APIs; bytes that are not valid UTF-8
+// become replacement characters, so never build a path from it.
+QString FromNativePath(const std::string& path);
+} // namespace ConfigDir
 
 } // namespace kelvory

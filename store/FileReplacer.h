@@ -20,19 +20,18 @@ namespace kelvory {
 //
 // Where the folder takes no new file (read-only folder) but the file itself is
 // writable, the file is rewritten in place instead (write, truncate, flush).
-class FileReplacer {
-  public:
-    // False when the content could not be stored; the file is unchanged then,
-    // unless the in-place rewrite failed halfway.
-    static bool Replace(const std::string& target, std::string_view text, mode_t mode);
+namespace FileReplacer {
+// False when the content could not be stored; the file is unchanged then,
+// unless the in-place rewrite failed halfway.
+bool Replace(const std::string& target, std::string_view text, mode_t mode);
 
-    // Deletes the temporary files of the target that no running writer holds.
-    // Returns how many were deleted.
-    static int RemoveStaleTemporaries(const std::string& target);
+// Deletes the temporary files of the target that no running writer holds.
+// Returns how many were deleted.
+int RemoveStaleTemporaries(const std::string& target);
 
-    // Whether unnamed temporary files are tried first (the default). Tests
-    // switch them off to exercise named temporary files.
-    static void SetUnnamedTemporaries(bool allowed);
-};
+// Whether unnamed temporary files are tried first (the default). Tests
+// switch them off to exercise named temporary files.
+void SetUnnamedTemporaries(bool allowed);
+} // namespace FileReplacer
 
 } // namespace kelvory

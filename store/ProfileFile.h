@@ -19,19 +19,18 @@ struct ProfileSection {
 // replace of the file (FileReplacer), so a crash or a kill leaves either the
 // file before the write or the file after it. A write that cannot be done
 // throws ProfileWriteError and changes nothing.
-class ProfileFile {
-  public:
-    static std::string Read(const std::string& path, const std::string& section,
-                            const std::string& key, const std::string& defaultValue);
+namespace ProfileFile {
+std::string Read(const std::string& path, const std::string& section, const std::string& key,
+                 const std::string& defaultValue);
 
-    // Writes the keys of every section, sections and keys in the given order,
-    // as one change of the file.
-    static void Write(const std::string& path, const std::vector<ProfileSection>& sections);
-    static void Write(const std::string& path, const std::string& section, const std::string& key,
-                      const std::string& value);
+// Writes the keys of every section, sections and keys in the given order,
+// as one change of the file.
+void Write(const std::string& path, const std::vector<ProfileSection>& sections);
+void Write(const std::string& path, const std::string& section, const std::string& key,
+           const std::string& value);
 
-    // Deletes what killed writers left beside the file (see FileReplacer).
-    static void RemoveStaleTemporaries(const std::string& path);
-};
+// Deletes what killed writers left beside the file (see FileReplacer).
+void RemoveStaleTemporaries(const std::string& path);
+} // namespace ProfileFile
 
 } // namespace kelvory

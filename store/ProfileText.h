@@ -15,30 +15,29 @@ namespace kelvory {
 // unknown sections, keys, comments, blank lines and line ends are kept.
 // Section and key names are compared without regard to ASCII case; blanks
 // around names and values do not count.
-class ProfileText {
-  public:
-    // At most this many bytes of a stored value are seen by a read.
-    static constexpr std::size_t kMaxValueLength = 1023;
+namespace ProfileText {
+// At most this many bytes of a stored value are seen by a read.
+inline constexpr std::size_t kMaxValueLength = 1023;
 
-    // The stored value of the key, or defaultValue when the section or the key
-    // is missing.
-    static std::string Read(std::string_view text, std::string_view section, std::string_view key,
-                            std::string_view defaultValue);
+// The stored value of the key, or defaultValue when the section or the key
+// is missing.
+std::string Read(std::string_view text, std::string_view section, std::string_view key,
+                 std::string_view defaultValue);
 
-    // The text with the key set to the value, creating the section and the
-    // key when missing. Line breaks inside the value become blanks, as a value
-    // is one line.
-    static std::string Write(std::string_view text, std::string_view section, std::string_view key,
-                             std::string_view value);
+// The text with the key set to the value, creating the section and the
+// key when missing. Line breaks inside the value become blanks, as a value
+// is one line.
+std::string Write(std::string_view text, std::string_view section, std::string_view key,
+                  std::string_view value);
 
-    // The text with every key of the section set, in order: the same text as
-    // one Write per key, made in one pass over the text.
-    static std::string WriteSection(std::string_view text, std::string_view section,
-                                    const std::vector<std::pair<std::string, std::string>>& values);
+// The text with every key of the section set, in order: the same text as
+// one Write per key, made in one pass over the text.
+std::string WriteSection(std::string_view text, std::string_view section,
+                         const std::vector<std::pair<std::string, std::string>>& values);
 
-    // The first maxChars characters of a UTF-8 text, never splitting a
-    // character.
-    static std::string Prefix(std::string_view text, std::size_t maxChars);
-};
+// The first maxChars characters of a UTF-8 text, never splitting a
+// character.
+std::string Prefix(std::string_view text, std::size_t maxChars);
+} // namespace ProfileText
 
 } // namespace kelvory

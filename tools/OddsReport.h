@@ -9,10 +9,9 @@ namespace kelvory {
 
 // The PAR sheet as text: a table for reading, or CSV with one figure a line
 // (section, stake, item, value) at full precision for checking.
-class OddsReport {
-  public:
-    static std::string Table(const ParSheet& sheet);
-    static std::string Csv(const ParSheet& sheet);
-};
+namespace OddsReport {
+std::string Table(const ParSheet& sheet);
+std::string Csv(const ParSheet& sheet);
+} // namespace OddsReport
 
 } // namespace kelvory

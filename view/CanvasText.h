@@ -11,20 +11,17 @@ namespace kelvory {
 
 // Text on the window canvas placed by the top of its character cell, as the
 // layouts give it, in the window's font face.
-class CanvasText {
-  public:
-    static QFont WindowFont(int points, bool bold);
+namespace CanvasText {
+QFont WindowFont(int points, bool bold);
 
-    // Draws with a transparent background; left is the start of the text.
-    static void DrawAt(QPainter& painter, int left, int top, const QString& text,
-                       const QColor& colour);
-    // Draws over a filled background rectangle of the text's cell.
-    static void DrawOpaqueAt(QPainter& painter, int left, int top, const QString& text,
-                             const QColor& colour, const QColor& background);
-    static void DrawCentred(QPainter& painter, int centre, int top, const QString& text,
-                            const QColor& colour);
-    static void DrawRightAligned(QPainter& painter, int right, int top, const QString& text,
-                                 const QColor& colour);
-};
+// Draws with a transparent background; left is the start of the text.
+void DrawAt(QPainter& painter, int left, int top, const QString& text, const QColor& colour);
+// Draws over a filled background rectangle of the text's cell.
+void DrawOpaqueAt(QPainter& painter, int left, int top, const QString& text, const QColor& colour,
+                  const QColor& background);
+void DrawCentred(QPainter& painter, int centre, int top, const QString& text, const QColor& colour);
+void DrawRightAligned(QPainter& painter, int right, int top, const QString& text,
+                      const QColor& colour);
+} // namespace CanvasText
 
 } // namespace kelvory

@@ -9,10 +9,11 @@ namespace kelvory {
 
 // The program's standard error box: caption "Kelvory", the error icon, one OK
 // button, and the message followed by a period.
-class ErrorBox {
-  public:
-    static void Show(QWidget* parent, const QString& message);
-    static QString Text(const QString& message) { return message + QLatin1Char('.'); }
-};
+namespace ErrorBox {
+void Show(QWidget* parent, const QString& message);
+inline QString Text(const QString& message) {
+    return message + QLatin1Char('.');
+}
+} // namespace ErrorBox
 
 } // namespace kelvory

@@ -10,9 +10,8 @@ namespace kelvory {
 // digits 0 to 9 in 16-pixel cells, a black cell at x 160, the decimal point
 // at x 176 and a colon right of it. A scale above 1 draws the same picture
 // with that many pixels to each of its points (device pixel ratio = scale).
-class LedDigitsArt {
-  public:
-    static QImage Draw(int scale = 1);
-};
+namespace LedDigitsArt {
+QImage Draw(int scale = 1);
+} // namespace LedDigitsArt
 
 } // namespace kelvory

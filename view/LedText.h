@@ -13,17 +13,16 @@ namespace kelvory {
 // a black cell at (160, 42)), in logical pixels whatever scale it was drawn
 // at: pass Pictures::Digits(Pictures::RatioOf(painter)) for sharp digits on a
 // HiDPI screen.
-class LedText {
-  public:
-    // Colour rows of the Digits picture.
-    enum Colour { Blue = 0, Cyan, Green, Magenta, Red, White, Yellow };
+namespace LedText {
+// Colour rows of the Digits picture.
+enum Colour { Blue = 0, Cyan, Green, Magenta, Red, White, Yellow };
 
-    // Left-to-right: x is the left edge of the first glyph. Right-to-left: x is
-    // the left edge of the last glyph and the text grows leftwards. A "." or ","
-    // is a 4-pixel point, a space a black cell, anything else a digit (non-digits
-    // show as 0).
-    static void DrawLedText(QPainter& target, const QImage& digits, const QString& text, int x,
-                            int y, bool leftToRight, int row);
-};
+// Left-to-right: x is the left edge of the first glyph. Right-to-left: x is
+// the left edge of the last glyph and the text grows leftwards. A "." or ","
+// is a 4-pixel point, a space a black cell, anything else a digit (non-digits
+// show as 0).
+void DrawLedText(QPainter& target, const QImage& digits, const QString& text, int x, int y,
+                 bool leftToRight, int row);
+} // namespace LedText
 
 } // namespace kelvory

@@ -14,28 +14,27 @@ namespace kelvory {
 // Sizes below are in logical pixels; for a device pixel ratio above 1 a
 // picture is drawn at the next whole scale (2 for 1.25, 1.5 and 2), with that
 // device pixel ratio, so that it stays sharp on a HiDPI screen.
-class Pictures {
-  public:
-    static const QImage& Digits(qreal ratio = 1); // 188 x 147, LED digits in seven colours
-    static const QImage& larrow(qreal ratio = 1); // 16 x 31, left payline arrow
-    static const QImage& rarrow(qreal ratio = 1); // 16 x 31, right payline arrow
-    static const QImage& Image1(qreal ratio = 1); // 96 x 64, 32-pixel icons on white
-    static const QImage& Image2(qreal ratio = 1); // 96 x 64, 32-pixel icons on yellow
-    static const QImage& Image3(qreal ratio = 1); // 144 x 96, 48-pixel icons on white
-    static const QImage& Image4(qreal ratio = 1); // 144 x 96, 48-pixel icons on yellow
+namespace Pictures {
+const QImage& Digits(qreal ratio = 1); // 188 x 147, LED digits in seven colours
+const QImage& larrow(qreal ratio = 1); // 16 x 31, left payline arrow
+const QImage& rarrow(qreal ratio = 1); // 16 x 31, right payline arrow
+const QImage& Image1(qreal ratio = 1); // 96 x 64, 32-pixel icons on white
+const QImage& Image2(qreal ratio = 1); // 96 x 64, 32-pixel icons on yellow
+const QImage& Image3(qreal ratio = 1); // 144 x 96, 48-pixel icons on white
+const QImage& Image4(qreal ratio = 1); // 144 x 96, 48-pixel icons on yellow
 
-    // Button glyphs, transparent around the picture.
-    static const QImage& BetOneGlyph(qreal ratio = 1); // 33 x 25, one coin seen edge-on
-    static const QImage& BetTwoGlyph(qreal ratio = 1); // 33 x 25, two stacked coins
-    static const QImage& SpinGlyph(qreal ratio = 1);   // 41 x 42, a small slot machine
+// Button glyphs, transparent around the picture.
+const QImage& BetOneGlyph(qreal ratio = 1); // 33 x 25, one coin seen edge-on
+const QImage& BetTwoGlyph(qreal ratio = 1); // 33 x 25, two stacked coins
+const QImage& SpinGlyph(qreal ratio = 1);   // 41 x 42, a small slot machine
 
-    // The whole pixel scale pictures are drawn at for a device pixel ratio.
-    static int ScaleFor(qreal ratio);
-    // The device pixel ratio of what a painter paints on.
-    static qreal RatioOf(const QPainter& painter);
-    // Draws the part of a picture given in logical pixels at a logical point,
-    // whatever scale the picture was drawn at.
-    static void Blit(QPainter& painter, QPoint at, const QImage& picture, const QRect& source);
-};
+// The whole pixel scale pictures are drawn at for a device pixel ratio.
+int ScaleFor(qreal ratio);
+// The device pixel ratio of what a painter paints on.
+qreal RatioOf(const QPainter& painter);
+// Draws the part of a picture given in logical pixels at a logical point,
+// whatever scale the picture was drawn at.
+void Blit(QPainter& painter, QPoint at, const QImage& picture, const QRect& source);
+} // namespace Pictures
 
 } // namespace kelvory

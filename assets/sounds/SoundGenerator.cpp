@@ -26,7 +26,7 @@ bool WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) 
 
 int main(int argc, char** argv) {
     using kelvory::SoundSynth;
-    using kelvory::WavImage;
+    namespace WavImage = kelvory::WavImage;
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
         return 2;

@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-using kelvory::ProfileText;
+namespace ProfileText = kelvory::ProfileText;
 
 namespace {
 

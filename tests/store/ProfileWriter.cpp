@@ -34,7 +34,7 @@ void SaveGame(const std::string& path, long n) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    using kelvory::ProfileFile;
+    namespace ProfileFile = kelvory::ProfileFile;
     try {
         if (argc == 6 && std::strcmp(argv[1], "write") == 0) {
             ProfileFile::Write(argv[2], argv[3], argv[4], argv[5]);

@@ -9,7 +9,7 @@
 #include <QTest>
 
 using kelvory::GameState;
-using kelvory::SettingsFile;
+namespace SettingsFile = kelvory::SettingsFile;
 
 class DefaultSoundPathTest : public QObject {
     Q_OBJECT

@@ -23,7 +23,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-using kelvory::ProfileFile;
+namespace ProfileFile = kelvory::ProfileFile;
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <QTest>
 
-using kelvory::ProfileText;
+namespace ProfileText = kelvory::ProfileText;
 
 class ProfileTextTest : public QObject {
     Q_OBJECT

@@ -8,7 +8,7 @@
 #include <QTest>
 
 using kelvory::GameState;
-using kelvory::SettingsFile;
+namespace SettingsFile = kelvory::SettingsFile;
 
 namespace {
 

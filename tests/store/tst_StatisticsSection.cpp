@@ -8,7 +8,7 @@
 #include <QTest>
 
 using kelvory::PlayTally;
-using kelvory::StatisticsSection;
+namespace StatisticsSection = kelvory::StatisticsSection;
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <QPainter>
 #include <QTest>
 
-using kelvory::LedText;
-using kelvory::MeterPainter;
-using kelvory::Pictures;
+namespace LedText = kelvory::LedText;
+namespace MeterPainter = kelvory::MeterPainter;
+namespace Pictures = kelvory::Pictures;
 
 namespace {
 const QRgb kGround = qRgb(100, 100, 100);

@@ -4,8 +4,8 @@
 
 #include <QTest>
 
-using kelvory::ReelRenderer;
-using kelvory::Reels;
+namespace ReelRenderer = kelvory::ReelRenderer;
+namespace Reels = kelvory::Reels;
 
 namespace {
 // A sheet whose pixels tell which tile and which tile row they come from.
