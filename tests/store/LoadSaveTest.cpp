@@ -278,4 +278,4 @@ void LoadSaveTest::openDuringSpinPaysIntoOpenedGame() {
 }
 
 QTEST_MAIN(LoadSaveTest)
-#include "tst_LoadSave.moc"
+#include "LoadSaveTest.moc"

@@ -31,7 +31,7 @@ int Dark(QRgb c) {
 }
 } // namespace
 
-class TBorrowCTest : public QObject {
+class BorrowDialogTest : public QObject {
     Q_OBJECT
   private:
     GameState state_;
@@ -177,5 +177,5 @@ class TBorrowCTest : public QObject {
     }
 };
 
-QTEST_MAIN(TBorrowCTest)
-#include "TBorrowCTest.moc"
+QTEST_MAIN(BorrowDialogTest)
+#include "BorrowDialogTest.moc"

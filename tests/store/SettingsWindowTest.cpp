@@ -190,4 +190,4 @@ void SettingsWindowTest::terminationSignalSaves() {
 }
 
 QTEST_MAIN(SettingsWindowTest)
-#include "tst_SettingsWindow.moc"
+#include "SettingsWindowTest.moc"

@@ -12,7 +12,7 @@
 
 using namespace kelvory;
 
-class TSoundFormTest : public QObject {
+class SoundDialogTest : public QObject {
     Q_OBJECT
   private:
     GameState state_;
@@ -222,5 +222,5 @@ class TSoundFormTest : public QObject {
     }
 };
 
-QTEST_MAIN(TSoundFormTest)
-#include "TSoundFormTest.moc"
+QTEST_MAIN(SoundDialogTest)
+#include "SoundDialogTest.moc"
