@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "TBorrowC.h"
 #include "BorrowRule.h"
-#include "ModalCatcher.h"
+#include "TBorrowC.h"
+#include "tests/support/ModalDriver.h"
 
 #include <QMessageBox>
 #include <QTest>
 
 using namespace kelvory;
+using kelvory::test::ModalDriver;
 
 namespace {
 int Green(QRgb c) {
@@ -88,9 +89,9 @@ class BorrowDialogTest : public QObject {
         if (payBack) {
             dialog->RadioButton2->setChecked(true);
         }
-        ModalCatcher catcher;
+        ModalDriver driver;
         dialog->ChipButtons[chip]->click();
-        QVERIFY(catcher.boxes.isEmpty());
+        QVERIFY(driver.windows.isEmpty());
         QCOMPARE(state_.Credits, credits);
         QCOMPARE(state_.Borrowed, borrowed);
     }
@@ -114,23 +115,23 @@ class BorrowDialogTest : public QObject {
         state_.Borrowed = borrowed;
         auto dialog = Dialog();
         dialog->RadioButton2->setChecked(true);
-        ModalCatcher catcher;
+        ModalDriver driver;
         dialog->ChipButtons[chip]->click();
-        QCOMPARE(catcher.boxes.size(), 1);
-        QCOMPARE(catcher.boxes[0].caption, "Information");
-        QCOMPARE(catcher.boxes[0].icon, static_cast<int>(QMessageBox::Information));
-        QCOMPARE(catcher.boxes[0].text, message);
+        QCOMPARE(driver.windows.size(), 1);
+        QCOMPARE(driver.windows[0].caption, "Information");
+        QCOMPARE(driver.windows[0].icon, QMessageBox::Information);
+        QCOMPARE(driver.windows[0].text, message);
         QCOMPARE(state_.Credits, credits);
         QCOMPARE(state_.Borrowed, borrowed);
     }
 
     void helpButtonShowsTheHelpText() {
         auto dialog = Dialog();
-        ModalCatcher catcher;
+        ModalDriver driver;
         dialog->BitBtn7->click();
-        QCOMPARE(catcher.boxes.size(), 1);
-        QCOMPARE(catcher.boxes[0].caption, "Information");
-        QCOMPARE(catcher.boxes[0].text,
+        QCOMPARE(driver.windows.size(), 1);
+        QCOMPARE(driver.windows[0].caption, "Information");
+        QCOMPARE(driver.windows[0].text,
                  "Use this screen to borrow credits or pay back credits that you borrowed "
                  "previously.  Click on the button representing the amount to borrow (or pay "
                  "back).\n\nTo switch between \"borrow\" and \"pay back\" select the mode.");

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "SdlSoundPlayer.h"
 #include "DefaultSound.h"
-#include "FakeSoundWorld.h"
 #include "SoundEvents.h"
 #include "WavImage.h"
+#include "tests/support/FakeSoundWorld.h"
 
 #include <QApplication>
 #include <QDir>
@@ -15,6 +15,7 @@
 #include <memory>
 
 using namespace kelvory;
+using kelvory::test::FakeSoundWorld;
 
 namespace {
 QString RuntimeDir() {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "TSoundForm.h"
-#include "ModalCatcher.h"
+#include "tests/support/ModalDriver.h"
 
 #include <QFile>
 #include <QFileSystemModel>
@@ -8,9 +8,9 @@
 #include <QSortFilterProxyModel>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 using namespace kelvory;
+using kelvory::test::ModalDriver;
 
 class SoundDialogTest : public QObject {
     Q_OBJECT
@@ -30,11 +30,10 @@ class SoundDialogTest : public QObject {
     // Runs a "Change" click, answering the open dialog with `answer` (a file
     // name typed into it, or empty to cancel). Returns the folder the open
     // dialog showed when it came up.
-    QString Browse(TSoundForm& form, QPushButton* change, const QString& answer) {
+    QString Browse(QPushButton* change, const QString& answer) {
         QString shownFolder;
-        QTimer::singleShot(0, &form, [&] {
-            QFileDialog* open = form.OpenDialog1;
-            QTRY_VERIFY_WITH_TIMEOUT(open->isVisible(), 5000);
+        ModalDriver driver;
+        driver.AnswerNext<QFileDialog>([&](QFileDialog* open) {
             shownFolder = open->directory().absolutePath();
             if (answer.isEmpty()) {
                 open->reject();
@@ -138,11 +137,11 @@ class SoundDialogTest : public QObject {
         state_.WinSound = "/home/me/tada.wav";
         state_.LoseSound = "/home/me/boo.wav";
         auto form = Form();
-        ModalCatcher catcher;
+        ModalDriver driver;
         form->Button11->click();
         QCOMPARE(state_.WinSound, "/opt/kelvory/KELVRY4.WAV");
         QCOMPARE(state_.LoseSound, "/opt/kelvory/KELVRY5.WAV");
-        QVERIFY(catcher.boxes.isEmpty());
+        QVERIFY(driver.windows.isEmpty());
         // A folder name that is not UTF-8 keeps its bytes.
         Form("/opt/k\xe9lvory/")->Button11->click();
         QCOMPARE(state_.WinSound, "/opt/k\xe9lvory/KELVRY4.WAV");
@@ -152,11 +151,11 @@ class SoundDialogTest : public QObject {
         const QString first = MakeFile("first/Fanfare.WAV");
         const QString second = MakeFile("first/sad.wav");
         auto form = Form();
-        Browse(*form, form->Button5, first);
+        Browse(form->Button5, first);
         QCOMPARE(QString::fromStdString(state_.WinSound), first);
         QCOMPARE(QString::fromStdString(state_.LoseSound), "/opt/kelvory/KELVRY5.WAV");
         // The second browse of this opening starts in the first file's folder.
-        const QString shown = Browse(*form, form->Button2, second);
+        const QString shown = Browse(form->Button2, second);
         QCOMPARE(shown, QFileInfo(first).absolutePath());
         QCOMPARE(QString::fromStdString(state_.LoseSound), second);
         // Closing with the close box keeps both.
@@ -166,14 +165,14 @@ class SoundDialogTest : public QObject {
 
     void cancelChangesNothing() {
         auto form = Form();
-        Browse(*form, form->Button5, QString());
+        Browse(form->Button5, QString());
         QCOMPARE(state_.WinSound, "/opt/kelvory/KELVRY4.WAV");
     }
 
     void typedNameNeedNotExist() {
         auto form = Form();
         const QString missing = dir_.filePath("not-there.wav");
-        Browse(*form, form->Button2, missing);
+        Browse(form->Button2, missing);
         QCOMPARE(QString::fromStdString(state_.LoseSound), missing);
     }
 
@@ -183,7 +182,7 @@ class SoundDialogTest : public QObject {
         const QString file = MakeFile(folder.mid(dir_.path().size() + 1) + "/sound.wav");
         QVERIFY(file.size() > 255);
         auto form = Form();
-        Browse(*form, form->Button5, file);
+        Browse(form->Button5, file);
         QCOMPARE(QString::fromStdString(state_.WinSound), file.left(255));
     }
 
