@@ -70,7 +70,7 @@ void HiDpiCanvasTest::canvasHasTheScreensRatio() {
     QCOMPARE(w.canvas.Canvas().devicePixelRatio(), ratio);
     QCOMPARE(w.canvas.Canvas().size(), QSize(static_cast<int>(std::ceil(632 * ratio - 1e-6)),
                                              static_cast<int>(std::ceil(394 * ratio - 1e-6))));
-    // Logical coordinates still hold: the worked example's reel left edge.
+    // Logical coordinates still hold: the design size's reel left edge.
     QCOMPARE(w.canvas.ReelLeft(), 165);
 }
 

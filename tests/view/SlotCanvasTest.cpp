@@ -56,7 +56,7 @@ class SlotCanvasTest : public QObject {
     Q_OBJECT
   private slots:
     void initTestCase();
-    void designSizePaintsTheWorkedExample();
+    void designSizePaintsPanelFrameAndReels();
     void choosesTheLayoutByWidth_data();
     void choosesTheLayoutByWidth();
     void buttonsStandAboveTheBottomEdge_data();
@@ -78,7 +78,7 @@ void SlotCanvasTest::initTestCase() {
     QVERIFY2(QFile::exists(RuntimeDir() + "kelvry1.bmp"), "the artwork is built");
 }
 
-void SlotCanvasTest::designSizePaintsTheWorkedExample() {
+void SlotCanvasTest::designSizePaintsPanelFrameAndReels() {
     Window w(QSize(632, 394));
     QCOMPARE(w.canvas.CellSize(), 96);
     QCOMPARE(w.canvas.ReelLeft(), 165);
