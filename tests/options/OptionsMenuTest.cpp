@@ -3,6 +3,7 @@
 #include "TBorrowC.h"
 #include "TSlots.h"
 #include "tests/support/ModalDriver.h"
+#include "tests/support/RuntimeDir.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -10,12 +11,7 @@
 
 using namespace kelvory;
 using kelvory::test::ModalDriver;
-
-namespace {
-QString RuntimeDir() {
-    return qEnvironmentVariable("KELVORY_RUNTIME_DIR") + QLatin1Char('/');
-}
-} // namespace
+using kelvory::test::RuntimeDir;
 
 class OptionsMenuTest : public QObject {
     Q_OBJECT

@@ -2,6 +2,7 @@
 #include "SlotCanvas.h"
 #include "TSlots.h"
 #include "tests/support/ModalDriver.h"
+#include "tests/support/RuntimeDir.h"
 
 #include <QApplication>
 #include <QFile>
@@ -12,12 +13,9 @@
 
 using namespace kelvory;
 using kelvory::test::ModalDriver;
+using kelvory::test::RuntimeDir;
 
 namespace {
-QString RuntimeDir() {
-    return qEnvironmentVariable("KELVORY_RUNTIME_DIR") + QLatin1Char('/');
-}
-
 enum class Artwork { Missing, Broken, Good };
 
 // A program folder with an artwork file missing, broken or good.

@@ -2,17 +2,15 @@
 #include "GameState.h"
 #include "Reels.h"
 #include "SlotCanvas.h"
+#include "tests/support/RuntimeDir.h"
 
 #include <QPainter>
 #include <QTest>
 
 using namespace kelvory;
+using kelvory::test::RuntimeDir;
 
 namespace {
-QString RuntimeDir() {
-    return qEnvironmentVariable("KELVORY_RUNTIME_DIR") + QLatin1Char('/');
-}
-
 // A canvas laid out at a client size, with the built artwork.
 struct Window {
     GameState state;

@@ -5,6 +5,7 @@
 #include "ReelRenderer.h"
 #include "Reels.h"
 #include "SlotCanvas.h"
+#include "tests/support/RuntimeDir.h"
 
 #include <QPainter>
 #include <QTest>
@@ -12,12 +13,9 @@
 #include <cmath>
 
 using namespace kelvory;
+using kelvory::test::RuntimeDir;
 
 namespace {
-QString RuntimeDir() {
-    return qEnvironmentVariable("KELVORY_RUNTIME_DIR") + QLatin1Char('/');
-}
-
 qreal ScaleFactor() {
     const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR");
     return scale.isEmpty() ? 1.0 : scale.toDouble();

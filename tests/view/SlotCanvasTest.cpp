@@ -4,16 +4,14 @@
 #include "PayRowGeometry.h"
 #include "Pictures.h"
 #include "Reels.h"
+#include "tests/support/RuntimeDir.h"
 
 #include <QTest>
 
 using namespace kelvory;
+using kelvory::test::RuntimeDir;
 
 namespace {
-QString RuntimeDir() {
-    return qEnvironmentVariable("KELVORY_RUNTIME_DIR") + QLatin1Char('/');
-}
-
 bool IsRed(QRgb pixel) {
     return qRed(pixel) > 200 && qGreen(pixel) < 90 && qBlue(pixel) < 90;
 }
