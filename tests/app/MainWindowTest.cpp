@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "SlotCanvas.h"
 #include "TSlots.h"
+#include "tests/support/ModalDriver.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace kelvory;
+using kelvory::test::ModalDriver;
 
 namespace {
 
@@ -35,26 +36,6 @@ QMenu* TopMenu(TSlots& window, const QString& caption) {
     }
     return nullptr;
 }
-
-// Answers the next modal message box, noting its caption, icon and text.
-struct BoxWatcher {
-    QString caption;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    void ArmOnce() {
-        QTimer::singleShot(0, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr) {
-                ArmOnce();
-                return;
-            }
-            caption = box->windowTitle();
-            text = box->text();
-            icon = box->icon();
-            box->accept();
-        });
-    }
-};
 
 } // namespace
 
@@ -173,12 +154,12 @@ void MainWindowTest::autoItemTogglesAutoSpin() {
 void MainWindowTest::spinWithoutBetShowsInformationBox() {
     TSlots window(programDir_);
     window.show();
-    BoxWatcher watcher;
-    watcher.ArmOnce();
+    ModalDriver driver;
     QTest::mouseClick(window.SpinButton(), Qt::LeftButton);
-    QCOMPARE(watcher.caption, QStringLiteral("Information"));
-    QCOMPARE(watcher.text, QStringLiteral("Please place a bet before spinning!"));
-    QCOMPARE(watcher.icon, QMessageBox::Information);
+    QCOMPARE(driver.windows.size(), 1);
+    QCOMPARE(driver.windows[0].caption, QStringLiteral("Information"));
+    QCOMPARE(driver.windows[0].text, QStringLiteral("Please place a bet before spinning!"));
+    QCOMPARE(driver.windows[0].icon, QMessageBox::Information);
     QCOMPARE(window.State().Credits, 1000.0);
 }
 
@@ -186,10 +167,9 @@ void MainWindowTest::enterPressesSpin() {
     TSlots window(programDir_);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    BoxWatcher watcher;
-    watcher.ArmOnce();
+    ModalDriver driver;
     QTest::keyClick(&window, Qt::Key_Return);
-    QTRY_COMPARE(watcher.text, QStringLiteral("Please place a bet before spinning!"));
+    QTRY_COMPARE(driver.Texts(), QStringList{"Please place a bet before spinning!"});
 }
 
 void MainWindowTest::buttonsCarryCaptionsAndHints() {

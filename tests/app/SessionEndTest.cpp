@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Ending a session while the game runs: a close during a spin, its payout or a
 // bet pause, a second close, and termination signals with dialogs open.
-#include "../game/Rig.h"
 #include "ProfileFile.h"
 #include "TSlots.h"
+#include "tests/support/Rig.h"
 
 #include <QApplication>
 #include <QDataStream>

@@ -6,8 +6,8 @@
 #include "NetResultChart.h"
 #include "TLoadSave.h"
 #include "TSlots.h"
+#include "tests/support/ModalDriver.h"
 
-#include <QApplication>
 #include <QLocale>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -17,21 +17,9 @@
 #include <cmath>
 
 using namespace kelvory;
+using kelvory::test::ModalDriver;
 
 namespace {
-
-// Closes every modal dialog that opens until destroyed.
-class ModalDismisser : public QObject {
-  public:
-    ModalDismisser() { startTimer(20); }
-
-  protected:
-    void timerEvent(QTimerEvent*) override {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            modal->close();
-        }
-    }
-};
 
 // One loss with one credit, a win of 2 with one credit, a win of 200 with two.
 void PlayScriptedGame(PlayerStatistics& stats) {
@@ -102,7 +90,7 @@ class StatisticsWindowTest : public QObject {
         QVERIFY(action != nullptr);
         QCOMPARE(action->shortcut(), keys);
         QSignalSpy spy(action, &QAction::triggered);
-        ModalDismisser closer;
+        ModalDriver closer(ModalDriver::Others::Close);
         QTest::keySequence(&window, keys);
         QCOMPARE(spy.count(), triggers ? 1 : 0);
     }
@@ -188,9 +176,8 @@ class StatisticsWindowTest : public QObject {
         QFETCH(int, gameSpins);
         TSlots window(programDir_);
         PlayScriptedGame(window.Statistics());
-        QTimer::singleShot(0, [chooseSlot] {
-            auto* dialog = qobject_cast<TLoadSave*>(QApplication::activeModalWidget());
-            QVERIFY(dialog != nullptr);
+        ModalDriver driver(ModalDriver::Others::Leave);
+        driver.AnswerNext<TLoadSave>([chooseSlot](TLoadSave* dialog) {
             if (chooseSlot) {
                 dialog->SlotButton[0]->click();
             } else {
@@ -198,6 +185,7 @@ class StatisticsWindowTest : public QObject {
             }
         });
         window.load1Click();
+        QCOMPARE(driver.Waiting(), 0);
         QCOMPARE(window.Statistics().Game().Spins, gameSpins);
         QCOMPARE(window.Statistics().AllTime().Spins, 3);
     }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "Rig.h"
+#include "tests/support/Rig.h"
 
 #include <QtTest>
 

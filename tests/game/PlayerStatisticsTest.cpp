@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The player's statistics counted from the engine's spins on the virtual clock.
 #include "PlayerStatistics.h"
-#include "Rig.h"
+#include "tests/support/Rig.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Ending a session while a spin, its payout or a bet pause runs: everything
 // left finishes at once and nothing staked or won is lost.
-#include "Rig.h"
+#include "tests/support/Rig.h"
 
 #include <QtTest>
 

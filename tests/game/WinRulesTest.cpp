@@ -11,14 +11,14 @@ Q_DECLARE_METATYPE(kelvory::VisibleCellGrid)
 class WinRulesTest : public QObject {
     Q_OBJECT
   private slots:
-    void winsOfWorkedWindows_data();
-    void winsOfWorkedWindows();
+    void windowPaysItsRowForTheStake_data();
+    void windowPaysItsRowForTheStake();
     void wholeTableOfRestingWindows();
     void windowShowsCellsFromTopOfPosition_data();
     void windowShowsCellsFromTopOfPosition();
 };
 
-void WinRulesTest::winsOfWorkedWindows_data() {
+void WinRulesTest::windowPaysItsRowForTheStake_data() {
     QTest::addColumn<VisibleCellGrid>("cells");
     QTest::addColumn<int>("stake");
     QTest::addColumn<int>("row");
@@ -57,7 +57,7 @@ void WinRulesTest::winsOfWorkedWindows_data() {
         << VisibleCellGrid{{{1, 8, 2}, {8, 2, 8}, {8, 2, 8}}} << 1 << -1 << 0 << 0;
 }
 
-void WinRulesTest::winsOfWorkedWindows() {
+void WinRulesTest::windowPaysItsRowForTheStake() {
     QFETCH(VisibleCellGrid, cells);
     QFETCH(int, stake);
     QFETCH(int, row);

@@ -3,8 +3,8 @@
 // menu commands and F1 reach it, one window serves every request, and a
 // missing help file is reported.
 #include "HelpWindow.h"
-#include "ModalWatcher.h"
 #include "TSlots.h"
+#include "tests/support/ModalDriver.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
@@ -17,6 +17,7 @@
 
 using kelvory::HelpWindow;
 using kelvory::TSlots;
+using kelvory::test::ModalDriver;
 
 namespace {
 
@@ -198,10 +199,10 @@ class HelpWindowTest : public QObject {
         }
         TSlots window(folder.path());
         window.show();
-        ModalWatcher watcher;
+        ModalDriver driver(ModalDriver::Others::Close);
         window.ShowHelp(41002);
-        QCOMPARE(watcher.captions, QStringList{QStringLiteral("Kelvory")});
-        QCOMPARE(watcher.texts,
+        QCOMPARE(driver.Captions(), QStringList{QStringLiteral("Kelvory")});
+        QCOMPARE(driver.Texts(),
                  QStringList{QStringLiteral("Cannot open file %1.")
                                  .arg(folder.filePath(QStringLiteral("kelvory-help.html")))});
         QVERIFY(!window.findChild<HelpWindow*>()->isVisible());

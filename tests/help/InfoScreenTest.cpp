@@ -4,8 +4,8 @@
 // brings the player back.
 #include "InfoScreen.h"
 #include "InfoPicture.h"
-#include "ModalWatcher.h"
 #include "TSlots.h"
+#include "tests/support/ModalDriver.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -16,6 +16,7 @@
 using kelvory::InfoPicture;
 using kelvory::InfoScreen;
 using kelvory::TSlots;
+using kelvory::test::ModalDriver;
 
 class InfoScreenTest : public QObject {
     Q_OBJECT
@@ -43,9 +44,8 @@ class InfoScreenTest : public QObject {
         QFETCH(QString, caption);
         TSlots window(qEnvironmentVariable("KELVORY_RUNTIME_DIR"));
         window.show();
-        bool isInfoScreen = false;
-        ModalWatcher watcher(
-            [&](QWidget* modal) { isInfoScreen = qobject_cast<InfoScreen*>(modal); });
+        ModalDriver driver(ModalDriver::Others::Close);
+        driver.AnswerNext<InfoScreen>([](InfoScreen* screen) { screen->reject(); });
         const QMap<QString, QAction*> items{
             {"About1", window.Menu().About1},
             {"SpecialOffer1", window.Menu().SpecialOffer1},
@@ -53,8 +53,8 @@ class InfoScreenTest : public QObject {
             {"Catalog1", window.Menu().Catalog1},
             {"FreeCD1", window.Menu().FreeCD1}};
         items.value(item)->trigger();
-        QCOMPARE(watcher.captions, QStringList{caption});
-        QVERIFY(isInfoScreen);
+        QCOMPARE(driver.Captions(), QStringList{caption});
+        QCOMPARE(driver.Waiting(), 0); // the window was an information screen
     }
 
     void screenShowsPictureAndText_data() { AddScreens(); }

@@ -2,8 +2,8 @@
 // Keyboard use of the main window without a display: every menu caption's
 // accelerator is unique within its menu, Enter presses the right button, and
 // the buttons carry accessible names.
-#include "ModalWatcher.h"
 #include "TSlots.h"
+#include "tests/support/ModalDriver.h"
 
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -11,6 +11,7 @@
 #include <QTest>
 
 using kelvory::TSlots;
+using kelvory::test::ModalDriver;
 
 namespace {
 QChar Mnemonic(const QString& caption) {
@@ -105,7 +106,8 @@ class KeyboardAccessTest : public QObject {
             window.setFocus();
         }
         QSignalSpy spy(buttons[pressed], &QPushButton::clicked);
-        ModalWatcher watcher; // the "place a bet" message of a refused spin
+        // Closes the "place a bet" message of a refused spin.
+        ModalDriver driver(ModalDriver::Others::Close);
         QTest::keyClick(&window, Qt::Key_Return);
         QTRY_COMPARE(spy.count(), 1);
     }

@@ -1,22 +1,17 @@
 // SPDX-License-Identifier: MIT
-#include "ModalCatcher.h"
 #include "SlotCanvas.h"
 #include "TBorrowC.h"
 #include "TSlots.h"
+#include "tests/support/ModalDriver.h"
+#include "tests/support/RuntimeDir.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 using namespace kelvory;
-
-namespace {
-QString RuntimeDir() {
-    return qEnvironmentVariable("KELVORY_RUNTIME_DIR") + QLatin1Char('/');
-}
-} // namespace
+using kelvory::test::ModalDriver;
+using kelvory::test::RuntimeDir;
 
 class OptionsMenuTest : public QObject {
     Q_OBJECT
@@ -26,17 +21,13 @@ class OptionsMenuTest : public QObject {
     // Runs a modal dialog opened by `open`, handing it to `work` once shown.
     template <typename Dialog>
     void WithDialog(const std::function<void()>& open, const std::function<void(Dialog&)>& work) {
-        bool seen = false;
-        QTimer::singleShot(0, [&] {
-            QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<Dialog*>(QApplication::activeModalWidget()),
-                                     5000);
-            auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-            seen = true;
+        ModalDriver driver;
+        driver.AnswerNext<Dialog>([&work](Dialog* dialog) {
             work(*dialog);
             dialog->accept();
         });
         open();
-        QVERIFY(seen);
+        QCOMPARE(driver.Waiting(), 0);
     }
 
   private slots:
@@ -57,7 +48,7 @@ class OptionsMenuTest : public QObject {
     void toggleKeepsCheckMarkEqualToItsField() {
         QFETCH(QString, item);
         QFETCH(int, field);
-        ModalCatcher catcher;
+        ModalDriver driver;
         TSlots window(RuntimeDir());
         MainMenu& m = window.Menu();
         GameState& s = window.State();
@@ -82,7 +73,7 @@ class OptionsMenuTest : public QObject {
     }
 
     void borrowMenuMovesMoneyAndRepaintsTheMeter() {
-        ModalCatcher catcher;
+        ModalDriver driver;
         TSlots window(RuntimeDir());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -109,10 +100,10 @@ class OptionsMenuTest : public QObject {
         for (const char* name : {"KELVRY0.WAV", "KELVRY2.WAV", "KELVRY3.WAV"}) {
             QVERIFY(QFile::copy(RuntimeDir() + name, program.filePath(name)));
         }
-        ModalCatcher catcher;
+        ModalDriver driver;
         TSlots window(program.path() + "/");
         bool reported = false;
-        for (const auto& box : catcher.boxes) {
+        for (const auto& box : driver.windows) {
             reported = reported || (box.caption == "Kelvory" && box.text == "File not found.");
         }
         QVERIFY(reported);

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "SdlSoundPlayer.h"
 #include "DefaultSound.h"
-#include "FakeSoundWorld.h"
 #include "SoundEvents.h"
 #include "WavImage.h"
+#include "tests/support/FakeSoundWorld.h"
+#include "tests/support/RuntimeDir.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,12 +17,10 @@
 #include <memory>
 
 using namespace kelvory;
+using kelvory::test::FakeSoundWorld;
+using kelvory::test::RuntimeDir;
 
 namespace {
-QString RuntimeDir() {
-    return qEnvironmentVariable("KELVORY_RUNTIME_DIR") + QLatin1Char('/');
-}
-
 // Counts the stereo frames of the disk driver's output with an audible sample.
 int AudibleFrames(const QString& path) {
     QFile file(path);

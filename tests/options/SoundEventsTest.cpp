@@ -1,28 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "SoundEvents.h"
-#include "FakeSoundWorld.h"
 #include "SlotEngine.h"
+#include "tests/support/FakeSoundWorld.h"
+#include "tests/support/QuietDisplay.h"
 
 #include <QTest>
 
 using namespace kelvory;
+using kelvory::test::FakeSoundWorld;
+using kelvory::test::QuietDisplay;
 
 namespace {
-class QuietDisplay : public kelvory::Display, public Dialogs, public Timers, public RandomSource {
-  public:
-    void ShowCredits(double) override {}
-    void ShowWinnings(bool, double) override {}
-    void DrawPayRow(int, bool, int) override {}
-    void DrawReels(const std::array<int, 3>&) override {}
-    void DrawPayline() override {}
-    void SetFlashing(bool) override {}
-    void RepaintAll() override {}
-    void ShowInformation(const std::string&) override {}
-    void FocusSpinButton() override {}
-    void StartAutoSpinTimer() override {}
-    void Seed(std::uint32_t) override {}
-    int Next(int) override { return 1; }
-};
 
 enum Event { Stop, Spin, Coin, Credit, Win, Lose };
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "SoundImages.h"
+#include "tests/support/RuntimeDir.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,12 +11,9 @@
 #include <cstring>
 
 using namespace kelvory;
+using kelvory::test::RuntimeDir;
 
 namespace {
-QString RuntimeDir() {
-    return qEnvironmentVariable("KELVORY_RUNTIME_DIR") + QLatin1Char('/');
-}
-
 struct Wav {
     int channels = 0;
     int rate = 0;

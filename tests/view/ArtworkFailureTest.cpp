@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "SlotCanvas.h"
 #include "TSlots.h"
+#include "tests/support/ModalDriver.h"
+#include "tests/support/RuntimeDir.h"
 
 #include <QApplication>
 #include <QFile>
@@ -10,35 +12,10 @@
 #include <QTimer>
 
 using namespace kelvory;
+using kelvory::test::ModalDriver;
+using kelvory::test::RuntimeDir;
 
 namespace {
-// Closes every modal box that comes up and keeps its text and caption.
-class BoxCloser : public QObject {
-  public:
-    BoxCloser() {
-        timer_.setInterval(10);
-        connect(&timer_, &QTimer::timeout, this, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                texts.append(box->text());
-                captions.append(box->windowTitle());
-                icons.append(box->icon());
-                box->accept();
-            }
-        });
-        timer_.start();
-    }
-    QStringList texts;
-    QStringList captions;
-    QList<QMessageBox::Icon> icons;
-
-  private:
-    QTimer timer_;
-};
-
-QString RuntimeDir() {
-    return qEnvironmentVariable("KELVORY_RUNTIME_DIR") + QLatin1Char('/');
-}
-
 enum class Artwork { Missing, Broken, Good };
 
 // A program folder with an artwork file missing, broken or good.
@@ -93,21 +70,21 @@ void ArtworkFailureTest::layoutPassReportsBadArtwork() {
     SlotCanvas canvas(state, programDir);
     canvas.resize(632, 394);
     canvas.Button1->move(1, 2);
-    BoxCloser closer;
+    ModalDriver driver;
     canvas.FormResize();
     // The buttons are placed whatever the artwork; the box comes only after
     // the pass, never from inside it.
     QCOMPARE(canvas.Button1->pos(), QPoint(383, 341));
-    QVERIFY(closer.texts.isEmpty());
+    QVERIFY(driver.windows.isEmpty());
     if (message.isEmpty()) {
         QTest::qWait(50);
-        QVERIFY(closer.texts.isEmpty());
+        QVERIFY(driver.windows.isEmpty());
         QVERIFY(!canvas.ReelImage(0).isNull());
         return;
     }
-    QTRY_COMPARE(closer.texts, QStringList{message.arg(programDir)});
-    QCOMPARE(closer.captions, QStringList{"Kelvory"});
-    QCOMPARE(closer.icons.value(0), QMessageBox::Critical);
+    QTRY_COMPARE(driver.Texts(), QStringList{message.arg(programDir)});
+    QCOMPARE(driver.Captions(), QStringList{"Kelvory"});
+    QCOMPARE(driver.windows[0].icon, QMessageBox::Critical);
     // The pass stopped: the reel images have no size.
     QVERIFY(canvas.ReelImage(0).isNull());
     // Drawing the reels and painting still work, on the canvas of the new size.
@@ -144,10 +121,10 @@ void ArtworkFailureTest::failedLoadLeavesTheButtonsOnScreen() {
     SlotCanvas canvas(state, dir.path());
     canvas.resize(from);
     canvas.FormResize();
-    BoxCloser closer;
+    ModalDriver driver;
     canvas.resize(to);
     canvas.FormResize();
-    QTRY_COMPARE(closer.texts.size(), 1);
+    QTRY_COMPARE(driver.windows.size(), 1);
     const QRect client(QPoint(0, 0), to);
     const QRect panel(canvas.ReelLeft() - 21, canvas.TopMargin() - 11, 3 * canvas.CellSize() + 62,
                       3 * canvas.CellSize() + 22);
@@ -166,12 +143,12 @@ void ArtworkFailureTest::failedLoadLeavesTheButtonsOnScreen() {
 void ArtworkFailureTest::gamePlaysOnWithoutArtwork() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    BoxCloser closer;
+    ModalDriver driver;
     TSlots window(dir.path());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTRY_VERIFY(
-        closer.texts.contains(QStringLiteral("Cannot open file %1/kelvry1.bmp.").arg(dir.path())));
+    QTRY_VERIFY(driver.Texts().contains(
+        QStringLiteral("Cannot open file %1/kelvry1.bmp.").arg(dir.path())));
     GameState& state = window.State();
     const double credits = state.Credits;
     window.BitBtn1Click();

@@ -1,17 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "GameState.h"
 #include "SlotCanvas.h"
+#include "tests/support/RuntimeDir.h"
 
 #include <QPainter>
 #include <QTest>
 
 using namespace kelvory;
+using kelvory::test::RuntimeDir;
 
 namespace {
-QString RuntimeDir() {
-    return qEnvironmentVariable("KELVORY_RUNTIME_DIR") + QLatin1Char('/');
-}
-
 // A canvas laid out at a client size, with the built artwork.
 struct Window {
     GameState state;

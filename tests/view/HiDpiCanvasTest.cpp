@@ -5,6 +5,7 @@
 #include "ReelRenderer.h"
 #include "Reels.h"
 #include "SlotCanvas.h"
+#include "tests/support/RuntimeDir.h"
 
 #include <QPainter>
 #include <QTest>
@@ -12,12 +13,9 @@
 #include <cmath>
 
 using namespace kelvory;
+using kelvory::test::RuntimeDir;
 
 namespace {
-QString RuntimeDir() {
-    return qEnvironmentVariable("KELVORY_RUNTIME_DIR") + QLatin1Char('/');
-}
-
 qreal ScaleFactor() {
     const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR");
     return scale.isEmpty() ? 1.0 : scale.toDouble();
@@ -69,7 +67,7 @@ void HiDpiCanvasTest::canvasHasTheScreensRatio() {
     QCOMPARE(w.canvas.Canvas().devicePixelRatio(), ratio);
     QCOMPARE(w.canvas.Canvas().size(), QSize(static_cast<int>(std::ceil(632 * ratio - 1e-6)),
                                              static_cast<int>(std::ceil(394 * ratio - 1e-6))));
-    // Logical coordinates still hold: the worked example's reel left edge.
+    // Logical coordinates still hold: the design size's reel left edge.
     QCOMPARE(w.canvas.ReelLeft(), 165);
 }
 

@@ -4,16 +4,14 @@
 #include "PayRowGeometry.h"
 #include "Pictures.h"
 #include "Reels.h"
+#include "tests/support/RuntimeDir.h"
 
 #include <QTest>
 
 using namespace kelvory;
+using kelvory::test::RuntimeDir;
 
 namespace {
-QString RuntimeDir() {
-    return qEnvironmentVariable("KELVORY_RUNTIME_DIR") + QLatin1Char('/');
-}
-
 bool IsRed(QRgb pixel) {
     return qRed(pixel) > 200 && qGreen(pixel) < 90 && qBlue(pixel) < 90;
 }
@@ -55,7 +53,7 @@ class SlotCanvasTest : public QObject {
     Q_OBJECT
   private slots:
     void initTestCase();
-    void designSizePaintsTheWorkedExample();
+    void designSizePaintsPanelFrameAndReels();
     void choosesTheLayoutByWidth_data();
     void choosesTheLayoutByWidth();
     void buttonsStandAboveTheBottomEdge_data();
@@ -77,7 +75,7 @@ void SlotCanvasTest::initTestCase() {
     QVERIFY2(QFile::exists(RuntimeDir() + "kelvry1.bmp"), "the artwork is built");
 }
 
-void SlotCanvasTest::designSizePaintsTheWorkedExample() {
+void SlotCanvasTest::designSizePaintsPanelFrameAndReels() {
     Window w(QSize(632, 394));
     QCOMPARE(w.canvas.CellSize(), 96);
     QCOMPARE(w.canvas.ReelLeft(), 165);

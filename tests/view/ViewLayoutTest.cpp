@@ -17,11 +17,11 @@ class ViewLayoutTest : public QObject {
   private slots:
     void choosesLayoutByClientWidth_data();
     void choosesLayoutByClientWidth();
-    void designSizeGivesTheWorkedExample();
+    void designSizePlacesPanelReelsAndButtons();
     void buttonsStandAboveTheBottomEdge_data();
     void buttonsStandAboveTheBottomEdge();
-    void payRowBoxesHaveTheWorkedExtents_data();
-    void payRowBoxesHaveTheWorkedExtents();
+    void payRowBoxesLineUpAtEachCellSize_data();
+    void payRowBoxesLineUpAtEachCellSize();
     void designSizesCompose_data();
     void designSizesCompose();
     void compositionCentresOnLargerClients_data();
@@ -55,7 +55,7 @@ void ViewLayoutTest::choosesLayoutByClientWidth() {
     QTEST(layout.ButtonWidth(), "buttonWidth");
 }
 
-void ViewLayoutTest::designSizeGivesTheWorkedExample() {
+void ViewLayoutTest::designSizePlacesPanelReelsAndButtons() {
     ViewLayout layout;
     layout.Choose(632);
     const int outer = ViewLayout::OuterWidth(632);
@@ -99,7 +99,7 @@ void ViewLayoutTest::buttonsStandAboveTheBottomEdge() {
     QVERIFY(row.spinLeft + layout.ButtonWidth() <= width);
 }
 
-void ViewLayoutTest::payRowBoxesHaveTheWorkedExtents_data() {
+void ViewLayoutTest::payRowBoxesLineUpAtEachCellSize_data() {
     QTest::addColumn<int>("cellSize");
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("column");
@@ -124,7 +124,7 @@ void ViewLayoutTest::payRowBoxesHaveTheWorkedExtents_data() {
     }
 }
 
-void ViewLayoutTest::payRowBoxesHaveTheWorkedExtents() {
+void ViewLayoutTest::payRowBoxesLineUpAtEachCellSize() {
     QFETCH(int, cellSize);
     QFETCH(int, row);
     QFETCH(int, column);

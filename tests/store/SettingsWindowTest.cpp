@@ -2,9 +2,9 @@
 // The main window's settings: read at start-up, saved when it closes (also
 // by a termination signal), and a failed save. Closes during a spin are tested
 // with the main window's session end.
-#include "ModalHelper.h"
 #include "ProfileFile.h"
 #include "TSlots.h"
+#include "tests/support/ModalDriver.h"
 
 #include <QFile>
 #include <QMessageBox>
@@ -16,6 +16,7 @@
 #include <sys/stat.h>
 
 using kelvory::TSlots;
+using kelvory::test::ModalDriver;
 
 class SettingsWindowTest : public QObject {
     Q_OBJECT
@@ -160,7 +161,8 @@ void SettingsWindowTest::failedSaveKeepsTheWindowOpen() {
     TSlots window(programDir_);
     window.show();
     QString message;
-    OnNextModal<QMessageBox>(&window, [&message](QMessageBox* box) {
+    ModalDriver driver(ModalDriver::Others::Leave);
+    driver.AnswerNext<QMessageBox>([&message](QMessageBox* box) {
         message = box->windowTitle() + "|" + box->text();
         box->close();
     });
@@ -190,4 +192,4 @@ void SettingsWindowTest::terminationSignalSaves() {
 }
 
 QTEST_MAIN(SettingsWindowTest)
-#include "tst_SettingsWindow.moc"
+#include "SettingsWindowTest.moc"

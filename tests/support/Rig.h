@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "FakeWorld.h"
 #include "Reels.h"
 #include "WinRules.h"
+#include "tests/support/FakeWorld.h"
 
 #include <optional>
 

@@ -5,8 +5,8 @@
 # switch full screen on and off by key, and maximise it on 800 x 600 with
 # "kelvry2.bmp" missing. Screenshots are
 # kept in the output folder and checked by the composition checker.
-# Usage: window_states_e2e.sh <kelvory binary> <composition checker> <output folder>
-#        window_states_e2e.sh --screen <name> <kelvory> <checker> <output> [missing artwork]
+# Usage: window_states_test.sh <kelvory binary> <composition checker> <output folder>
+#        window_states_test.sh --screen <name> <kelvory> <checker> <output> [missing artwork]
 set -euo pipefail
 
 if [ "${1:-}" != "--screen" ]; then

@@ -4,7 +4,7 @@
 # xvfb-run): with the bet message open, during a spin, during a long win or
 # lose sound, with each dialog open, and SIGTERM followed by SIGKILL during a
 # slow spin. The program must end within 2 s and KELVRY.INI must hold the game.
-# Usage: signal_e2e.sh <kelvory binary>
+# Usage: signal_test.sh <kelvory binary>
 set -euo pipefail
 program=$1
 work=$(mktemp -d)

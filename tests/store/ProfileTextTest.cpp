@@ -170,4 +170,4 @@ void ProfileTextTest::prefix() {
 }
 
 QTEST_APPLESS_MAIN(ProfileTextTest)
-#include "tst_ProfileText.moc"
+#include "ProfileTextTest.moc"

@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: MIT
-#include "TBorrowC.h"
 #include "BorrowRule.h"
-#include "ModalCatcher.h"
+#include "TBorrowC.h"
+#include "tests/support/KeyboardFocus.h"
+#include "tests/support/ModalDriver.h"
 
 #include <QMessageBox>
 #include <QTest>
 
+#include <algorithm>
+
 using namespace kelvory;
+using kelvory::test::ModalDriver;
+using kelvory::test::TabTo;
 
 namespace {
 int Green(QRgb c) {
@@ -31,7 +36,7 @@ int Dark(QRgb c) {
 }
 } // namespace
 
-class TBorrowCTest : public QObject {
+class BorrowDialogTest : public QObject {
     Q_OBJECT
   private:
     GameState state_;
@@ -49,23 +54,47 @@ class TBorrowCTest : public QObject {
         helpContexts_.clear();
     }
 
-    void opensAsDesigned() {
-        auto dialog = Dialog();
-        QCOMPARE(dialog->windowTitle(), "Use this form to borrow or pay back credits");
-        QCOMPARE(dialog->size(), QSize(582, 300));
-        QVERIFY(dialog->RadioButton1->isChecked());
-        QVERIFY(!dialog->RadioButton2->isChecked());
-        QCOMPARE(dialog->RadioButton1->text(), "Borrow Credits");
-        QCOMPARE(dialog->RadioButton2->text(), "Pay Back Credits");
-        QCOMPARE(dialog->Label1->text(), "Mode:");
-        QCOMPARE(dialog->BitBtn7->text(), "&Help");
-        QVERIFY(dialog->OKBtn->isDefault());
-        const int lefts[] = {9, 105, 201, 297, 393, 489};
-        for (int i = 0; i < 6; ++i) {
-            QCOMPARE(dialog->ChipButtons[i]->geometry(), QRect(lefts[i], 104, 80, 57));
-            QVERIFY(!dialog->ChipButtons[i]->icon().isNull());
-            QVERIFY(dialog->ChipButtons[i]->text().isEmpty());
+    // The player picks the mode and a chip by keyboard alone; the chips run
+    // from the largest amount on the left to the smallest on the right, each
+    // showing its picture, and Return then closes the dialog with OK.
+    void keyboardMovesEveryChipsAmount_data() {
+        QTest::addColumn<int>("fromLeft");
+        QTest::addColumn<bool>("payBack");
+        QTest::addColumn<double>("amount");
+        const double amounts[] = {1000, 100, 10, 1, 0.10, 0.01};
+        for (int chip = 0; chip < 6; ++chip) {
+            QTest::newRow("borrow " + QByteArray::number(amounts[chip]))
+                << chip << false << amounts[chip];
         }
+        QTest::newRow("pay back 1000") << 0 << true << 1000.0;
+        QTest::newRow("pay back 0.01") << 5 << true << 0.01;
+    }
+    void keyboardMovesEveryChipsAmount() {
+        QFETCH(int, fromLeft);
+        QFETCH(bool, payBack);
+        QFETCH(double, amount);
+        auto dialog = Dialog();
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+        if (payBack) {
+            QVERIFY(TabTo(*dialog, *dialog->RadioButton1));
+            QTest::keyClick(dialog->RadioButton1, Qt::Key_Right);
+        }
+        QList<QPushButton*> chips(dialog->ChipButtons.begin(), dialog->ChipButtons.end());
+        std::sort(chips.begin(), chips.end(),
+                  [](const QPushButton* a, const QPushButton* b) { return a->x() < b->x(); });
+        QPushButton* chip = chips[fromLeft];
+        QVERIFY(!chip->icon().isNull());
+        QVERIFY(TabTo(*dialog, *chip));
+        ModalDriver driver;
+        QTest::keyClick(chip, Qt::Key_Space);
+        QCOMPARE(driver.windows.size(), 0);
+        const double moved = payBack ? -amount : amount;
+        QCOMPARE(state_.Credits, 1000 + moved);
+        QCOMPARE(state_.Borrowed, 1000 + moved);
+        QTest::keyClick(chip, Qt::Key_Return);
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(state_.Credits, 1000 + moved);
     }
 
     void chipButtonsMoveMoney_data() {
@@ -88,9 +117,9 @@ class TBorrowCTest : public QObject {
         if (payBack) {
             dialog->RadioButton2->setChecked(true);
         }
-        ModalCatcher catcher;
+        ModalDriver driver;
         dialog->ChipButtons[chip]->click();
-        QVERIFY(catcher.boxes.isEmpty());
+        QVERIFY(driver.windows.isEmpty());
         QCOMPARE(state_.Credits, credits);
         QCOMPARE(state_.Borrowed, borrowed);
     }
@@ -114,23 +143,23 @@ class TBorrowCTest : public QObject {
         state_.Borrowed = borrowed;
         auto dialog = Dialog();
         dialog->RadioButton2->setChecked(true);
-        ModalCatcher catcher;
+        ModalDriver driver;
         dialog->ChipButtons[chip]->click();
-        QCOMPARE(catcher.boxes.size(), 1);
-        QCOMPARE(catcher.boxes[0].caption, "Information");
-        QCOMPARE(catcher.boxes[0].icon, static_cast<int>(QMessageBox::Information));
-        QCOMPARE(catcher.boxes[0].text, message);
+        QCOMPARE(driver.windows.size(), 1);
+        QCOMPARE(driver.windows[0].caption, "Information");
+        QCOMPARE(driver.windows[0].icon, QMessageBox::Information);
+        QCOMPARE(driver.windows[0].text, message);
         QCOMPARE(state_.Credits, credits);
         QCOMPARE(state_.Borrowed, borrowed);
     }
 
     void helpButtonShowsTheHelpText() {
         auto dialog = Dialog();
-        ModalCatcher catcher;
+        ModalDriver driver;
         dialog->BitBtn7->click();
-        QCOMPARE(catcher.boxes.size(), 1);
-        QCOMPARE(catcher.boxes[0].caption, "Information");
-        QCOMPARE(catcher.boxes[0].text,
+        QCOMPARE(driver.windows.size(), 1);
+        QCOMPARE(driver.windows[0].caption, "Information");
+        QCOMPARE(driver.windows[0].text,
                  "Use this screen to borrow credits or pay back credits that you borrowed "
                  "previously.  Click on the button representing the amount to borrow (or pay "
                  "back).\n\nTo switch between \"borrow\" and \"pay back\" select the mode.");
@@ -177,5 +206,5 @@ class TBorrowCTest : public QObject {
     }
 };
 
-QTEST_MAIN(TBorrowCTest)
-#include "TBorrowCTest.moc"
+QTEST_MAIN(BorrowDialogTest)
+#include "BorrowDialogTest.moc"

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 # Runs the real window under an X server (started by xvfb-run): two clicks on
 # "Bet 1", the spin and its payout, then checks a screenshot.
-# Usage: view_e2e.sh <kelvory binary> <screenshot checker> <output folder>
+# Usage: view_test.sh <kelvory binary> <screenshot checker> <output folder>
 set -euo pipefail
 program=$1
 checker=$2

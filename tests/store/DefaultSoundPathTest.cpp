@@ -77,4 +77,4 @@ void DefaultSoundPathTest::savedSoundPath() {
 }
 
 QTEST_GUILESS_MAIN(DefaultSoundPathTest)
-#include "tst_DefaultSoundPath.moc"
+#include "DefaultSoundPathTest.moc"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace kelvory {
+namespace kelvory::test {
 
 // A virtual clock and pump, and a player that records what it was asked to
 // play: the sound events run without audio and without real time.
@@ -45,4 +45,4 @@ class FakeSoundWorld : public Clock, public EventPump, public SoundPlayer {
     std::vector<std::string> files;
 };
 
-} // namespace kelvory
+} // namespace kelvory::test

@@ -332,4 +332,4 @@ void ProfileFileTest::killedSavesLeaveOldOrNewGame() {
 }
 
 QTEST_GUILESS_MAIN(ProfileFileTest)
-#include "tst_ProfileFile.moc"
+#include "ProfileFileTest.moc"

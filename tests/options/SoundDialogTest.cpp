@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "TSoundForm.h"
-#include "ModalCatcher.h"
+#include "tests/support/KeyboardFocus.h"
+#include "tests/support/ModalDriver.h"
 
 #include <QFile>
 #include <QFileSystemModel>
@@ -8,11 +9,12 @@
 #include <QSortFilterProxyModel>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 using namespace kelvory;
+using kelvory::test::ModalDriver;
+using kelvory::test::TabTo;
 
-class TSoundFormTest : public QObject {
+class SoundDialogTest : public QObject {
     Q_OBJECT
   private:
     GameState state_;
@@ -30,11 +32,10 @@ class TSoundFormTest : public QObject {
     // Runs a "Change" click, answering the open dialog with `answer` (a file
     // name typed into it, or empty to cancel). Returns the folder the open
     // dialog showed when it came up.
-    QString Browse(TSoundForm& form, QPushButton* change, const QString& answer) {
+    QString Browse(QPushButton* change, const QString& answer) {
         QString shownFolder;
-        QTimer::singleShot(0, &form, [&] {
-            QFileDialog* open = form.OpenDialog1;
-            QTRY_VERIFY_WITH_TIMEOUT(open->isVisible(), 5000);
+        ModalDriver driver;
+        driver.AnswerNext<QFileDialog>([&](QFileDialog* open) {
             shownFolder = open->directory().absolutePath();
             if (answer.isEmpty()) {
                 open->reject();
@@ -46,6 +47,23 @@ class TSoundFormTest : public QObject {
         });
         change->click();
         return shownFolder;
+    }
+
+    // The button captioned `caption` on the row of the label `row`, or
+    // anywhere when `row` is empty.
+    static QPushButton* ButtonOnRow(QDialog& dialog, const QString& row, const QString& caption) {
+        QRect band(0, 0, dialog.width(), dialog.height());
+        for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+            if (!row.isEmpty() && label->text() == row) {
+                band = QRect(0, label->y(), dialog.width(), label->height());
+            }
+        }
+        for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+            if (button->text() == caption && button->geometry().intersects(band)) {
+                return button;
+            }
+        }
+        return nullptr;
     }
 
     QString MakeFile(const QString& relative) {
@@ -65,58 +83,66 @@ class TSoundFormTest : public QObject {
         help_.clear();
     }
 
-    void controls_data() {
-        QTest::addColumn<QString>("name");
+    // The player reaches each button of the dialog with Tab and presses it
+    // with Space; each acts on the sound of its own row, and Return then
+    // closes the dialog with OK keeping the choice.
+    void everyButtonWorksFromTheKeyboard_data() {
+        QTest::addColumn<QString>("row");
         QTest::addColumn<QString>("caption");
-        QTest::addColumn<QRect>("place");
-        QTest::addColumn<QString>("hint");
-        const QString change =
-            "Click this button to browse your hard drive for a sound for this event.";
-        const QString preview = "Click this button to play the currently selected sound file.";
-        QTest::newRow("Label2") << "Label2"
-                                << "Lose Sound:" << QRect(16, 40, 87, 16)
-                                << "This is a sound which plays on a losing spin.";
-        QTest::newRow("Button2") << "Button2"
-                                 << "Change" << QRect(176, 40, 81, 25) << change;
-        QTest::newRow("Button7") << "Button7"
-                                 << "Preview" << QRect(288, 40, 81, 25) << preview;
-        QTest::newRow("Label5") << "Label5"
-                                << "Win Sound:" << QRect(16, 104, 79, 16)
-                                << "This is a sound which plays on a winning spin.";
-        QTest::newRow("Button5") << "Button5"
-                                 << "Change" << QRect(176, 104, 81, 25) << change;
-        QTest::newRow("Button10") << "Button10"
-                                  << "Preview" << QRect(288, 104, 81, 25) << preview;
-        QTest::newRow("Button11")
-            << "Button11"
-            << "Restore Default Sounds" << QRect(16, 216, 353, 33)
-            << "Click this button to use the default (original) sounds for the above events.";
-        QTest::newRow("OKBtn") << "OKBtn"
-                               << "&OK" << QRect(120, 284, 153, 27) << "";
+        QTest::addColumn<QString>("played");
+        QTest::addColumn<QString>("winSound");
+        QTest::addColumn<QString>("loseSound");
+        const QString win = "/home/me/tada.wav";
+        const QString lose = "/home/me/boo.wav";
+        const QString chosen = dir_.filePath("chosen.wav");
+        QTest::newRow("preview the lose sound") << "Lose Sound:"
+                                                << "Preview" << lose << win << lose;
+        QTest::newRow("preview the win sound") << "Win Sound:"
+                                               << "Preview" << win << win << lose;
+        QTest::newRow("change the lose sound") << "Lose Sound:"
+                                               << "Change"
+                                               << "" << win << chosen;
+        QTest::newRow("change the win sound") << "Win Sound:"
+                                              << "Change"
+                                              << "" << chosen << lose;
+        QTest::newRow("restore the defaults") << ""
+                                              << "Restore Default Sounds"
+                                              << ""
+                                              << "/opt/kelvory/KELVRY4.WAV"
+                                              << "/opt/kelvory/KELVRY5.WAV";
     }
-    void controls() {
-        QFETCH(QString, name);
+    void everyButtonWorksFromTheKeyboard() {
+        QFETCH(QString, row);
         QFETCH(QString, caption);
-        QFETCH(QRect, place);
-        QFETCH(QString, hint);
+        QFETCH(QString, played);
+        QFETCH(QString, winSound);
+        QFETCH(QString, loseSound);
+        state_.WinSound = "/home/me/tada.wav";
+        state_.LoseSound = "/home/me/boo.wav";
         auto form = Form();
-        QCOMPARE(form->windowTitle(), "Change Sounds (WAV Files)");
-        QCOMPARE(form->size(), QSize(394, 322));
-        auto* widget = form->findChild<QWidget*>(name);
-        QVERIFY(widget != nullptr);
-        QCOMPARE(widget->pos(), place.topLeft());
-        // Buttons keep their size; labels may grow to fit their text.
-        if (qobject_cast<QLabel*>(widget)) {
-            QVERIFY(widget->width() >= place.width() && widget->height() >= place.height());
-            QCOMPARE(widget->sizeHint().width() <= widget->width(), true);
-        } else {
-            QCOMPARE(widget->size(), place.size());
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QPushButton* button = ButtonOnRow(*form, row, caption);
+        QVERIFY(button != nullptr);
+        QVERIFY(TabTo(*form, *button));
+        ModalDriver driver;
+        driver.AnswerNext<QFileDialog>([this](QFileDialog* open) {
+            open->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+                ->setText(dir_.filePath("chosen.wav"));
+            QMetaObject::invokeMethod(open, "accept");
+        });
+        QTest::keyClick(button, Qt::Key_Space);
+        QStringList plays;
+        for (const std::string& path : played_) {
+            plays << QString::fromStdString(path);
         }
-        QCOMPARE(widget->toolTip(), hint);
-        const QString text = qobject_cast<QLabel*>(widget)
-                                 ? qobject_cast<QLabel*>(widget)->text()
-                                 : qobject_cast<QPushButton*>(widget)->text();
-        QCOMPARE(text, caption);
+        QCOMPARE(plays, played.isEmpty() ? QStringList() : QStringList{played});
+        QCOMPARE(QString::fromStdString(state_.WinSound), winSound);
+        QCOMPARE(QString::fromStdString(state_.LoseSound), loseSound);
+        QTest::keyClick(button, Qt::Key_Return);
+        QCOMPARE(form->result(), int(QDialog::Accepted));
+        QVERIFY(!form->isVisible());
+        QCOMPARE(QString::fromStdString(state_.WinSound), winSound);
     }
 
     void previewIgnoresTheSwitches_data() {
@@ -138,11 +164,11 @@ class TSoundFormTest : public QObject {
         state_.WinSound = "/home/me/tada.wav";
         state_.LoseSound = "/home/me/boo.wav";
         auto form = Form();
-        ModalCatcher catcher;
+        ModalDriver driver;
         form->Button11->click();
         QCOMPARE(state_.WinSound, "/opt/kelvory/KELVRY4.WAV");
         QCOMPARE(state_.LoseSound, "/opt/kelvory/KELVRY5.WAV");
-        QVERIFY(catcher.boxes.isEmpty());
+        QVERIFY(driver.windows.isEmpty());
         // A folder name that is not UTF-8 keeps its bytes.
         Form("/opt/k\xe9lvory/")->Button11->click();
         QCOMPARE(state_.WinSound, "/opt/k\xe9lvory/KELVRY4.WAV");
@@ -152,11 +178,11 @@ class TSoundFormTest : public QObject {
         const QString first = MakeFile("first/Fanfare.WAV");
         const QString second = MakeFile("first/sad.wav");
         auto form = Form();
-        Browse(*form, form->Button5, first);
+        Browse(form->Button5, first);
         QCOMPARE(QString::fromStdString(state_.WinSound), first);
         QCOMPARE(QString::fromStdString(state_.LoseSound), "/opt/kelvory/KELVRY5.WAV");
         // The second browse of this opening starts in the first file's folder.
-        const QString shown = Browse(*form, form->Button2, second);
+        const QString shown = Browse(form->Button2, second);
         QCOMPARE(shown, QFileInfo(first).absolutePath());
         QCOMPARE(QString::fromStdString(state_.LoseSound), second);
         // Closing with the close box keeps both.
@@ -166,14 +192,14 @@ class TSoundFormTest : public QObject {
 
     void cancelChangesNothing() {
         auto form = Form();
-        Browse(*form, form->Button5, QString());
+        Browse(form->Button5, QString());
         QCOMPARE(state_.WinSound, "/opt/kelvory/KELVRY4.WAV");
     }
 
     void typedNameNeedNotExist() {
         auto form = Form();
         const QString missing = dir_.filePath("not-there.wav");
-        Browse(*form, form->Button2, missing);
+        Browse(form->Button2, missing);
         QCOMPARE(QString::fromStdString(state_.LoseSound), missing);
     }
 
@@ -183,7 +209,7 @@ class TSoundFormTest : public QObject {
         const QString file = MakeFile(folder.mid(dir_.path().size() + 1) + "/sound.wav");
         QVERIFY(file.size() > 255);
         auto form = Form();
-        Browse(*form, form->Button5, file);
+        Browse(form->Button5, file);
         QCOMPARE(QString::fromStdString(state_.WinSound), file.left(255));
     }
 
@@ -222,5 +248,5 @@ class TSoundFormTest : public QObject {
     }
 };
 
-QTEST_MAIN(TSoundFormTest)
-#include "TSoundFormTest.moc"
+QTEST_MAIN(SoundDialogTest)
+#include "SoundDialogTest.moc"

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The saved-game dialog of File > Open and File > Save.
-#include "ModalHelper.h"
 #include "ProfileFile.h"
 #include "TLoadSave.h"
 #include "TSlots.h"
+#include "tests/support/ModalDriver.h"
 
 #include <QDate>
 #include <QFile>
@@ -18,6 +18,7 @@
 
 using kelvory::GameState;
 using kelvory::TLoadSave;
+using kelvory::test::ModalDriver;
 
 namespace {
 
@@ -72,7 +73,8 @@ void LoadSaveTest::init() {
 }
 
 int LoadSaveTest::ChooseSlot(TLoadSave& dialog, int slot, NameAnswer answer) {
-    OnNextModal<QInputDialog>(&dialog, [this, answer](QInputDialog* box) {
+    ModalDriver driver(ModalDriver::Others::Leave);
+    driver.AnswerNext<QInputDialog>([this, answer](QInputDialog* box) {
         auto* edit = box->findChild<QLineEdit*>();
         namePrompt_ = box->windowTitle() + "|" + box->labelText() + "|" +
                       QString::number(edit != nullptr ? edit->maxLength() : -1) + "|" +
@@ -84,7 +86,7 @@ int LoadSaveTest::ChooseSlot(TLoadSave& dialog, int slot, NameAnswer answer) {
             box->reject();
         }
     });
-    OnNextModal<TLoadSave>(&dialog, [slot](TLoadSave* shown) {
+    driver.AnswerNext<TLoadSave>([slot](TLoadSave* shown) {
         shown->SlotButton[static_cast<std::size_t>(slot - 1)]->click();
     });
     return dialog.exec();
@@ -223,7 +225,8 @@ void LoadSaveTest::typedNameInOpenModeChangesNothing() {
 void LoadSaveTest::cancelChangesNothing() {
     state_.Credits = 42;
     TLoadSave dialog(state_, TLoadSave::Save, Ini(), {});
-    OnNextModal<TLoadSave>(&dialog, [](TLoadSave* shown) { shown->CancelBtn->click(); });
+    ModalDriver driver(ModalDriver::Others::Leave);
+    driver.AnswerNext<TLoadSave>([](TLoadSave* shown) { shown->CancelBtn->click(); });
     QCOMPARE(dialog.exec(), int(QDialog::Rejected));
     QCOMPARE(state_.Credits, 42.0);
     QVERIFY(!QFile::exists(dir_->filePath("KELVRY.INI")));
@@ -247,12 +250,13 @@ void LoadSaveTest::failedWriteShowsErrorAndCloses() {
     state_.Credits = 77;
     TLoadSave dialog(state_, TLoadSave::Save, QFile::encodeName(path).toStdString(), {});
     QString message;
-    OnNextModal<QMessageBox>(&dialog, [&message](QMessageBox* error) {
+    ModalDriver driver(ModalDriver::Others::Leave);
+    driver.AnswerNext<QMessageBox>([&message](QMessageBox* error) {
         message = error->text();
         error->close();
     });
-    OnNextModal<QInputDialog>(&dialog, [](QInputDialog* box) { box->accept(); });
-    OnNextModal<TLoadSave>(&dialog, [](TLoadSave* shown) { shown->SlotButton[0]->click(); });
+    driver.AnswerNext<QInputDialog>([](QInputDialog* box) { box->accept(); });
+    driver.AnswerNext<TLoadSave>([](TLoadSave* shown) { shown->SlotButton[0]->click(); });
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
     QCOMPARE(message, "Unable to write to " + path + ".");
     QCOMPARE(state_.Credits, 77.0);
@@ -267,7 +271,8 @@ void LoadSaveTest::openDuringSpinPaysIntoOpenedGame() {
     bool spinning = false;
     QTimer::singleShot(1500, &window, [&] {
         spinning = window.State().Spinning;
-        OnNextModal<TLoadSave>(&window, [](TLoadSave* dialog) { dialog->SlotButton[3]->click(); });
+        ModalDriver driver(ModalDriver::Others::Leave);
+        driver.AnswerNext<TLoadSave>([](TLoadSave* dialog) { dialog->SlotButton[3]->click(); });
         window.Menu().load1->trigger();
     });
     window.BitBtn2Click();
@@ -278,4 +283,4 @@ void LoadSaveTest::openDuringSpinPaysIntoOpenedGame() {
 }
 
 QTEST_MAIN(LoadSaveTest)
-#include "tst_LoadSave.moc"
+#include "LoadSaveTest.moc"

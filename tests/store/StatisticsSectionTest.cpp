@@ -90,4 +90,4 @@ class StatisticsSectionTest : public QObject {
 };
 
 QTEST_APPLESS_MAIN(StatisticsSectionTest)
-#include "tst_StatisticsSection.moc"
+#include "StatisticsSectionTest.moc"

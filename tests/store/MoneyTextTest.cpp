@@ -138,4 +138,4 @@ void MoneyTextTest::strToIntDef() {
 }
 
 QTEST_APPLESS_MAIN(MoneyTextTest)
-#include "tst_MoneyText.moc"
+#include "MoneyTextTest.moc"

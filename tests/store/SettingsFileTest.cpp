@@ -185,4 +185,4 @@ void SettingsFileTest::longSoundPathIsCut() {
 }
 
 QTEST_APPLESS_MAIN(SettingsFileTest)
-#include "tst_SettingsFile.moc"
+#include "SettingsFileTest.moc"
