@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ApplicationIdentity.h"
+#include "app/ApplicationIdentity.h"
 
 #include <QGuiApplication>
 

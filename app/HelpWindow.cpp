@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "HelpWindow.h"
+#include "app/HelpWindow.h"
 
-#include "HelpContext.h"
+#include "view/HelpContext.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "InfoPicture.h"
+#include "app/InfoPicture.h"
 
 #include <QConicalGradient>
 #include <QPainter>

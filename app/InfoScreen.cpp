@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "InfoScreen.h"
+#include "app/InfoScreen.h"
 
-#include "InfoPicture.h"
+#include "app/InfoPicture.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "MainMenu.h"
+#include "app/MainMenu.h"
 
-#include "SpinSpeeds.h"
+#include "game/SpinSpeeds.h"
 
 namespace kelvory {
 

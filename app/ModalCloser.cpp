@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ModalCloser.h"
+#include "app/ModalCloser.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "NetResultChart.h"
+#include "app/NetResultChart.h"
 
-#include "ParSheet.h"
+#include "game/ParSheet.h"
 
 #include <QLocale>
 #include <QPainter>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "PlayerStatistics.h"
+#include "game/PlayerStatistics.h"
 
 #include <QColor>
 #include <QPointF>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ProgramDir.h"
+#include "app/ProgramDir.h"
 
 #include <filesystem>
 #include <system_error>

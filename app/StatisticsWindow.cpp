@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "StatisticsWindow.h"
+#include "app/StatisticsWindow.h"
 
-#include "DialogKit.h"
-#include "HelpContext.h"
-#include "NetResultChart.h"
-#include "ParSheet.h"
+#include "app/NetResultChart.h"
+#include "game/ParSheet.h"
+#include "view/DialogKit.h"
+#include "view/HelpContext.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
-#include "TSlots.h"
+#include "app/TSlots.h"
 
-#include "DialogKit.h"
-#include "FullScreenSwitch.h"
-#include "ProgramDir.h"
-#include "QtEventPump.h"
-#include "SlotCanvas.h"
-#include "Sounds.h"
-#include "SpinSpeeds.h"
-#include "WindowSizeKeeper.h"
+#include "app/ProgramDir.h"
+#include "game/Sounds.h"
+#include "game/SpinSpeeds.h"
+#include "view/DialogKit.h"
+#include "view/FullScreenSwitch.h"
+#include "view/QtEventPump.h"
+#include "view/SlotCanvas.h"
+#include "view/WindowSizeKeeper.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "Dialogs.h"
-#include "GameState.h"
-#include "MainMenu.h"
-#include "PlayerStatistics.h"
-#include "QtTimers.h"
-#include "SdlSoundPlayer.h"
-#include "SlotEngine.h"
-#include "SoundEvents.h"
-#include "SoundImages.h"
-#include "StdRandomSource.h"
-#include "SteadyClock.h"
+#include "app/MainMenu.h"
+#include "game/Dialogs.h"
+#include "game/GameState.h"
+#include "game/PlayerStatistics.h"
+#include "game/SlotEngine.h"
+#include "game/StdRandomSource.h"
+#include "game/SteadyClock.h"
+#include "options/SdlSoundPlayer.h"
+#include "options/SoundEvents.h"
+#include "options/SoundImages.h"
+#include "view/QtTimers.h"
 
 #include <QMainWindow>
 #include <QPushButton>

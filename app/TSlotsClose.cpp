@@ -3,12 +3,12 @@
 // A close during a spin, its payout or a bet pause saves at once (the stake
 // taken), lets them finish on screen and saves again before the window closes,
 // so the win is kept; a second close or a signal finishes them without waiting.
-#include "TSlots.h"
+#include "app/TSlots.h"
 
-#include "ModalCloser.h"
-#include "QtEventPump.h"
-#include "SlotCanvas.h"
-#include "SoundEvents.h"
+#include "app/ModalCloser.h"
+#include "options/SoundEvents.h"
+#include "view/QtEventPump.h"
+#include "view/SlotCanvas.h"
 
 #include <QCloseEvent>
 

@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: MIT
 // File menu of the main window: new game, open and save slots, exit; the
 // settings read at start and written at close.
-#include "TSlots.h"
+#include "app/TSlots.h"
 
-#include "ConfigDir.h"
-#include "PlayerStatistics.h"
-#include "ProfileFile.h"
-#include "ProfileWriteError.h"
-#include "SettingsFile.h"
-#include "SlotCanvas.h"
-#include "StatisticsSection.h"
-#include "TLoadSave.h"
-#include "TerminationSignals.h"
-#include "WriteErrorBox.h"
+#include "game/PlayerStatistics.h"
+#include "store/ConfigDir.h"
+#include "store/ProfileFile.h"
+#include "store/ProfileWriteError.h"
+#include "store/SettingsFile.h"
+#include "store/StatisticsSection.h"
+#include "store/TLoadSave.h"
+#include "store/TerminationSignals.h"
+#include "store/WriteErrorBox.h"
+#include "view/SlotCanvas.h"
 
 namespace kelvory {
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 // Help menu of the main window: the help window at its contexts and the
 // information screens; F1 and the accessible names of the main buttons.
-#include "TSlots.h"
+#include "app/TSlots.h"
 
-#include "DialogKit.h"
-#include "ErrorBox.h"
-#include "HelpContext.h"
-#include "HelpWindow.h"
-#include "InfoScreen.h"
+#include "app/HelpWindow.h"
+#include "app/InfoScreen.h"
+#include "view/DialogKit.h"
+#include "view/ErrorBox.h"
+#include "view/HelpContext.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 // Options and Borrow menus of the main window: the sound switches, the sound
 // dialog and the borrow dialog.
-#include "TSlots.h"
+#include "app/TSlots.h"
 
-#include "ErrorBox.h"
-#include "QtEventPump.h"
-#include "SlotCanvas.h"
-#include "TBorrowC.h"
-#include "TSoundForm.h"
+#include "options/TBorrowC.h"
+#include "options/TSoundForm.h"
+#include "view/ErrorBox.h"
+#include "view/QtEventPump.h"
+#include "view/SlotCanvas.h"
 
 namespace kelvory {
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The player's statistics in the main window: counted from the engine's
 // spins, started afresh by a new or opened game, shown in their own window.
-#include "TSlots.h"
+#include "app/TSlots.h"
 
-#include "PlayerStatistics.h"
-#include "StatisticsWindow.h"
+#include "app/StatisticsWindow.h"
+#include "game/PlayerStatistics.h"
 
 namespace kelvory {
 

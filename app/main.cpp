@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "ApplicationIdentity.h"
-#include "TSlots.h"
+#include "app/ApplicationIdentity.h"
+#include "app/TSlots.h"
 
 #include <QApplication>
 

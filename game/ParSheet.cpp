@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "ParSheet.h"
+#include "game/ParSheet.h"
 
-#include "Reels.h"
-#include "WinRules.h"
+#include "game/Reels.h"
+#include "game/WinRules.h"
 
 #include <cmath>
 #include <map>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "PlayTally.h"
+#include "game/PlayTally.h"
 
 #include <algorithm>
 #include <numeric>

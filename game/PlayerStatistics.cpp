@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "PlayerStatistics.h"
+#include "game/PlayerStatistics.h"
 
-#include "SlotEngine.h"
+#include "game/SlotEngine.h"
 
 #include <algorithm>
 #include <utility>

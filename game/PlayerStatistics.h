@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "Clock.h"
-#include "ParSheet.h"
-#include "PlayTally.h"
+#include "game/Clock.h"
+#include "game/ParSheet.h"
+#include "game/PlayTally.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "Reels.h"
+#include "game/Reels.h"
 
 namespace kelvory {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "GameState.h"
+#include "game/GameState.h"
 
 #include <array>
 #include <string_view>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "SlotEngine.h"
+#include "game/SlotEngine.h"
 
-#include "Reels.h"
-#include "WinRules.h"
+#include "game/Reels.h"
+#include "game/WinRules.h"
 
 #include <algorithm>
 

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "Clock.h"
-#include "Dialogs.h"
-#include "Display.h"
-#include "EventPump.h"
-#include "GameState.h"
-#include "RandomSource.h"
-#include "Sounds.h"
-#include "SpinSpeeds.h"
-#include "Timers.h"
+#include "game/Clock.h"
+#include "game/Dialogs.h"
+#include "game/Display.h"
+#include "game/EventPump.h"
+#include "game/GameState.h"
+#include "game/RandomSource.h"
+#include "game/Sounds.h"
+#include "game/SpinSpeeds.h"
+#include "game/Timers.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "RandomSource.h"
+#include "game/RandomSource.h"
 
 #include <random>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "SteadyClock.h"
+#include "game/SteadyClock.h"
 
 #include <chrono>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "Clock.h"
+#include "game/Clock.h"
 
 namespace kelvory {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "WinRules.h"
+#include "game/WinRules.h"
 
 #include <algorithm>
 

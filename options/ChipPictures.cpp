@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "ChipPictures.h"
+#include "options/ChipPictures.h"
 
-#include "DialogKit.h"
+#include "view/DialogKit.h"
 
 #include <QPainter>
 #include <QPainterPath>

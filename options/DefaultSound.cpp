@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "DefaultSound.h"
+#include "options/DefaultSound.h"
 
-#include "WavImage.h"
+#include "options/WavImage.h"
 
 #include <algorithm>
 #include <cmath>

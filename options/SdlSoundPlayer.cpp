@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "SdlSoundPlayer.h"
+#include "options/SdlSoundPlayer.h"
 
-#include "DefaultSound.h"
+#include "options/DefaultSound.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "SoundPlayer.h"
+#include "options/SoundPlayer.h"
 
 #include <map>
 #include <memory>

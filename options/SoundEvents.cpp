@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "SoundEvents.h"
+#include "options/SoundEvents.h"
 
 namespace kelvory {
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "Clock.h"
-#include "EventPump.h"
-#include "GameState.h"
-#include "SoundImages.h"
-#include "SoundPlayer.h"
-#include "Sounds.h"
+#include "game/Clock.h"
+#include "game/EventPump.h"
+#include "game/GameState.h"
+#include "game/Sounds.h"
+#include "options/SoundImages.h"
+#include "options/SoundPlayer.h"
 
 #include <string>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "SoundImages.h"
+#include "options/SoundImages.h"
 
 #include <cerrno>
 #include <cstdio>

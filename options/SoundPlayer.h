@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "SoundImages.h"
+#include "options/SoundImages.h"
 
 #include <string>
 

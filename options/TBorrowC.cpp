@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "TBorrowC.h"
+#include "options/TBorrowC.h"
 
-#include "BorrowRule.h"
-#include "ChipPictures.h"
-#include "DialogKit.h"
-#include "HelpContext.h"
-#include "LedText.h"
-#include "Pictures.h"
+#include "options/BorrowRule.h"
+#include "options/ChipPictures.h"
+#include "view/DialogKit.h"
+#include "view/HelpContext.h"
+#include "view/LedText.h"
+#include "view/Pictures.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "TSoundForm.h"
+#include "options/TSoundForm.h"
 
-#include "DialogKit.h"
-#include "HelpContext.h"
+#include "view/DialogKit.h"
+#include "view/HelpContext.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "WavImage.h"
+#include "options/WavImage.h"
 
 #include <algorithm>
 #include <cmath>

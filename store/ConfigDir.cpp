@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ConfigDir.h"
+#include "store/ConfigDir.h"
 
 #include <QFile>
 

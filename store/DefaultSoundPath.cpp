@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "DefaultSoundPath.h"
+#include "store/DefaultSoundPath.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "FileReplacer.h"
+#include "store/FileReplacer.h"
 
 #include <atomic>
 #include <cerrno>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "IntegerText.h"
+#include "store/IntegerText.h"
 
 namespace kelvory {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "MoneyText.h"
+#include "store/MoneyText.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "ProfileFile.h"
+#include "store/ProfileFile.h"
 
-#include "FileReplacer.h"
-#include "ProfileText.h"
-#include "ProfileWriteError.h"
+#include "store/FileReplacer.h"
+#include "store/ProfileText.h"
+#include "store/ProfileWriteError.h"
 
 #include <cerrno>
 #include <climits>

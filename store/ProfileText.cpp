@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ProfileText.h"
+#include "store/ProfileText.h"
 
 #include <optional>
 #include <vector>

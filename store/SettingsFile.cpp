@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "SettingsFile.h"
+#include "store/SettingsFile.h"
 
-#include "DefaultSoundPath.h"
-#include "IntegerText.h"
-#include "MoneyText.h"
-#include "ProfileFile.h"
-#include "ProfileText.h"
+#include "store/DefaultSoundPath.h"
+#include "store/IntegerText.h"
+#include "store/MoneyText.h"
+#include "store/ProfileFile.h"
+#include "store/ProfileText.h"
 
 namespace kelvory {
 

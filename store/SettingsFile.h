@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "GameState.h"
-#include "ProfileFile.h"
+#include "game/GameState.h"
+#include "store/ProfileFile.h"
 
 #include <string>
 

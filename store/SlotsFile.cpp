@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "SlotsFile.h"
+#include "store/SlotsFile.h"
 
-#include "MoneyText.h"
-#include "ProfileFile.h"
-#include "ProfileText.h"
+#include "store/MoneyText.h"
+#include "store/ProfileFile.h"
+#include "store/ProfileText.h"
 
 namespace kelvory {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "StatisticsSection.h"
+#include "store/StatisticsSection.h"
 
-#include "ProfileFile.h"
-#include "ProfileText.h"
+#include "store/ProfileFile.h"
+#include "store/ProfileText.h"
 
 #include <charconv>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "PlayTally.h"
-#include "ProfileFile.h"
+#include "game/PlayTally.h"
+#include "store/ProfileFile.h"
 
 #include <functional>
 #include <optional>

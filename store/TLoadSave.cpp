@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "TLoadSave.h"
+#include "store/TLoadSave.h"
 
-#include "DialogKit.h"
-#include "HelpContext.h"
-#include "MoneyText.h"
-#include "ProfileWriteError.h"
-#include "WriteErrorBox.h"
+#include "store/MoneyText.h"
+#include "store/ProfileWriteError.h"
+#include "store/WriteErrorBox.h"
+#include "view/DialogKit.h"
+#include "view/HelpContext.h"
 
 #include <QDate>
 #include <QFrame>

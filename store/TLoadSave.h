@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "GameState.h"
-#include "SlotsFile.h"
+#include "game/GameState.h"
+#include "store/SlotsFile.h"
 
 #include <QDialog>
 #include <QString>

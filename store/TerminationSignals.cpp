@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "TerminationSignals.h"
+#include "store/TerminationSignals.h"
 
 #include <QSocketNotifier>
 

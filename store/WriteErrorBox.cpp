@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "WriteErrorBox.h"
+#include "store/WriteErrorBox.h"
 
-#include "ConfigDir.h"
-#include "ErrorBox.h"
-#include "ProfileWriteError.h"
+#include "store/ConfigDir.h"
+#include "store/ProfileWriteError.h"
+#include "view/ErrorBox.h"
 
 namespace kelvory {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "OddsReport.h"
+#include "tools/OddsReport.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ParSheet.h"
+#include "game/ParSheet.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // kelvory-odds: prints the game's exact odds, worked out from its own rules.
-#include "OddsReport.h"
-#include "ParSheet.h"
+#include "game/ParSheet.h"
+#include "tools/OddsReport.h"
 
 #include <cstdio>
 #include <string_view>

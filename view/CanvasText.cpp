@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "CanvasText.h"
+#include "view/CanvasText.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "DialogKit.h"
+#include "view/DialogKit.h"
 
 #include <QKeyEvent>
 #include <QMessageBox>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ErrorBox.h"
+#include "view/ErrorBox.h"
 
 #include <QMessageBox>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "FullScreenSwitch.h"
+#include "view/FullScreenSwitch.h"
 
 #include <QAction>
 #include <QEvent>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "LedDigitsArt.h"
+#include "view/LedDigitsArt.h"
 
 #include <QPainter>
 #include <QPainterPath>

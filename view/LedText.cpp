@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "LedText.h"
+#include "view/LedText.h"
 
-#include "Pictures.h"
+#include "view/Pictures.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "MeterPainter.h"
+#include "view/MeterPainter.h"
 
-#include "CanvasText.h"
+#include "view/CanvasText.h"
 
 #include <QLocale>
 #include <QPainter>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "LayoutTable.h"
+#include "view/LayoutTable.h"
 
 #include <QColor>
 #include <QString>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "PayRowGeometry.h"
+#include "view/PayRowGeometry.h"
 
 namespace kelvory {
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "PayTablePainter.h"
+#include "view/PayTablePainter.h"
 
-#include "CanvasText.h"
-#include "PayRowGeometry.h"
-#include "Pictures.h"
-#include "WinRules.h"
+#include "game/WinRules.h"
+#include "view/CanvasText.h"
+#include "view/PayRowGeometry.h"
+#include "view/Pictures.h"
 
 #include <QGuiApplication>
 #include <QPainter>

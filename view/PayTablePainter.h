@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "GameState.h"
-#include "LayoutTable.h"
+#include "game/GameState.h"
+#include "view/LayoutTable.h"
 
 class QPainter;
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "Pictures.h"
+#include "view/Pictures.h"
 
-#include "LedDigitsArt.h"
-#include "SymbolArt.h"
+#include "view/LedDigitsArt.h"
+#include "view/SymbolArt.h"
 
 #include <QPaintDevice>
 #include <QPainter>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "QtEventPump.h"
+#include "view/QtEventPump.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

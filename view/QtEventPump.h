@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "Clock.h"
-#include "EventPump.h"
+#include "game/Clock.h"
+#include "game/EventPump.h"
 
 #include <memory>
 #include <vector>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "QtTimers.h"
+#include "view/QtTimers.h"
 
-#include "SlotEngine.h"
+#include "game/SlotEngine.h"
 
 namespace kelvory {
 

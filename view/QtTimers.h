@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "Timers.h"
+#include "game/Timers.h"
 
 #include <QTimer>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ReelRenderer.h"
+#include "view/ReelRenderer.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "SlotCanvas.h"
+#include "view/SlotCanvas.h"
 
-#include "ErrorBox.h"
-#include "MeterPainter.h"
-#include "PayRowGeometry.h"
-#include "PayTablePainter.h"
-#include "Pictures.h"
-#include "ReelRenderer.h"
-#include "Reels.h"
+#include "game/Reels.h"
+#include "view/ErrorBox.h"
+#include "view/MeterPainter.h"
+#include "view/PayRowGeometry.h"
+#include "view/PayTablePainter.h"
+#include "view/Pictures.h"
+#include "view/ReelRenderer.h"
 
 #include <QFile>
 #include <QPaintEvent>

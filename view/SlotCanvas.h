@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "Display.h"
-#include "GameState.h"
-#include "ViewLayout.h"
+#include "game/Display.h"
+#include "game/GameState.h"
+#include "view/ViewLayout.h"
 
 #include <QImage>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "SymbolArt.h"
+#include "view/SymbolArt.h"
 
-#include "GameState.h"
+#include "game/GameState.h"
 
 #include <QPainter>
 #include <QSvgRenderer>

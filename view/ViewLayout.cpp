@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ViewLayout.h"
+#include "view/ViewLayout.h"
 
 namespace kelvory {
 

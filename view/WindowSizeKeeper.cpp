@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "WindowSizeKeeper.h"
+#include "view/WindowSizeKeeper.h"
 
 #include <QEvent>
 #include <QScreen>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Renders the reel artwork files of the three layouts into a folder, each with
 // an "@2x" companion of twice the cell size for HiDPI screens.
-#include "SymbolArt.h"
+#include "view/SymbolArt.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Writes the game's six sounds, KELVRY0.WAV .. KELVRY5.WAV, into the folder
 // given as the only argument.
-#include "SoundSynth.h"
-#include "WavImage.h"
+#include "assets/sounds/SoundSynth.h"
+#include "options/WavImage.h"
 
 #include <cstdio>
 #include <fstream>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "SoundSynth.h"
+#include "assets/sounds/SoundSynth.h"
 
 #include <algorithm>
 #include <cmath>

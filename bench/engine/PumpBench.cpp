@@ -2,10 +2,10 @@
 // A real spin through the Qt event pump at the fastest speed, and 2000 waits of
 // 5 ms (the fast count-up), for our pump and the two simple alternatives: a
 // QEventLoop with a precise QTimer, and a busy loop.
-#include "QtEventPump.h"
-#include "SlotEngine.h"
-#include "StdRandomSource.h"
-#include "SteadyClock.h"
+#include "game/SlotEngine.h"
+#include "game/StdRandomSource.h"
+#include "game/SteadyClock.h"
+#include "view/QtEventPump.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

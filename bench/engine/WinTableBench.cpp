@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Evaluation of all 64 000 equally likely resting windows.
-#include "Reels.h"
-#include "WinRules.h"
+#include "game/Reels.h"
+#include "game/WinRules.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,8 +2,8 @@
 // How quickly a sound request comes out, and what a request costs the GUI
 // thread, with SDL's disk driver standing in for the sound card (its output
 // file is read as it grows).
-#include "SdlSoundPlayer.h"
-#include "SoundImages.h"
+#include "options/SdlSoundPlayer.h"
+#include "options/SoundImages.h"
 
 #include <SDL_mixer.h>
 #include <benchmark/benchmark.h>

@@ -2,9 +2,9 @@
 // What the close-time save costs with a large settings file (~1.6 MB of
 // sections the program does not know): the whole [Settings] section in one
 // replace, against the former way of one replace per key.
-#include "GameState.h"
-#include "ProfileFile.h"
-#include "SettingsFile.h"
+#include "game/GameState.h"
+#include "store/ProfileFile.h"
+#include "store/SettingsFile.h"
 
 #include <benchmark/benchmark.h>
 

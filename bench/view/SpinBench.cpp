@@ -7,13 +7,13 @@
 // factor. Run under Xvfb; QT_SCALE_FACTOR=2 gives the HiDPI figures.
 //   bench_spin [rounds [only]]   only: run the rows whose name or pump has it
 //   ("192", "ours"), e.g. for a profiler.
-#include "GameState.h"
-#include "QtEventPump.h"
-#include "Reels.h"
-#include "SlotCanvas.h"
-#include "SlotEngine.h"
-#include "SteadyClock.h"
-#include "WinRules.h"
+#include "game/GameState.h"
+#include "game/Reels.h"
+#include "game/SlotEngine.h"
+#include "game/SteadyClock.h"
+#include "game/WinRules.h"
+#include "view/QtEventPump.h"
+#include "view/SlotCanvas.h"
 
 #include <QApplication>
 #include <QWindow>

@@ -3,8 +3,8 @@
 // and copied to the window canvas), with and without the screen update, in
 // each layout. Whole spins are in SpinBench.cpp.
 // Run under xvfb-run for the screen figures of a real X server.
-#include "GameState.h"
-#include "SlotCanvas.h"
+#include "game/GameState.h"
+#include "view/SlotCanvas.h"
 
 #include <QApplication>
 #include <QWindow>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "SlotCanvas.h"
-#include "TSlots.h"
+#include "app/TSlots.h"
 #include "tests/support/ModalDriver.h"
+#include "view/SlotCanvas.h"
 
 #include <QFile>
 #include <QMessageBox>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Ending a session while the game runs: a close during a spin, its payout or a
 // bet pause, a second close, and termination signals with dialogs open.
-#include "ProfileFile.h"
-#include "TSlots.h"
+#include "app/TSlots.h"
+#include "store/ProfileFile.h"
 #include "tests/support/Rig.h"
 
 #include <QApplication>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The statistics in the main window: the menu keys, the statistics window
 // with its figures and chart, and counters that outlast a close.
-#include "StatisticsWindow.h"
-#include "HelpWindow.h"
-#include "NetResultChart.h"
-#include "TLoadSave.h"
-#include "TSlots.h"
+#include "app/StatisticsWindow.h"
+#include "app/HelpWindow.h"
+#include "app/NetResultChart.h"
+#include "app/TSlots.h"
+#include "store/TLoadSave.h"
 #include "tests/support/ModalDriver.h"
 
 #include <QLocale>

@@ -2,9 +2,9 @@
 // A keyboard-only player on the real X display (run under xvfb-run): keys go
 // through the X server by xdotool. Bets, spins and payouts, a borrow through
 // the menu accelerator and the dialog's keys, the help and the About screen.
-#include "HelpWindow.h"
-#include "InfoScreen.h"
-#include "TSlots.h"
+#include "app/HelpWindow.h"
+#include "app/InfoScreen.h"
+#include "app/TSlots.h"
 
 #include <QApplication>
 #include <QProcess>

@@ -3,10 +3,10 @@
 // xvfb-run) for the main window, the message boxes and every dialog: exactly
 // their captions, with nothing appended. The application is set up as the
 // program's main() does.
-#include "ApplicationIdentity.h"
-#include "ErrorBox.h"
-#include "HelpWindow.h"
-#include "TSlots.h"
+#include "app/ApplicationIdentity.h"
+#include "app/HelpWindow.h"
+#include "app/TSlots.h"
+#include "view/ErrorBox.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Fuzz target for the money and integer texts: no input may crash them, and
 // every value read is written back as a text that reads the same.
-#include "IntegerText.h"
-#include "MoneyText.h"
+#include "store/IntegerText.h"
+#include "store/MoneyText.h"
 
 #include <cmath>
 #include <cstddef>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Fuzz target for the profile file text: any input is read as a file; a
 // write must read back and must leave every other value as it was.
-#include "ProfileText.h"
+#include "store/ProfileText.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The odds sheet against the whole table and against a direct sum over every
 // resting window, worked out here without the sheet's code.
-#include "ParSheet.h"
-#include "Reels.h"
-#include "WinRules.h"
+#include "game/ParSheet.h"
+#include "game/Reels.h"
+#include "game/WinRules.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The player's statistics counted from the engine's spins on the virtual clock.
-#include "PlayerStatistics.h"
+#include "game/PlayerStatistics.h"
 #include "tests/support/Rig.h"
 
 #include <QtTest>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "WinRules.h"
-#include "Reels.h"
+#include "game/WinRules.h"
+#include "game/Reels.h"
 
 #include <QtTest>
 

@@ -2,8 +2,8 @@
 // The help window: every context opens at its own part of the document, the
 // menu commands and F1 reach it, one window serves every request, and a
 // missing help file is reported.
-#include "HelpWindow.h"
-#include "TSlots.h"
+#include "app/HelpWindow.h"
+#include "app/TSlots.h"
 #include "tests/support/ModalDriver.h"
 
 #include <QAbstractTextDocumentLayout>

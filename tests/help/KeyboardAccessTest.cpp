@@ -2,7 +2,7 @@
 // Keyboard use of the main window without a display: every menu caption's
 // accelerator is unique within its menu, Enter presses the right button, and
 // the buttons carry accessible names.
-#include "TSlots.h"
+#include "app/TSlots.h"
 #include "tests/support/ModalDriver.h"
 
 #include <QMenuBar>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The figures the help states about the pay table and its odds, checked
 // against the game's own rules over every resting picture of the reels.
-#include "ParSheet.h"
-#include "Reels.h"
-#include "WinRules.h"
+#include "game/ParSheet.h"
+#include "game/Reels.h"
+#include "game/WinRules.h"
 
 #include <QFile>
 #include <QRegularExpression>

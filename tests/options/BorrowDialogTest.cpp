@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "BorrowRule.h"
-#include "TBorrowC.h"
+#include "options/BorrowRule.h"
+#include "options/TBorrowC.h"
 #include "tests/support/KeyboardFocus.h"
 #include "tests/support/ModalDriver.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "BorrowRule.h"
+#include "options/BorrowRule.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "SlotCanvas.h"
-#include "TBorrowC.h"
-#include "TSlots.h"
+#include "app/TSlots.h"
+#include "options/TBorrowC.h"
 #include "tests/support/ModalDriver.h"
 #include "tests/support/RuntimeDir.h"
+#include "view/SlotCanvas.h"
 
 #include <QFile>
 #include <QTemporaryDir>

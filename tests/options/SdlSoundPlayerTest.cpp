@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "SdlSoundPlayer.h"
-#include "DefaultSound.h"
-#include "SoundEvents.h"
-#include "WavImage.h"
+#include "options/SdlSoundPlayer.h"
+#include "options/DefaultSound.h"
+#include "options/SoundEvents.h"
+#include "options/WavImage.h"
 #include "tests/support/FakeSoundWorld.h"
 #include "tests/support/RuntimeDir.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "TSoundForm.h"
+#include "options/TSoundForm.h"
 #include "tests/support/KeyboardFocus.h"
 #include "tests/support/ModalDriver.h"
 

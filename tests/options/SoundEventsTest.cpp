@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "SoundEvents.h"
-#include "SlotEngine.h"
+#include "options/SoundEvents.h"
+#include "game/SlotEngine.h"
 #include "tests/support/FakeSoundWorld.h"
 #include "tests/support/QuietDisplay.h"
 

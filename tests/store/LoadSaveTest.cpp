@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The saved-game dialog of File > Open and File > Save.
-#include "ProfileFile.h"
-#include "TLoadSave.h"
-#include "TSlots.h"
+#include "app/TSlots.h"
+#include "store/ProfileFile.h"
+#include "store/TLoadSave.h"
 #include "tests/support/ModalDriver.h"
 
 #include <QDate>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Money texts and integer texts of the profile file.
-#include "IntegerText.h"
-#include "MoneyText.h"
+#include "store/MoneyText.h"
+#include "store/IntegerText.h"
 
 #include <QTest>
 

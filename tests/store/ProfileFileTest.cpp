@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The profile file on disk: defaults, one replace per save, unwritable files
 // and folders, leftovers of killed writers, and kills in the middle of saves.
-#include "GameState.h"
-#include "ProfileFile.h"
-#include "ProfileText.h"
-#include "ProfileWriteError.h"
-#include "SettingsFile.h"
+#include "store/ProfileFile.h"
+#include "game/GameState.h"
+#include "store/ProfileText.h"
+#include "store/ProfileWriteError.h"
+#include "store/SettingsFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Reading and editing the INI text of the profile file.
-#include "ProfileText.h"
+#include "store/ProfileText.h"
 
 #include <QTest>
 

@@ -8,12 +8,12 @@
 //     "named" forces named temporary files instead of unnamed ones.
 //   ProfileWriter save <path>
 //     one close-time save of the [Settings] section.
-#include "FileReplacer.h"
-#include "GameState.h"
-#include "ProfileFile.h"
-#include "ProfileWriteError.h"
-#include "SettingsFile.h"
-#include "SlotsFile.h"
+#include "game/GameState.h"
+#include "store/FileReplacer.h"
+#include "store/ProfileFile.h"
+#include "store/ProfileWriteError.h"
+#include "store/SettingsFile.h"
+#include "store/SlotsFile.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The [Settings] section read at start-up and written at close.
-#include "ProfileFile.h"
-#include "SettingsFile.h"
+#include "store/SettingsFile.h"
+#include "store/ProfileFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

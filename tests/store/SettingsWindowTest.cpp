@@ -2,8 +2,8 @@
 // The main window's settings: read at start-up, saved when it closes (also
 // by a termination signal), and a failed save. Closes during a spin are tested
 // with the main window's session end.
-#include "ProfileFile.h"
-#include "TSlots.h"
+#include "app/TSlots.h"
+#include "store/ProfileFile.h"
 #include "tests/support/ModalDriver.h"
 
 #include <QFile>

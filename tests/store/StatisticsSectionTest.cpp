@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The [Statistics] section: what a stored section reads as, and a save that
 // leaves everything else of the file as it was.
-#include "StatisticsSection.h"
+#include "store/StatisticsSection.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "Clock.h"
-#include "EventPump.h"
-#include "SoundPlayer.h"
+#include "game/Clock.h"
+#include "game/EventPump.h"
+#include "options/SoundPlayer.h"
 
 #include <string>
 #include <vector>

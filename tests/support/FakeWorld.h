@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "Clock.h"
-#include "Dialogs.h"
-#include "Display.h"
-#include "EventPump.h"
-#include "RandomSource.h"
-#include "SlotEngine.h"
-#include "Sounds.h"
+#include "game/Clock.h"
+#include "game/Dialogs.h"
+#include "game/Display.h"
+#include "game/EventPump.h"
+#include "game/RandomSource.h"
+#include "game/SlotEngine.h"
+#include "game/Sounds.h"
 
 #include <algorithm>
 #include <deque>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ModalDriver.h"
+#include "tests/support/ModalDriver.h"
 
 #include <QApplication>
 #include <QDialog>

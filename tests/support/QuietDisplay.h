@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "Dialogs.h"
-#include "Display.h"
-#include "RandomSource.h"
-#include "Timers.h"
+#include "game/Dialogs.h"
+#include "game/Display.h"
+#include "game/RandomSource.h"
+#include "game/Timers.h"
 
 namespace kelvory::test {
 

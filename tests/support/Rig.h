@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "Reels.h"
-#include "WinRules.h"
+#include "game/Reels.h"
+#include "game/WinRules.h"
 #include "tests/support/FakeWorld.h"
 
 #include <optional>

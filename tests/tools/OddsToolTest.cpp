@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // kelvory-odds as a player runs it: its figures are those of the odds sheet.
-#include "ParSheet.h"
+#include "game/ParSheet.h"
 
 #include <QMap>
 #include <QProcess>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "SlotCanvas.h"
-#include "TSlots.h"
+#include "app/TSlots.h"
 #include "tests/support/ModalDriver.h"
 #include "tests/support/RuntimeDir.h"
+#include "view/SlotCanvas.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "GameState.h"
-#include "SlotCanvas.h"
+#include "game/GameState.h"
 #include "tests/support/RuntimeDir.h"
+#include "view/SlotCanvas.h"
 
 #include <QPainter>
 #include <QTest>

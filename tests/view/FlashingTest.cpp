@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "PayRowGeometry.h"
-#include "SlotCanvas.h"
-#include "TSlots.h"
+#include "app/TSlots.h"
+#include "view/PayRowGeometry.h"
+#include "view/SlotCanvas.h"
 
 #include <QTemporaryDir>
 #include <QTest>

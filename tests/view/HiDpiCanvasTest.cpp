@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The window canvas on a scaled screen. CTest runs this at QT_SCALE_FACTOR 1,
 // 1.25, 1.5 and 2; every check holds at each of them.
-#include "GameState.h"
-#include "ReelRenderer.h"
-#include "Reels.h"
-#include "SlotCanvas.h"
+#include "game/GameState.h"
+#include "game/Reels.h"
 #include "tests/support/RuntimeDir.h"
+#include "view/ReelRenderer.h"
+#include "view/SlotCanvas.h"
 
 #include <QPainter>
 #include <QTest>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "LedText.h"
-#include "MeterPainter.h"
-#include "Pictures.h"
+#include "view/LedText.h"
+#include "view/MeterPainter.h"
+#include "view/Pictures.h"
 
 #include <QLocale>
 #include <QPainter>

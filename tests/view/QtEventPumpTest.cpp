@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The event pump on the real clock: it never returns before its deadline
 // without cause, handles events however it waits, and never sleeps for ever.
-#include "QtEventPump.h"
-#include "SteadyClock.h"
+#include "view/QtEventPump.h"
+#include "game/SteadyClock.h"
 
 #include <QDialog>
 #include <QTimer>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "ReelRenderer.h"
-#include "Reels.h"
+#include "view/ReelRenderer.h"
+#include "game/Reels.h"
 
 #include <QTest>
 

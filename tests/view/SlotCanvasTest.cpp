@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "SlotCanvas.h"
-#include "GameState.h"
-#include "PayRowGeometry.h"
-#include "Pictures.h"
-#include "Reels.h"
+#include "view/SlotCanvas.h"
+#include "game/GameState.h"
+#include "game/Reels.h"
 #include "tests/support/RuntimeDir.h"
+#include "view/PayRowGeometry.h"
+#include "view/Pictures.h"
 
 #include <QTest>
 

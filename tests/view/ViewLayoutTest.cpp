@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "ViewLayout.h"
-#include "PayRowGeometry.h"
+#include "view/ViewLayout.h"
+#include "view/PayRowGeometry.h"
 
 #include <QTest>
 
