@@ -2,8 +2,9 @@
 #include "app/TSlots.h"
 
 #include "app/ProgramDir.h"
-#include "game/Sounds.h"
 #include "game/SpinSpeeds.h"
+#include "options/SdlSoundPlayer.h"
+#include "options/SoundEvents.h"
 #include "view/DialogKit.h"
 #include "view/FullScreenSwitch.h"
 #include "view/QtEventPump.h"

@@ -8,8 +8,6 @@
 #include "game/SlotEngine.h"
 #include "game/StdRandomSource.h"
 #include "game/SteadyClock.h"
-#include "options/SdlSoundPlayer.h"
-#include "options/SoundEvents.h"
 #include "options/SoundImages.h"
 #include "view/QtTimers.h"
 
@@ -25,9 +23,11 @@ namespace kelvory {
 class ModalCloser;
 class QtEventPump;
 class RandomSource;
+class SdlSoundPlayer;
 class SlotCanvas;
-class TerminationSignals;
+class SoundEvents;
 class StatisticsWindow;
+class TerminationSignals;
 
 // The main window: menu, canvas, the three buttons and the engine's timers. Its
 // handlers hand the game's flows to the engine. The handlers of the File,

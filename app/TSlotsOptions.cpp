@@ -3,6 +3,8 @@
 // dialog and the borrow dialog.
 #include "app/TSlots.h"
 
+#include "options/SdlSoundPlayer.h"
+#include "options/SoundEvents.h"
 #include "options/TBorrowC.h"
 #include "options/TSoundForm.h"
 #include "view/ErrorBox.h"

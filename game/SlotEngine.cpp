@@ -2,6 +2,7 @@
 #include "game/SlotEngine.h"
 
 #include "game/Reels.h"
+#include "game/SpinSpeeds.h"
 #include "game/WinRules.h"
 
 #include <algorithm>

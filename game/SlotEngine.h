@@ -8,7 +8,6 @@
 #include "game/GameState.h"
 #include "game/RandomSource.h"
 #include "game/Sounds.h"
-#include "game/SpinSpeeds.h"
 #include "game/Timers.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "options/BorrowRule.h"
+#include "game/GameState.h"
 
 #include <cmath>
 #include <cstdio>

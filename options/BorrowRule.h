@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "game/GameState.h"
-
 #include <array>
 #include <cstdint>
 #include <string>
 
 namespace kelvory {
+
+struct GameState;
 
 // Borrowing credits from the house and paying them back in chip amounts. Money
 // moves in whole cents, so that many small moves never drift: the totals are

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "options/TBorrowC.h"
 
+#include "game/GameState.h"
 #include "options/BorrowRule.h"
 #include "options/ChipPictures.h"
 #include "view/DialogKit.h"
@@ -9,7 +10,10 @@
 #include "view/Pictures.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
 
 namespace kelvory {
 

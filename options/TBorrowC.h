@@ -1,17 +1,18 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "game/GameState.h"
-
 #include <QDialog>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 
 #include <array>
 #include <functional>
 
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
 namespace kelvory {
+
+struct GameState;
 
 // The dialog for borrowing credits and paying them back in chip amounts. It
 // works directly on the game state: every click moves the money at once and

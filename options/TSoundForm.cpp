@@ -1,12 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "options/TSoundForm.h"
 
+#include "game/GameState.h"
 #include "view/DialogKit.h"
 #include "view/HelpContext.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QFrame>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
 #include <QStyle>
 
 namespace kelvory {

@@ -1,18 +1,19 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "game/GameState.h"
-
 #include <QDialog>
-#include <QFileDialog>
-#include <QFrame>
-#include <QLabel>
-#include <QPushButton>
 
 #include <functional>
 #include <string>
 
+class QFileDialog;
+class QFrame;
+class QLabel;
+class QPushButton;
+
 namespace kelvory {
+
+struct GameState;
 
 // "Change Sounds (WAV Files)": lets the player choose the win and lose sound
 // files, preview them and restore the default ones. Every choice goes straight

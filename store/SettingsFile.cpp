@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "store/SettingsFile.h"
 
+#include "game/GameState.h"
 #include "store/DefaultSoundPath.h"
 #include "store/IntegerText.h"
 #include "store/MoneyText.h"

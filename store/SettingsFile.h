@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "game/GameState.h"
 #include "store/ProfileFile.h"
 
 #include <string>
 
 namespace kelvory {
+
+struct GameState;
 
 // The [Settings] section: the player's options and the current game, read at
 // start-up and written when the main window closes.

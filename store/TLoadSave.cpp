@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "store/TLoadSave.h"
 
+#include "game/GameState.h"
 #include "store/MoneyText.h"
 #include "store/ProfileWriteError.h"
 #include "store/WriteErrorBox.h"

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "game/GameState.h"
 #include "store/SlotsFile.h"
 
 #include <QDialog>
@@ -18,6 +17,8 @@ class QLineEdit;
 class QPushButton;
 
 namespace kelvory {
+
+struct GameState;
 
 // The saved-game dialog of File > Open and File > Save: eight slot panels,
 // each with its name, date and balances and an OK button that saves the

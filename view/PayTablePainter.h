@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "game/GameState.h"
 #include "view/LayoutTable.h"
 
 class QPainter;
 
 namespace kelvory {
+
+struct GameState;
 
 // Draws the pay table on the window canvas: one cell (a row of one column,
 // lit or unlit), the column headings, and the cells a full paint shows.

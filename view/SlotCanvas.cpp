@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPushButton>
 
 #include <algorithm>
 #include <cmath>

@@ -2,11 +2,9 @@
 #pragma once
 
 #include "game/Display.h"
-#include "game/GameState.h"
 #include "view/ViewLayout.h"
 
 #include <QImage>
-#include <QPushButton>
 #include <QString>
 #include <QWidget>
 
@@ -14,8 +12,11 @@
 #include <optional>
 
 class QPainter;
+class QPushButton;
 
 namespace kelvory {
+
+struct GameState;
 
 // The main window's drawing surface. Every drawing operation paints on an
 // off-screen canvas of the client area and marks what it changed; paintEvent

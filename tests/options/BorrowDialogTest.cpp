@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "options/BorrowRule.h"
+#include "game/GameState.h"
 #include "options/TBorrowC.h"
 #include "tests/support/KeyboardFocus.h"
 #include "tests/support/ModalDriver.h"
 
 #include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 #include <algorithm>

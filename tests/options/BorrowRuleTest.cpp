@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "game/GameState.h"
 #include "options/BorrowRule.h"
 
 #include <QTest>

@@ -6,6 +6,7 @@
 #include "view/SlotCanvas.h"
 
 #include <QFile>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: MIT
+#include "game/GameState.h"
 #include "options/TSoundForm.h"
 #include "tests/support/KeyboardFocus.h"
 #include "tests/support/ModalDriver.h"
 
 #include <QFile>
+#include <QFileDialog>
 #include <QFileSystemModel>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Saved win and lose sound paths read at start-up: a default left behind by a
 // moved program is found again, a file the player chose is kept as saved.
+#include "game/GameState.h"
 #include "store/ProfileFile.h"
 #include "store/SettingsFile.h"
 

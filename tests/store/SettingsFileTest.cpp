@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The [Settings] section read at start-up and written at close.
 #include "store/SettingsFile.h"
+#include "game/GameState.h"
 #include "store/ProfileFile.h"
 
 #include <QFile>

@@ -4,6 +4,7 @@
 #include "view/SlotCanvas.h"
 
 #include <QPainter>
+#include <QPushButton>
 #include <QTest>
 
 using namespace kelvory;

@@ -6,6 +6,7 @@
 #include "view/PayRowGeometry.h"
 #include "view/Pictures.h"
 
+#include <QPushButton>
 #include <QTest>
 
 using namespace kelvory;
