@@ -2,6 +2,7 @@
 #include "view/SlotCanvas.h"
 
 #include "game/Reels.h"
+#include "view/DialogKit.h"
 #include "view/ErrorBox.h"
 #include "view/MeterPainter.h"
 #include "view/PayRowGeometry.h"
@@ -22,21 +23,10 @@ namespace kelvory {
 
 namespace {
 const QColor kCyan(0, 255, 255);
-const QColor kRed(255, 0, 0);
 // 96 dots per inch, so that point sizes give the same pixels on every screen.
 constexpr int kDotsPerMeter = 3780;
 // Height of the strip along the top that holds both meters.
 constexpr int kMeterStrip = 32;
-
-// Reads a Windows bitmap; a null image when the file is missing or invalid.
-QImage ReadBitmap(const QString& path) {
-    QFile file(path);
-    QImage image;
-    if (file.open(QIODevice::ReadOnly)) {
-        image.loadFromData(file.readAll(), "BMP");
-    }
-    return image;
-}
 
 // A glyph in logical pixels and at twice the pixels, for HiDPI screens.
 QIcon GlyphIcon(const QImage& (*glyph)(qreal)) {
@@ -74,29 +64,10 @@ QPushButton* SlotCanvas::MakeButton(const QString& caption, const QString& hint,
                                     QSize glyphSize) {
     auto* button = new QPushButton(caption, this);
     button->setToolTip(hint);
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(13);
-    button->setFont(font);
+    button->setFont(DialogKit::ButtonFont(13));
     button->setIcon(glyph);
     button->setIconSize(glyphSize);
     return button;
-}
-
-QString SlotCanvas::ArtworkPath() const {
-    return programDir_ + QLatin1String(layout_.Values().artworkFile);
-}
-
-QString SlotCanvas::DeviceArtworkPath() const {
-    QString path = ArtworkPath();
-    return path.insert(path.size() - 4, QLatin1String("@2x"));
-}
-
-int SlotCanvas::DeviceCellSize() const {
-    if (ratio_ == 1.0) {
-        return layout_.CellSize();
-    }
-    // Even, so that the half-cell step of a spin stays a whole pixel.
-    return 2 * static_cast<int>(std::ceil(layout_.CellSize() * ratio_ / 2 - 1e-6));
 }
 
 QRect SlotCanvas::DeviceRect(const QRect& logical) const {
@@ -219,66 +190,6 @@ void SlotCanvas::FormResize() {
     FormPaint();
 }
 
-bool SlotCanvas::LoadArtwork() {
-    for (QImage& image : reelImages_) {
-        image = QImage();
-    }
-    unsettledReels_.reset();
-    reelsOnScreen_.reset();
-    symbolSheet_ = QImage();
-    deviceSheet_ = QImage();
-    const QString path = ArtworkPath();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ShowErrorLater(QStringLiteral("Cannot open file ") + path);
-        return false;
-    }
-    QImage sheet;
-    if (!sheet.loadFromData(file.readAll(), "BMP")) {
-        ShowErrorLater(QStringLiteral("Bitmap image is not valid"));
-        return false;
-    }
-    symbolSheet_ = sheet.convertToFormat(QImage::Format_RGB32);
-    MakeDeviceSheet();
-    return true;
-}
-
-void SlotCanvas::MakeDeviceSheet() {
-    const int deviceCell = DeviceCellSize();
-    if (deviceCell == layout_.CellSize()) {
-        deviceSheet_ = symbolSheet_;
-        return;
-    }
-    QImage source;
-    if (ratio_ > 1.0) {
-        source = ReadBitmap(DeviceArtworkPath());
-        if (source.width() != 6 * layout_.CellSize() || source.height() != 6 * layout_.CellSize()) {
-            source = QImage();
-        }
-    }
-    if (source.isNull()) {
-        source = symbolSheet_;
-    }
-    source = source.convertToFormat(QImage::Format_RGB32);
-    if (source.width() != 3 * deviceCell) {
-        // Tile by tile, so that no tile takes colour from its neighbour.
-        const int from = source.width() / 3;
-        QImage scaled(3 * deviceCell, 3 * deviceCell, QImage::Format_RGB32);
-        QPainter painter(&scaled);
-        for (int row = 0; row < 3; ++row) {
-            for (int column = 0; column < 3; ++column) {
-                const QImage tile = source.copy(column * from, row * from, from, from)
-                                        .scaled(deviceCell, deviceCell, Qt::IgnoreAspectRatio,
-                                                Qt::SmoothTransformation);
-                painter.drawImage(QPoint(column * deviceCell, row * deviceCell), tile);
-            }
-        }
-        painter.end();
-        source = scaled;
-    }
-    deviceSheet_ = source;
-}
-
 QRect SlotCanvas::ReelShown(int reel) const {
     return {layout_.ReelOrigin(reelLeft_, reel) + offset_, layout_.ReelShown()};
 }
@@ -305,64 +216,6 @@ void SlotCanvas::ShowErrorLater(const QString& message) {
             ErrorBox::Show(this, text);
         },
         Qt::QueuedConnection);
-}
-
-void SlotCanvas::DrawReel(int reel, int position) {
-    if (reel < 0 || reel > 2) {
-        return;
-    }
-    SettleReels();
-    DrawReelImage(reel, position);
-}
-
-void SlotCanvas::DrawReelImage(int reel, int position) const {
-    ReelRenderer::DrawReel(reelImages_[static_cast<std::size_t>(reel)], deviceSheet_,
-                           DeviceCellSize(), Reels::kStrips[static_cast<std::size_t>(reel)],
-                           position, ReelPayline(reel));
-}
-
-void SlotCanvas::CopyReel(int reel) const {
-    const QRect shown = DeviceRect(ReelShown(reel));
-    ReelRenderer::CopyPixels(canvas_, shown.topLeft(), reelImages_[static_cast<std::size_t>(reel)],
-                             QRect(QPoint(0, 0), shown.size()));
-}
-
-void SlotCanvas::SettleReels() const {
-    if (!unsettledReels_) {
-        return;
-    }
-    const std::array<int, 3> positions = *unsettledReels_;
-    unsettledReels_.reset();
-    for (int reel = 0; reel < 3; ++reel) {
-        DrawReelImage(reel, positions[static_cast<std::size_t>(reel)]);
-        CopyReel(reel);
-    }
-}
-
-bool SlotCanvas::ReelsDrawable() const {
-    const int deviceCell = DeviceCellSize();
-    return !deviceSheet_.isNull() && deviceSheet_.width() >= 3 * deviceCell &&
-           deviceSheet_.height() >= 3 * deviceCell && deviceSheet_.depth() == 32;
-}
-
-void SlotCanvas::PaintReels(QPainter& painter) const {
-    const int deviceCell = DeviceCellSize();
-    for (int reel = 0; reel < 3; ++reel) {
-        const QRect shown = DeviceRect(ReelShown(reel));
-        const ReelRenderer::Tiles tiles =
-            ReelRenderer::TilesAt(deviceCell, Reels::kStrips[static_cast<std::size_t>(reel)],
-                                  (*unsettledReels_)[static_cast<std::size_t>(reel)]);
-        for (int i = 0; i < tiles.count; ++i) {
-            const ReelRenderer::TileCopy& copy = tiles.copies[static_cast<std::size_t>(i)];
-            const QRect to =
-                QRect(shown.topLeft() + QPoint(0, copy.y), copy.from.size()).intersected(shown);
-            if (!to.isEmpty()) {
-                painter.drawImage(to.topLeft(), deviceSheet_,
-                                  QRect(copy.from.topLeft(), to.size()));
-            }
-        }
-        painter.fillRect(ReelPayline(reel).translated(shown.topLeft()).intersected(shown), kRed);
-    }
 }
 
 const QImage& SlotCanvas::Canvas() const {
@@ -431,7 +284,8 @@ void SlotCanvas::DrawBevel(QPainter& painter, const QRect& panel) const {
 
 void SlotCanvas::DrawPaylineOn(QPainter& painter) const {
     const int y = layout_.PaylineY();
-    Line(painter, {layout_.PaylineLeft(reelLeft_), y}, {layout_.PaylineRight(reelLeft_), y}, kRed);
+    Line(painter, {layout_.PaylineLeft(reelLeft_), y}, {layout_.PaylineRight(reelLeft_), y},
+         QColor(kPaylineRed));
 }
 
 void SlotCanvas::DrawPayline() {
@@ -445,37 +299,6 @@ void SlotCanvas::DrawPayline() {
     update(QRect(layout_.PaylineLeft(reelLeft_), layout_.PaylineY(),
                  layout_.PaylineRight(reelLeft_) - layout_.PaylineLeft(reelLeft_) + 1, 1)
                .translated(offset_));
-}
-
-void SlotCanvas::DrawReels(const std::array<int, 3>& positions) {
-    if (canvas_.isNull()) {
-        return;
-    }
-    if (!ReelsDrawable()) {
-        // No artwork: compose what there is on the canvas, as a paint would.
-        for (int reel = 0; reel < 3; ++reel) {
-            DrawReelImage(reel, positions[static_cast<std::size_t>(reel)]);
-            CopyReel(reel);
-        }
-    } else {
-        unsettledReels_ = positions;
-    }
-    // Only the reels that moved go to the screen (reels stop from left to
-    // right), as one rectangle: the painter then clips to a rectangle and
-    // copies each tile as one block. The gaps come from the canvas.
-    int first = 3;
-    int last = -1;
-    for (int reel = 0; reel < 3; ++reel) {
-        const auto index = static_cast<std::size_t>(reel);
-        if (!reelsOnScreen_ || (*reelsOnScreen_)[index] != positions[index]) {
-            first = std::min(first, reel);
-            last = reel;
-        }
-    }
-    reelsOnScreen_ = positions;
-    if (last >= 0) {
-        update(ReelShown(first).united(ReelShown(last)));
-    }
 }
 
 void SlotCanvas::DrawPayRow(int row, bool lit, int column) {

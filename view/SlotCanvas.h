@@ -99,6 +99,8 @@ class SlotCanvas : public QWidget, public Display {
     bool event(QEvent* event) override;
 
   private:
+    // The payline, across the panel and over each reel.
+    static constexpr QRgb kPaylineRed = qRgb(255, 0, 0);
     QPushButton* MakeButton(const QString& caption, const QString& hint, const QIcon& glyph,
                             QSize glyphSize);
     // Gives the canvas the size of the widget; true when it was made anew.

@@ -1,0 +1,195 @@
+// SPDX-License-Identifier: MIT
+// The reels on the canvas: the reel artwork and its sheet at the screen's
+// pixel ratio, the reel images, and the reels of a spin tick.
+#include "view/SlotCanvas.h"
+
+#include "game/Reels.h"
+#include "view/ReelRenderer.h"
+
+#include <QFile>
+#include <QPainter>
+
+#include <cmath>
+
+namespace kelvory {
+
+namespace {
+// Reads a Windows bitmap; a null image when the file is missing or invalid.
+QImage ReadBitmap(const QString& path) {
+    QFile file(path);
+    QImage image;
+    if (file.open(QIODevice::ReadOnly)) {
+        image.loadFromData(file.readAll(), "BMP");
+    }
+    return image;
+}
+} // namespace
+
+QString SlotCanvas::ArtworkPath() const {
+    return programDir_ + QLatin1String(layout_.Values().artworkFile);
+}
+
+QString SlotCanvas::DeviceArtworkPath() const {
+    QString path = ArtworkPath();
+    return path.insert(path.size() - 4, QLatin1String("@2x"));
+}
+
+int SlotCanvas::DeviceCellSize() const {
+    if (ratio_ == 1.0) {
+        return layout_.CellSize();
+    }
+    // Even, so that the half-cell step of a spin stays a whole pixel.
+    return 2 * static_cast<int>(std::ceil(layout_.CellSize() * ratio_ / 2 - 1e-6));
+}
+
+bool SlotCanvas::LoadArtwork() {
+    for (QImage& image : reelImages_) {
+        image = QImage();
+    }
+    unsettledReels_.reset();
+    reelsOnScreen_.reset();
+    symbolSheet_ = QImage();
+    deviceSheet_ = QImage();
+    const QString path = ArtworkPath();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ShowErrorLater(QStringLiteral("Cannot open file ") + path);
+        return false;
+    }
+    QImage sheet;
+    if (!sheet.loadFromData(file.readAll(), "BMP")) {
+        ShowErrorLater(QStringLiteral("Bitmap image is not valid"));
+        return false;
+    }
+    symbolSheet_ = sheet.convertToFormat(QImage::Format_RGB32);
+    MakeDeviceSheet();
+    return true;
+}
+
+void SlotCanvas::MakeDeviceSheet() {
+    const int deviceCell = DeviceCellSize();
+    if (deviceCell == layout_.CellSize()) {
+        deviceSheet_ = symbolSheet_;
+        return;
+    }
+    QImage source;
+    if (ratio_ > 1.0) {
+        source = ReadBitmap(DeviceArtworkPath());
+        if (source.width() != 6 * layout_.CellSize() || source.height() != 6 * layout_.CellSize()) {
+            source = QImage();
+        }
+    }
+    if (source.isNull()) {
+        source = symbolSheet_;
+    }
+    source = source.convertToFormat(QImage::Format_RGB32);
+    if (source.width() != 3 * deviceCell) {
+        // Tile by tile, so that no tile takes colour from its neighbour.
+        const int from = source.width() / 3;
+        QImage scaled(3 * deviceCell, 3 * deviceCell, QImage::Format_RGB32);
+        QPainter painter(&scaled);
+        for (int row = 0; row < 3; ++row) {
+            for (int column = 0; column < 3; ++column) {
+                const QImage tile = source.copy(column * from, row * from, from, from)
+                                        .scaled(deviceCell, deviceCell, Qt::IgnoreAspectRatio,
+                                                Qt::SmoothTransformation);
+                painter.drawImage(QPoint(column * deviceCell, row * deviceCell), tile);
+            }
+        }
+        painter.end();
+        source = scaled;
+    }
+    deviceSheet_ = source;
+}
+
+void SlotCanvas::DrawReel(int reel, int position) {
+    if (reel < 0 || reel > 2) {
+        return;
+    }
+    SettleReels();
+    DrawReelImage(reel, position);
+}
+
+void SlotCanvas::DrawReelImage(int reel, int position) const {
+    ReelRenderer::DrawReel(reelImages_[static_cast<std::size_t>(reel)], deviceSheet_,
+                           DeviceCellSize(), Reels::kStrips[static_cast<std::size_t>(reel)],
+                           position, ReelPayline(reel));
+}
+
+void SlotCanvas::CopyReel(int reel) const {
+    const QRect shown = DeviceRect(ReelShown(reel));
+    ReelRenderer::CopyPixels(canvas_, shown.topLeft(), reelImages_[static_cast<std::size_t>(reel)],
+                             QRect(QPoint(0, 0), shown.size()));
+}
+
+void SlotCanvas::SettleReels() const {
+    if (!unsettledReels_) {
+        return;
+    }
+    const std::array<int, 3> positions = *unsettledReels_;
+    unsettledReels_.reset();
+    for (int reel = 0; reel < 3; ++reel) {
+        DrawReelImage(reel, positions[static_cast<std::size_t>(reel)]);
+        CopyReel(reel);
+    }
+}
+
+bool SlotCanvas::ReelsDrawable() const {
+    const int deviceCell = DeviceCellSize();
+    return !deviceSheet_.isNull() && deviceSheet_.width() >= 3 * deviceCell &&
+           deviceSheet_.height() >= 3 * deviceCell && deviceSheet_.depth() == 32;
+}
+
+void SlotCanvas::PaintReels(QPainter& painter) const {
+    const int deviceCell = DeviceCellSize();
+    for (int reel = 0; reel < 3; ++reel) {
+        const QRect shown = DeviceRect(ReelShown(reel));
+        const ReelRenderer::Tiles tiles =
+            ReelRenderer::TilesAt(deviceCell, Reels::kStrips[static_cast<std::size_t>(reel)],
+                                  (*unsettledReels_)[static_cast<std::size_t>(reel)]);
+        for (int i = 0; i < tiles.count; ++i) {
+            const ReelRenderer::TileCopy& copy = tiles.copies[static_cast<std::size_t>(i)];
+            const QRect to =
+                QRect(shown.topLeft() + QPoint(0, copy.y), copy.from.size()).intersected(shown);
+            if (!to.isEmpty()) {
+                painter.drawImage(to.topLeft(), deviceSheet_,
+                                  QRect(copy.from.topLeft(), to.size()));
+            }
+        }
+        painter.fillRect(ReelPayline(reel).translated(shown.topLeft()).intersected(shown),
+                         QColor(kPaylineRed));
+    }
+}
+
+void SlotCanvas::DrawReels(const std::array<int, 3>& positions) {
+    if (canvas_.isNull()) {
+        return;
+    }
+    if (!ReelsDrawable()) {
+        // No artwork: compose what there is on the canvas, as a paint would.
+        for (int reel = 0; reel < 3; ++reel) {
+            DrawReelImage(reel, positions[static_cast<std::size_t>(reel)]);
+            CopyReel(reel);
+        }
+    } else {
+        unsettledReels_ = positions;
+    }
+    // Only the reels that moved go to the screen (reels stop from left to
+    // right), as one rectangle: the painter then clips to a rectangle and
+    // copies each tile as one block. The gaps come from the canvas.
+    int first = 3;
+    int last = -1;
+    for (int reel = 0; reel < 3; ++reel) {
+        const auto index = static_cast<std::size_t>(reel);
+        if (!reelsOnScreen_ || (*reelsOnScreen_)[index] != positions[index]) {
+            first = std::min(first, reel);
+            last = reel;
+        }
+    }
+    reelsOnScreen_ = positions;
+    if (last >= 0) {
+        update(ReelShown(first).united(ReelShown(last)));
+    }
+}
+
+} // namespace kelvory
