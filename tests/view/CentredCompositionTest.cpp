@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "game/GameState.h"
-#include "tests/support/RuntimeDir.h"
+#include "tests/support/CanvasWindow.h"
 #include "view/SlotCanvas.h"
 
 #include <QPainter>
@@ -8,19 +8,9 @@
 #include <QTest>
 
 using namespace kelvory;
-using kelvory::test::RuntimeDir;
 
 namespace {
-// A canvas laid out at a client size, with the built artwork.
-struct Window {
-    GameState state;
-    SlotCanvas canvas{state, RuntimeDir()};
-    explicit Window(QSize client) {
-        canvas.resize(client);
-        canvas.FormResize();
-    }
-    QImage Region(const QRect& area) const { return canvas.Canvas().copy(area); }
-};
+using Window = test::CanvasWindow;
 
 QRect CreditMeter(const LayoutValues& values) {
     return QRect(values.creditsLabel, values.creditsCleared.bottomRight());

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/TSlots.h"
+#include "tests/support/RedPixels.h"
 #include "view/PayRowGeometry.h"
 #include "view/SlotCanvas.h"
 
@@ -8,21 +9,7 @@
 
 using namespace kelvory;
 
-namespace {
-bool IsRed(QRgb pixel) {
-    return qRed(pixel) > 200 && qGreen(pixel) < 90 && qBlue(pixel) < 90;
-}
-
-int RedPixels(const QImage& image, const QRect& area) {
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            count += IsRed(image.pixel(x, y)) ? 1 : 0;
-        }
-    }
-    return count;
-}
-} // namespace
+using kelvory::test::RedPixels;
 
 // The winning row flashes through the window's flash timer handler.
 class FlashingTest : public QObject {

@@ -3,7 +3,7 @@
 // 1.25, 1.5 and 2; every check holds at each of them.
 #include "game/GameState.h"
 #include "game/Reels.h"
-#include "tests/support/RuntimeDir.h"
+#include "tests/support/CanvasWindow.h"
 #include "view/ReelRenderer.h"
 #include "view/SlotCanvas.h"
 
@@ -13,7 +13,6 @@
 #include <cmath>
 
 using namespace kelvory;
-using kelvory::test::RuntimeDir;
 
 namespace {
 qreal ScaleFactor() {
@@ -21,15 +20,8 @@ qreal ScaleFactor() {
     return scale.isEmpty() ? 1.0 : scale.toDouble();
 }
 
-struct Window {
-    GameState state;
-    SlotCanvas canvas{state, RuntimeDir()};
-    explicit Window(QSize client) {
-        canvas.resize(client);
-        canvas.FormResize();
-    }
-    // A pixel of the canvas by physical coordinates.
-    QRgb At(int x, int y) const { return canvas.Canvas().pixel(x, y); }
+struct Window : test::CanvasWindow {
+    using CanvasWindow::CanvasWindow;
     QRect ReelOnCanvas(int reel) const {
         const int cell = canvas.CellSize();
         return canvas.DeviceRect(QRect(canvas.ReelLeft() + reel * (cell + 9), canvas.TopMargin(),

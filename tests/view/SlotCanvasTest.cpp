@@ -2,6 +2,8 @@
 #include "view/SlotCanvas.h"
 #include "game/GameState.h"
 #include "game/Reels.h"
+#include "tests/support/CanvasWindow.h"
+#include "tests/support/RedPixels.h"
 #include "tests/support/RuntimeDir.h"
 #include "view/PayRowGeometry.h"
 #include "view/Pictures.h"
@@ -13,30 +15,8 @@ using namespace kelvory;
 using kelvory::test::RuntimeDir;
 
 namespace {
-bool IsRed(QRgb pixel) {
-    return qRed(pixel) > 200 && qGreen(pixel) < 90 && qBlue(pixel) < 90;
-}
-
-int RedPixels(const QImage& image, const QRect& area) {
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            count += IsRed(image.pixel(x, y)) ? 1 : 0;
-        }
-    }
-    return count;
-}
-
-// A canvas laid out at a client size, with the built artwork.
-struct Window {
-    GameState state;
-    SlotCanvas canvas{state, RuntimeDir()};
-    explicit Window(QSize client) {
-        canvas.resize(client);
-        canvas.FormResize();
-    }
-    QRgb At(int x, int y) const { return canvas.Canvas().pixel(x, y); }
-};
+using Window = test::CanvasWindow;
+using test::RedPixels;
 
 // The design client sizes of the three layouts.
 const QSize kSmall(632, 394);
