@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "game/GameState.h"
 #include "options/BorrowRule.h"
+#include "game/GameState.h"
 
 #include <QTest>
 
