@@ -14,59 +14,59 @@ QAction* Checkable(QMenu* menu, const QString& caption) {
 } // namespace
 
 void MainMenu::Build(QMenuBar* bar) {
-    File1 = bar->addMenu(QStringLiteral("&File"));
-    New1 = File1->addAction(QStringLiteral("&New"));
-    File1->addSeparator();
-    load1 = File1->addAction(QStringLiteral("&Open"));
-    Save1 = File1->addAction(QStringLiteral("&Save"));
-    Statistics1 = File1->addAction(QStringLiteral("S&tatistics..."));
-    File1->addSeparator();
-    Exit1 = File1->addAction(QStringLiteral("E&xit"));
-    New1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    load1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    Save1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    Statistics1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    Exit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    FileMenu = bar->addMenu(QStringLiteral("&File"));
+    NewGameItem = FileMenu->addAction(QStringLiteral("&New"));
+    FileMenu->addSeparator();
+    OpenGameItem = FileMenu->addAction(QStringLiteral("&Open"));
+    SaveGameItem = FileMenu->addAction(QStringLiteral("&Save"));
+    StatisticsItem = FileMenu->addAction(QStringLiteral("S&tatistics..."));
+    FileMenu->addSeparator();
+    ExitItem = FileMenu->addAction(QStringLiteral("E&xit"));
+    NewGameItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    OpenGameItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    SaveGameItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    StatisticsItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    ExitItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    Options1 = bar->addMenu(QStringLiteral("&Options"));
-    Sound1 = Options1->addMenu(QStringLiteral("&Sound"));
-    On1 = Checkable(Sound1, QStringLiteral("On"));
-    Sound1->addSeparator();
-    CoinSound1 = Checkable(Sound1, QStringLiteral("Coin Sound"));
-    CreditSound1 = Checkable(Sound1, QStringLiteral("Credit Sound"));
-    LoseSound1 = Checkable(Sound1, QStringLiteral("Lose Sound"));
-    SpinSound1 = Checkable(Sound1, QStringLiteral("Spin Sound"));
-    StopSound1 = Checkable(Sound1, QStringLiteral("Stop Sound"));
-    WinSound1 = Checkable(Sound1, QStringLiteral("Win Sound"));
-    Sound1->addSeparator();
-    ChangeSounds1 = Sound1->addAction(QStringLiteral("Change Sounds"));
-    Options1->addSeparator();
-    Speed1 = Options1->addMenu(QStringLiteral("S&peed"));
-    const std::array<QAction**, 4> speeds{&VeryFast1, &Fast1, &Medium1, &Slow1};
+    OptionsMenu = bar->addMenu(QStringLiteral("&Options"));
+    SoundMenu = OptionsMenu->addMenu(QStringLiteral("&Sound"));
+    SoundOnItem = Checkable(SoundMenu, QStringLiteral("On"));
+    SoundMenu->addSeparator();
+    CoinSoundItem = Checkable(SoundMenu, QStringLiteral("Coin Sound"));
+    CreditSoundItem = Checkable(SoundMenu, QStringLiteral("Credit Sound"));
+    LoseSoundItem = Checkable(SoundMenu, QStringLiteral("Lose Sound"));
+    SpinSoundItem = Checkable(SoundMenu, QStringLiteral("Spin Sound"));
+    StopSoundItem = Checkable(SoundMenu, QStringLiteral("Stop Sound"));
+    WinSoundItem = Checkable(SoundMenu, QStringLiteral("Win Sound"));
+    SoundMenu->addSeparator();
+    ChangeSoundsItem = SoundMenu->addAction(QStringLiteral("Change Sounds"));
+    OptionsMenu->addSeparator();
+    SpeedMenu = OptionsMenu->addMenu(QStringLiteral("S&peed"));
+    const std::array<QAction**, 4> speeds{&VeryFastItem, &FastItem, &MediumItem, &SlowItem};
     for (std::size_t i = 0; i < speeds.size(); ++i) {
-        *speeds[i] = Checkable(Speed1, QString::fromLatin1(kSpinSpeeds[i].Caption));
+        *speeds[i] = Checkable(SpeedMenu, QString::fromLatin1(kSpinSpeeds[i].Caption));
     }
-    FullScreen1 = Checkable(Options1, QStringLiteral("&Full Screen"));
+    FullScreenItem = Checkable(OptionsMenu, QStringLiteral("&Full Screen"));
 
-    Borrow1 = bar->addAction(QStringLiteral("&Borrow"));
+    BorrowItem = bar->addAction(QStringLiteral("&Borrow"));
 
-    Auto1 = bar->addMenu(QStringLiteral("&Auto"));
-    On2 = Checkable(Auto1, QStringLiteral("&On"));
+    AutoMenu = bar->addMenu(QStringLiteral("&Auto"));
+    AutoSpinItem = Checkable(AutoMenu, QStringLiteral("&On"));
 
-    Help1 = bar->addMenu(QStringLiteral("&Help"));
-    About1 = Help1->addAction(QStringLiteral("&About"));
-    Help1->addSeparator();
-    HelpContents1 = Help1->addAction(QStringLiteral("&Help Contents"));
+    HelpMenu = bar->addMenu(QStringLiteral("&Help"));
+    AboutItem = HelpMenu->addAction(QStringLiteral("&About"));
+    HelpMenu->addSeparator();
+    HelpContentsItem = HelpMenu->addAction(QStringLiteral("&Help Contents"));
     // Shown in the menu and active while the menu is open; in the main window
     // F1 opens the help about the main window.
-    HelpContents1->setShortcut(QKeySequence(Qt::Key_F1));
-    HelpContents1->setShortcutContext(Qt::WidgetShortcut);
-    UnderstandingthePayoffs1 = Help1->addAction(QStringLiteral("&Understanding the Payoffs"));
-    Help1->addSeparator();
-    SpecialOffer1 = Help1->addAction(QStringLiteral("&Special Offer"));
-    SecureOnlineOrders1 = Help1->addAction(QStringLiteral("Secure &Online Orders"));
-    Catalog1 = Help1->addAction(QStringLiteral("&Catalog"));
-    FreeCD1 = Help1->addAction(QStringLiteral("&Free CD!"));
+    HelpContentsItem->setShortcut(QKeySequence(Qt::Key_F1));
+    HelpContentsItem->setShortcutContext(Qt::WidgetShortcut);
+    PayoffsItem = HelpMenu->addAction(QStringLiteral("&Understanding the Payoffs"));
+    HelpMenu->addSeparator();
+    SpecialOfferItem = HelpMenu->addAction(QStringLiteral("&Special Offer"));
+    SecureOnlineOrdersItem = HelpMenu->addAction(QStringLiteral("Secure &Online Orders"));
+    CatalogItem = HelpMenu->addAction(QStringLiteral("&Catalog"));
+    FreeCdItem = HelpMenu->addAction(QStringLiteral("&Free CD!"));
 }
 
 } // namespace kelvory

@@ -11,45 +11,47 @@ namespace kelvory {
 
 // The main window's menu bar, its items named as the window's handlers expect.
 struct MainMenu {
-    QMenu* File1 = nullptr;
-    QAction* New1 = nullptr;
-    QAction* load1 = nullptr;
-    QAction* Save1 = nullptr;
-    QAction* Statistics1 = nullptr;
-    QAction* Exit1 = nullptr;
+    QMenu* FileMenu = nullptr;
+    QAction* NewGameItem = nullptr;
+    QAction* OpenGameItem = nullptr;
+    QAction* SaveGameItem = nullptr;
+    QAction* StatisticsItem = nullptr;
+    QAction* ExitItem = nullptr;
 
-    QMenu* Options1 = nullptr;
-    QMenu* Sound1 = nullptr;
-    QAction* On1 = nullptr;
-    QAction* CoinSound1 = nullptr;
-    QAction* CreditSound1 = nullptr;
-    QAction* LoseSound1 = nullptr;
-    QAction* SpinSound1 = nullptr;
-    QAction* StopSound1 = nullptr;
-    QAction* WinSound1 = nullptr;
-    QAction* ChangeSounds1 = nullptr;
-    QMenu* Speed1 = nullptr;
-    QAction* VeryFast1 = nullptr;
-    QAction* Fast1 = nullptr;
-    QAction* Medium1 = nullptr;
-    QAction* Slow1 = nullptr;
+    QMenu* OptionsMenu = nullptr;
+    QMenu* SoundMenu = nullptr;
+    QAction* SoundOnItem = nullptr;
+    QAction* CoinSoundItem = nullptr;
+    QAction* CreditSoundItem = nullptr;
+    QAction* LoseSoundItem = nullptr;
+    QAction* SpinSoundItem = nullptr;
+    QAction* StopSoundItem = nullptr;
+    QAction* WinSoundItem = nullptr;
+    QAction* ChangeSoundsItem = nullptr;
+    QMenu* SpeedMenu = nullptr;
+    QAction* VeryFastItem = nullptr;
+    QAction* FastItem = nullptr;
+    QAction* MediumItem = nullptr;
+    QAction* SlowItem = nullptr;
     // The Speed items in the order of kSpinSpeeds.
-    std::array<QAction*, 4> SpeedActions() const { return {VeryFast1, Fast1, Medium1, Slow1}; }
-    QAction* FullScreen1 = nullptr; // checkable, F11
+    std::array<QAction*, 4> SpeedActions() const {
+        return {VeryFastItem, FastItem, MediumItem, SlowItem};
+    }
+    QAction* FullScreenItem = nullptr; // checkable, F11
 
-    QAction* Borrow1 = nullptr;
+    QAction* BorrowItem = nullptr;
 
-    QMenu* Auto1 = nullptr;
-    QAction* On2 = nullptr;
+    QMenu* AutoMenu = nullptr;
+    QAction* AutoSpinItem = nullptr;
 
-    QMenu* Help1 = nullptr;
-    QAction* About1 = nullptr;
-    QAction* HelpContents1 = nullptr;
-    QAction* UnderstandingthePayoffs1 = nullptr;
-    QAction* SpecialOffer1 = nullptr;
-    QAction* SecureOnlineOrders1 = nullptr;
-    QAction* Catalog1 = nullptr;
-    QAction* FreeCD1 = nullptr;
+    QMenu* HelpMenu = nullptr;
+    QAction* AboutItem = nullptr;
+    QAction* HelpContentsItem = nullptr;
+    QAction* PayoffsItem = nullptr;
+    QAction* SpecialOfferItem = nullptr;
+    QAction* SecureOnlineOrdersItem = nullptr;
+    QAction* CatalogItem = nullptr;
+    QAction* FreeCdItem = nullptr;
 
     // Builds every menu and item on the bar, in order, with their keys; nothing
     // is checked yet.

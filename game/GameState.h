@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "game/SpinSpeeds.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -33,7 +35,7 @@ struct GameState {
     double Credits = kStartCredits;
     double Borrowed = kStartCredits;
     std::int32_t Spins = 0;
-    std::int32_t Speed = 10;
+    std::int32_t Speed = kSpinSpeeds[0].TickMs;
     std::uint8_t BetInPlay = 0;
     std::uint8_t LastBet = 0;
     bool Spinning = false;

@@ -72,7 +72,7 @@ void SlotEngine::DrawColumn(int column, bool lit) {
     }
 }
 
-void SlotEngine::Button1Click() {
+void SlotEngine::Spin() {
     BusyScope busy(*this);
     state_.CloverMultiplier = 0;
     if (state_.Spinning) {
@@ -204,7 +204,7 @@ void SlotEngine::PayAtOnce(int credits) {
     world_.display.ShowCredits(state_.Credits);
 }
 
-void SlotEngine::BitBtn1Click() {
+void SlotEngine::BetOne() {
     BusyScope busy(*this);
     state_.CloverMultiplier = 0;
     if (state_.Spinning) {
@@ -226,11 +226,11 @@ void SlotEngine::BitBtn1Click() {
     DrawColumn(0, false);
     DrawColumn(1, true);
     Wait(0.5);
-    Button1Click();
+    Spin();
     world_.dialogs.FocusSpinButton();
 }
 
-void SlotEngine::BitBtn2Click() {
+void SlotEngine::BetTwo() {
     BusyScope busy(*this);
     state_.CloverMultiplier = 0;
     if (state_.Spinning) {
@@ -261,18 +261,18 @@ void SlotEngine::BitBtn2Click() {
     DrawColumn(0, false);
     DrawColumn(1, true);
     Wait(0.5);
-    Button1Click();
+    Spin();
     world_.dialogs.FocusSpinButton();
 }
 
-void SlotEngine::AutoSpinTimer() {
+void SlotEngine::AutoSpinDue() {
     if (state_.LastBet > state_.Credits || state_.Spinning) {
         return;
     }
-    Button1Click();
+    Spin();
 }
 
-void SlotEngine::On2Click() {
+void SlotEngine::ToggleAutoSpin() {
     state_.AutoSpinOn = !state_.AutoSpinOn;
     if (state_.AutoSpinOn) {
         world_.timers.StartAutoSpinTimer();
@@ -283,14 +283,14 @@ void SlotEngine::SetSpeed(int ms) {
     state_.Speed = ms;
 }
 
-void SlotEngine::New1Click() {
+void SlotEngine::NewGame() {
     state_.Spins = 0;
     state_.Credits = kStartCredits;
     state_.Borrowed = state_.Credits;
     world_.display.RepaintAll();
 }
 
-void SlotEngine::FlashTimeTimer() {
+void SlotEngine::FlashWinningRow() {
     const int column = std::clamp(state_.LastBet - 1, 0, 1);
     if (state_.WinningRow >= 10) {
         state_.WinningRow -= 10;

@@ -33,8 +33,8 @@ namespace kelvory {
 //   having cleared CloverMultiplier; during a bet pause it may stake or spin.
 // - Any menu command or dialog: the speed, auto-spin and sound switches, new
 //   game, open and save, borrowing, the sounds dialog, statistics and help.
-// - The timers: FlashTimeTimer toggles WinningRow between the row and row +
-//   10 (unlit); AutoSpinTimer spins unless Spinning or the credits are short.
+// - The timers: FlashWinningRow toggles WinningRow between the row and row +
+//   10 (unlit); AutoSpinDue spins unless Spinning or the credits are short.
 // - The end of the session: Settle() makes the flow finish without waiting.
 //
 // What each flow reads again after a wait:
@@ -42,7 +42,7 @@ namespace kelvory {
 // - The count-up adds each credit to Credits as it stands then, so credits
 //   borrowed, opened or started afresh during a payout are kept.
 // - Bet 2 reads BetInPlay and Credits again after its pause; both bets end in
-//   Button1Click, which checks Spinning and BetInPlay again.
+//   Spin, which checks Spinning and BetInPlay again.
 class SlotEngine {
   public:
     static constexpr int kSpinTicks = 101;
@@ -70,14 +70,14 @@ class SlotEngine {
 
     SlotEngine(GameState& state, World world);
 
-    void Button1Click();  // "Spin"
-    void BitBtn1Click();  // "Bet 1"
-    void BitBtn2Click();  // "Bet 2"
-    void AutoSpinTimer(); // the one-shot auto-spin timer fired
-    void On2Click();      // Auto > On
+    void Spin();           // "Spin"
+    void BetOne();         // "Bet 1"
+    void BetTwo();         // "Bet 2"
+    void AutoSpinDue();    // the one-shot auto-spin timer fired
+    void ToggleAutoSpin(); // Auto > On
     void SetSpeed(int ms);
-    void New1Click();
-    void FlashTimeTimer();
+    void NewGame();
+    void FlashWinningRow();
 
     void Wait(double seconds);
     void CountUp(int n);

@@ -4,8 +4,8 @@
 namespace kelvory {
 
 // The engine's two timers. The engine starts and stops them; when one fires,
-// its owner calls the matching engine handler: FlashTimeTimer every
-// SlotEngine::kFlashIntervalMs while the winning row flashes, AutoSpinTimer
+// its owner calls the matching engine handler: FlashWinningRow every
+// SlotEngine::kFlashIntervalMs while the winning row flashes, AutoSpinDue
 // once, SlotEngine::kAutoSpinDelayMs after a spin ended with auto-spin on.
 class Timers {
   public:

@@ -24,7 +24,7 @@ std::string HomeDir() {
 
 } // namespace
 
-std::string ConfigDir::WindowsDir() {
+std::string ConfigDir::Folder() {
     const char* configHome = std::getenv("XDG_CONFIG_HOME");
     std::string folder = configHome != nullptr ? configHome : "";
     if (folder.empty() || folder.front() != '/') {

@@ -16,7 +16,7 @@ inline constexpr char kFileName[] = "KELVRY.INI";
 
 // The folder, ending in "/". Creates it when missing (a failure shows up
 // later as a failed write).
-std::string WindowsDir();
+std::string Folder();
 
 // The folder of the running program file, ending in "/", as the file
 // system's bytes; empty when it cannot be found.

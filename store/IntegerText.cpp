@@ -60,7 +60,7 @@ bool ReadDecimal(std::string_view text, std::int32_t& value) {
 
 } // namespace
 
-std::int32_t StrToIntDef(std::string_view text, std::int32_t defaultValue) {
+std::int32_t ParseInteger(std::string_view text, std::int32_t defaultValue) {
     std::int32_t value = 0;
     bool ok = false;
     if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {

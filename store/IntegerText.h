@@ -10,6 +10,6 @@ namespace kelvory {
 // two characters) and "$1F" are hexadecimal, anything else a decimal integer
 // with an optional sign. A text that is not wholly a valid 32-bit integer
 // gives the default.
-std::int32_t StrToIntDef(std::string_view text, std::int32_t defaultValue);
+std::int32_t ParseInteger(std::string_view text, std::int32_t defaultValue);
 
 } // namespace kelvory

@@ -48,7 +48,7 @@ std::string TrimBlanks(std::string_view text) {
     return std::string(text.substr(first, last - first + 1));
 }
 
-std::string MoneyToStr(double value) {
+std::string FormatMoney(double value) {
     char buffer[400];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
@@ -60,7 +60,7 @@ std::string MoneyToStr(double value) {
     return TrimBlanks(text);
 }
 
-double StrToMoney(std::string_view text) {
+double ParseMoney(std::string_view text) {
     const std::size_t point = text.find('.');
     const WholePart whole = ReadWholePart(text.substr(0, point));
     if (point == std::string_view::npos) {

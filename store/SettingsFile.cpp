@@ -20,11 +20,11 @@ class SettingsReader {
         return ProfileFile::Read(path_, SettingsFile::kSection, key, defaultValue);
     }
     double Money(const char* key, double current) const {
-        return StrToMoney(Text(key, MoneyToStr(current)).substr(0, kMaxMoneyTextLength));
+        return ParseMoney(Text(key, FormatMoney(current)).substr(0, kMaxMoneyTextLength));
     }
     std::int32_t Integer(const char* key, std::int32_t current) const {
         const std::string fallback = std::to_string(current);
-        return StrToIntDef(Text(key, fallback), current);
+        return ParseInteger(Text(key, fallback), current);
     }
     bool Switch(const char* key, bool current) const { return Integer(key, current ? 1 : 0) != 0; }
 
@@ -68,8 +68,8 @@ bool SettingsFile::Load(const std::string& path, GameState& state) {
 ProfileSection SettingsFile::Section(const GameState& state, bool maximised) {
     return {kSection,
             {
-                {"Credits", MoneyToStr(state.Credits)},
-                {"Borrowed", MoneyToStr(state.Borrowed)},
+                {"Credits", FormatMoney(state.Credits)},
+                {"Borrowed", FormatMoney(state.Borrowed)},
                 {"Spins", std::to_string(state.Spins)},
                 {"Maxed", Flag(maximised)},
                 {"Sound", Flag(state.Sound)},

@@ -20,7 +20,7 @@ SlotsFile::SavedSlot SlotsFile::ReadSlot(const std::string& path, int slot,
     const std::string section = SectionName(slot);
     const auto money = [&](const char* key) {
         const std::string text = ProfileFile::Read(path, section, key, kFreshBalance);
-        return StrToMoney(text.substr(0, kMaxMoneyTextLength));
+        return ParseMoney(text.substr(0, kMaxMoneyTextLength));
     };
     SavedSlot saved;
     saved.Name = ProfileText::Prefix(
@@ -47,8 +47,8 @@ void SlotsFile::WriteSlot(const std::string& path, int slot, const std::string& 
                                              {
                                                  {"Name", name},
                                                  {"Date", date},
-                                                 {"Credits", MoneyToStr(credits)},
-                                                 {"Borrowed", MoneyToStr(borrowed)},
+                                                 {"Credits", FormatMoney(credits)},
+                                                 {"Borrowed", FormatMoney(borrowed)},
                                              }}});
 }
 

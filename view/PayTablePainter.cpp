@@ -21,9 +21,9 @@ const QColor kBlack(0, 0, 0);
 
 const QImage& Icons(bool large, bool lit, qreal ratio) {
     if (large) {
-        return lit ? Pictures::Image4(ratio) : Pictures::Image3(ratio);
+        return lit ? Pictures::LargePayIconsLit(ratio) : Pictures::LargePayIcons(ratio);
     }
-    return lit ? Pictures::Image2(ratio) : Pictures::Image1(ratio);
+    return lit ? Pictures::SmallPayIconsLit(ratio) : Pictures::SmallPayIcons(ratio);
 }
 
 QStringList Row7Lines(int lineCount) {

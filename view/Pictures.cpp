@@ -82,36 +82,36 @@ const QImage& Pictures::Digits(qreal ratio) {
     return Cached(cache, ratio, [](int scale) { return LedDigitsArt::Draw(scale); });
 }
 
-const QImage& Pictures::larrow(qreal ratio) {
+const QImage& Pictures::LeftPaylineArrow(qreal ratio) {
     static std::map<int, QImage> cache;
     return Cached(cache, ratio, [](int scale) { return LeftArrow(scale); });
 }
 
-const QImage& Pictures::rarrow(qreal ratio) {
+const QImage& Pictures::RightPaylineArrow(qreal ratio) {
     static std::map<int, QImage> cache;
     return Cached(cache, ratio,
                   [](int scale) { return Scaled(LeftArrow(scale).mirrored(true, false), scale); });
 }
 
-const QImage& Pictures::Image1(qreal ratio) {
+const QImage& Pictures::SmallPayIcons(qreal ratio) {
     static std::map<int, QImage> cache;
     return Cached(cache, ratio,
                   [](int scale) { return Scaled(SymbolArt::Icons(32 * scale, kWhite), scale); });
 }
 
-const QImage& Pictures::Image2(qreal ratio) {
+const QImage& Pictures::SmallPayIconsLit(qreal ratio) {
     static std::map<int, QImage> cache;
     return Cached(cache, ratio,
                   [](int scale) { return Scaled(SymbolArt::Icons(32 * scale, kYellow), scale); });
 }
 
-const QImage& Pictures::Image3(qreal ratio) {
+const QImage& Pictures::LargePayIcons(qreal ratio) {
     static std::map<int, QImage> cache;
     return Cached(cache, ratio,
                   [](int scale) { return Scaled(SymbolArt::Icons(48 * scale, kWhite), scale); });
 }
 
-const QImage& Pictures::Image4(qreal ratio) {
+const QImage& Pictures::LargePayIconsLit(qreal ratio) {
     static std::map<int, QImage> cache;
     return Cached(cache, ratio,
                   [](int scale) { return Scaled(SymbolArt::Icons(48 * scale, kYellow), scale); });

@@ -15,13 +15,13 @@ namespace kelvory {
 // picture is drawn at the next whole scale (2 for 1.25, 1.5 and 2), with that
 // device pixel ratio, so that it stays sharp on a HiDPI screen.
 namespace Pictures {
-const QImage& Digits(qreal ratio = 1); // 188 x 147, LED digits in seven colours
-const QImage& larrow(qreal ratio = 1); // 16 x 31, left payline arrow
-const QImage& rarrow(qreal ratio = 1); // 16 x 31, right payline arrow
-const QImage& Image1(qreal ratio = 1); // 96 x 64, 32-pixel icons on white
-const QImage& Image2(qreal ratio = 1); // 96 x 64, 32-pixel icons on yellow
-const QImage& Image3(qreal ratio = 1); // 144 x 96, 48-pixel icons on white
-const QImage& Image4(qreal ratio = 1); // 144 x 96, 48-pixel icons on yellow
+const QImage& Digits(qreal ratio = 1);            // 188 x 147, LED digits in seven colours
+const QImage& LeftPaylineArrow(qreal ratio = 1);  // 16 x 31, left payline arrow
+const QImage& RightPaylineArrow(qreal ratio = 1); // 16 x 31, right payline arrow
+const QImage& SmallPayIcons(qreal ratio = 1);     // 96 x 64, 32-pixel icons on white
+const QImage& SmallPayIconsLit(qreal ratio = 1);  // 96 x 64, 32-pixel icons on yellow
+const QImage& LargePayIcons(qreal ratio = 1);     // 144 x 96, 48-pixel icons on white
+const QImage& LargePayIconsLit(qreal ratio = 1);  // 144 x 96, 48-pixel icons on yellow
 
 // Button glyphs, transparent around the picture.
 const QImage& BetOneGlyph(qreal ratio = 1); // 33 x 25, one coin seen edge-on

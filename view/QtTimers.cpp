@@ -5,29 +5,29 @@
 
 namespace kelvory {
 
-QtTimers::QtTimers(std::function<void()> flashTimeTimer, std::function<void()> autoSpinTimer) {
-    FlashTime.setInterval(SlotEngine::kFlashIntervalMs);
-    AutoSpin.setInterval(SlotEngine::kAutoSpinDelayMs);
-    AutoSpin.setSingleShot(true);
-    QObject::connect(&FlashTime, &QTimer::timeout, std::move(flashTimeTimer));
-    QObject::connect(&AutoSpin, &QTimer::timeout, std::move(autoSpinTimer));
+QtTimers::QtTimers(std::function<void()> flashWinningRow, std::function<void()> autoSpinDue) {
+    FlashTimer.setInterval(SlotEngine::kFlashIntervalMs);
+    AutoSpinTimer.setInterval(SlotEngine::kAutoSpinDelayMs);
+    AutoSpinTimer.setSingleShot(true);
+    QObject::connect(&FlashTimer, &QTimer::timeout, std::move(flashWinningRow));
+    QObject::connect(&AutoSpinTimer, &QTimer::timeout, std::move(autoSpinDue));
 }
 
 void QtTimers::SetFlashing(bool on) {
     if (on) {
-        FlashTime.start();
+        FlashTimer.start();
     } else {
-        FlashTime.stop();
+        FlashTimer.stop();
     }
 }
 
 void QtTimers::StartAutoSpinTimer() {
-    AutoSpin.start();
+    AutoSpinTimer.start();
 }
 
 void QtTimers::StopAll() {
-    AutoSpin.stop();
-    FlashTime.stop();
+    AutoSpinTimer.stop();
+    FlashTimer.stop();
 }
 
 } // namespace kelvory

@@ -13,14 +13,14 @@ namespace kelvory {
 // was given when it fires; the owner stops both when the window closes.
 class QtTimers : public Timers {
   public:
-    QtTimers(std::function<void()> flashTimeTimer, std::function<void()> autoSpinTimer);
+    QtTimers(std::function<void()> flashWinningRow, std::function<void()> autoSpinDue);
 
     void SetFlashing(bool on) override;
     void StartAutoSpinTimer() override;
     void StopAll();
 
-    QTimer FlashTime; // repeats while the winning row flashes
-    QTimer AutoSpin;  // one shot after a spin when auto-spin is on
+    QTimer FlashTimer;    // repeats while the winning row flashes
+    QTimer AutoSpinTimer; // one shot after a spin when auto-spin is on
 };
 
 } // namespace kelvory

@@ -48,13 +48,13 @@ SlotCanvas::SlotCanvas(const GameState& state, const QString& programDir, QWidge
         programDir_ += QLatin1Char('/');
     }
     setAttribute(Qt::WA_OpaquePaintEvent);
-    BitBtn1 = MakeButton(QStringLiteral("Bet 1"), QStringLiteral("Bet one credit"),
-                         GlyphIcon(Pictures::BetOneGlyph), Pictures::BetOneGlyph().size());
-    BitBtn2 = MakeButton(QStringLiteral("Bet 2"), QStringLiteral("Bet two credits"),
-                         GlyphIcon(Pictures::BetTwoGlyph), Pictures::BetTwoGlyph().size());
-    Button1 = MakeButton(QStringLiteral("Spin"), QStringLiteral("Spin the slot wheels"),
-                         GlyphIcon(Pictures::SpinGlyph), Pictures::SpinGlyph().size());
-    Button1->setDefault(true);
+    betOneButton_ = MakeButton(QStringLiteral("Bet 1"), QStringLiteral("Bet one credit"),
+                               GlyphIcon(Pictures::BetOneGlyph), Pictures::BetOneGlyph().size());
+    betTwoButton_ = MakeButton(QStringLiteral("Bet 2"), QStringLiteral("Bet two credits"),
+                               GlyphIcon(Pictures::BetTwoGlyph), Pictures::BetTwoGlyph().size());
+    spinButton_ = MakeButton(QStringLiteral("Spin"), QStringLiteral("Spin the slot wheels"),
+                             GlyphIcon(Pictures::SpinGlyph), Pictures::SpinGlyph().size());
+    spinButton_->setDefault(true);
     // Where the design size puts them, until the first layout pass.
     resize(kDesignWidth, kDesignHeight);
     PlaceButtons();
@@ -102,13 +102,13 @@ bool SlotCanvas::EnsureCanvas() {
 }
 
 void SlotCanvas::resizeEvent(QResizeEvent*) {
-    FormResize();
+    LayOut();
 }
 
 bool SlotCanvas::event(QEvent* event) {
     if (event->type() == QEvent::ScreenChangeInternal && devicePixelRatioF() != ratio_) {
         // Moved to a screen of another scale: lay out and draw for it.
-        FormResize();
+        LayOut();
     }
     return QWidget::event(event);
 }
@@ -128,7 +128,7 @@ void SlotCanvas::paintEvent(QPaintEvent* event) {
             [this] {
                 ratioCheckQueued_ = false;
                 if (devicePixelRatioF() != ratio_) {
-                    FormResize();
+                    LayOut();
                 }
             },
             Qt::QueuedConnection);
@@ -156,16 +156,16 @@ void SlotCanvas::paintEvent(QPaintEvent* event) {
 }
 
 void SlotCanvas::PlaceButtons() {
-    Button1->resize(layout_.ButtonWidth(), ViewLayout::kButtonHeight);
-    BitBtn1->resize(Button1->width(), ViewLayout::kButtonHeight);
-    BitBtn2->resize(Button1->width(), ViewLayout::kButtonHeight);
+    spinButton_->resize(layout_.ButtonWidth(), ViewLayout::kButtonHeight);
+    betOneButton_->resize(spinButton_->width(), ViewLayout::kButtonHeight);
+    betTwoButton_->resize(spinButton_->width(), ViewLayout::kButtonHeight);
     const ViewLayout::ButtonRow row = layout_.PlacedButtons(size());
-    Button1->move(row.spinLeft, row.top);
-    BitBtn1->move(row.bet1Left, row.top);
-    BitBtn2->move(row.bet2Left, row.top);
+    spinButton_->move(row.spinLeft, row.top);
+    betOneButton_->move(row.bet1Left, row.top);
+    betTwoButton_->move(row.bet2Left, row.top);
 }
 
-void SlotCanvas::FormResize() {
+void SlotCanvas::LayOut() {
     ratio_ = devicePixelRatioF();
     const bool newCanvas = EnsureCanvas();
     layout_.Choose(width());
@@ -175,7 +175,7 @@ void SlotCanvas::FormResize() {
     if (!LoadArtwork()) {
         // The pass ends here; a canvas of a new size still needs its first paint.
         if (newCanvas) {
-            FormPaint();
+            RepaintAll();
         }
         return;
     }
@@ -187,7 +187,7 @@ void SlotCanvas::FormResize() {
     offset_ = layout_.Offset(size());
     reelLeft_ =
         layout_.LayoutReelLeft(ViewLayout::OuterWidth(layout_.ComposedSize(size()).width()));
-    FormPaint();
+    RepaintAll();
 }
 
 QRect SlotCanvas::ReelShown(int reel) const {
@@ -228,7 +228,7 @@ const QImage& SlotCanvas::ReelImage(int reel) const {
     return reelImages_[static_cast<std::size_t>(reel)];
 }
 
-void SlotCanvas::FormPaint() {
+void SlotCanvas::RepaintAll() {
     EnsureCanvas();
     unsettledReels_.reset();
     offset_ = layout_.Offset(canvasSize_);
@@ -241,8 +241,8 @@ void SlotCanvas::FormPaint() {
         painter.translate(offset_);
         painter.fillRect(panel, kCyan);
         DrawBevel(painter, panel);
-        painter.drawImage(layout_.LeftArrow(reelLeft_), Pictures::larrow(ratio_));
-        painter.drawImage(layout_.RightArrow(reelLeft_), Pictures::rarrow(ratio_));
+        painter.drawImage(layout_.LeftArrow(reelLeft_), Pictures::LeftPaylineArrow(ratio_));
+        painter.drawImage(layout_.RightArrow(reelLeft_), Pictures::RightPaylineArrow(ratio_));
     }
     for (int reel = 0; reel < 3; ++reel) {
         DrawReelImage(reel, state_.ReelStops[static_cast<std::size_t>(reel)]);
@@ -258,10 +258,6 @@ void SlotCanvas::FormPaint() {
         MeterPainter::ShowCredits(painter, layout_.Values(), state_.Credits, Background());
     }
     update();
-}
-
-void SlotCanvas::RepaintAll() {
-    FormPaint();
 }
 
 void SlotCanvas::DrawBevel(QPainter& painter, const QRect& panel) const {

@@ -20,7 +20,7 @@ struct GameState;
 
 // The main window's drawing surface. Every drawing operation paints on an
 // off-screen canvas of the client area and marks what it changed; paintEvent
-// copies the changed part to the screen. The layout pass (FormResize) picks
+// copies the changed part to the screen. The layout pass (LayOut) picks
 // one of the three layouts by the width, places the buttons, loads that
 // layout's reel artwork and sizes the reel images. On a client area larger
 // than the layout's design size the whole composition is drawn centred.
@@ -47,12 +47,11 @@ class SlotCanvas : public QWidget, public Display {
     void DrawPayRow(int row, bool lit, int column) override;
     void DrawReels(const std::array<int, 3>& positions) override;
     void DrawPayline() override;
+    // The full repaint from the game state.
     void RepaintAll() override;
 
-    // The full repaint from the game state.
-    void FormPaint();
     // The layout pass; runs on every change of size.
-    void FormResize();
+    void LayOut();
     // Reads the reel artwork of the current layout; false when the file is
     // missing or not a bitmap. The error box then follows once the event in
     // hand is done: a modal loop inside a resize would run while the window
@@ -89,9 +88,9 @@ class SlotCanvas : public QWidget, public Display {
     QSize sizeHint() const override { return {kDesignWidth, kDesignHeight}; }
 
     // The three buttons under the reels; the layout pass places them.
-    QPushButton* BitBtn1 = nullptr; // "Bet 1"
-    QPushButton* BitBtn2 = nullptr; // "Bet 2"
-    QPushButton* Button1 = nullptr; // "Spin"
+    QPushButton* BetOneButton() const { return betOneButton_; }
+    QPushButton* BetTwoButton() const { return betTwoButton_; }
+    QPushButton* SpinButton() const { return spinButton_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -143,6 +142,9 @@ class SlotCanvas : public QWidget, public Display {
     mutable std::optional<std::array<int, 3>> unsettledReels_;
     // The reel positions the screen shows or is about to show.
     std::optional<std::array<int, 3>> reelsOnScreen_;
+    QPushButton* betOneButton_ = nullptr;
+    QPushButton* betTwoButton_ = nullptr;
+    QPushButton* spinButton_ = nullptr;
     QImage symbolSheet_;
     QImage deviceSheet_;
 };

@@ -94,7 +94,7 @@ void MeasureSpin(const char* name, EventPump& pump, SteadyClock& clock) {
     SlotEngine engine(state, {clock, pump, recorder, recorder, recorder, recorder, random});
     const double cpuStart = CpuMs();
     const double start = clock.NowMs();
-    engine.Button1Click();
+    engine.Spin();
     const double cpu = CpuMs() - cpuStart;
     const double wall = recorder.ticks.back() - start;
     double smallest = 1e9;

@@ -148,7 +148,7 @@ void Spin(Config& config, GameState& state, Clock& clock, EventPump& pump, Quiet
     state.Speed = 10;
     const double cpuBefore = CpuMs();
     const double wallBefore = clock.NowMs();
-    engine.Button1Click();
+    engine.Spin();
     config.cpu.push_back(CpuMs() - cpuBefore);
     config.wall.push_back(clock.NowMs() - wallBefore);
 }

@@ -51,7 +51,7 @@ void SpinTick(benchmark::State& bench, bool toScreen) {
     if (toScreen) {
         ShowExposed(canvas);
     }
-    canvas.FormResize();
+    canvas.LayOut();
     const QRect area = ReelArea(canvas);
     int tick = 0;
     for (auto _ : bench) {

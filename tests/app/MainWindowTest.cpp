@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/TSlots.h"
+#include "app/MainWindow.h"
 #include "tests/support/ModalDriver.h"
 #include "view/SlotCanvas.h"
 
@@ -28,7 +28,7 @@ QStringList Entries(const QMenu* menu) {
     return entries;
 }
 
-QMenu* TopMenu(TSlots& window, const QString& caption) {
+QMenu* TopMenu(MainWindow& window, const QString& caption) {
     for (QAction* action : window.menuBar()->actions()) {
         if (action->text() == caption) {
             return action->menu();
@@ -66,7 +66,7 @@ void MainWindowTest::init() {
 }
 
 void MainWindowTest::menuHasEveryCaptionInOrder() {
-    TSlots window(programDir_);
+    MainWindow window(programDir_);
     QStringList top;
     for (const QAction* action : window.menuBar()->actions()) {
         top << action->text();
@@ -76,10 +76,10 @@ void MainWindowTest::menuHasEveryCaptionInOrder() {
              (QStringList{"&New", "-", "&Open", "&Save", "S&tatistics...", "-", "E&xit"}));
     QCOMPARE(Entries(TopMenu(window, "&Options")),
              (QStringList{"&Sound>", "-", "S&peed>", "&Full Screen"}));
-    QCOMPARE(Entries(window.Menu().Sound1),
+    QCOMPARE(Entries(window.Menu().SoundMenu),
              (QStringList{"On", "-", "Coin Sound", "Credit Sound", "Lose Sound", "Spin Sound",
                           "Stop Sound", "Win Sound", "-", "Change Sounds"}));
-    QCOMPARE(Entries(window.Menu().Speed1),
+    QCOMPARE(Entries(window.Menu().SpeedMenu),
              (QStringList{"&Very Fast", "&Fast", "&Medium", "&Slow"}));
     QCOMPARE(Entries(TopMenu(window, "&Auto")), QStringList{"&On"});
     QCOMPARE(Entries(TopMenu(window, "&Help")),
@@ -109,50 +109,50 @@ void MainWindowTest::checkMarksAfterStartUpFollowSettings() {
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("[Settings]\n" + settings.toLatin1());
     }
-    TSlots window(programDir_);
+    MainWindow window(programDir_);
     const MainMenu& m = window.Menu();
     QString actual;
-    for (const QAction* a : {m.On1, m.CoinSound1, m.CreditSound1, m.LoseSound1, m.SpinSound1,
-                             m.StopSound1, m.WinSound1}) {
+    for (const QAction* a : {m.SoundOnItem, m.CoinSoundItem, m.CreditSoundItem, m.LoseSoundItem,
+                             m.SpinSoundItem, m.StopSoundItem, m.WinSoundItem}) {
         actual += a->isChecked() ? '1' : '0';
     }
     actual += ' ';
-    for (const QAction* a : {m.VeryFast1, m.Fast1, m.Medium1, m.Slow1}) {
+    for (const QAction* a : {m.VeryFastItem, m.FastItem, m.MediumItem, m.SlowItem}) {
         actual += a->isChecked() ? '1' : '0';
     }
     actual += ' ';
-    actual += m.On2->isChecked() ? '1' : '0';
+    actual += m.AutoSpinItem->isChecked() ? '1' : '0';
     QCOMPARE(actual, marks);
 }
 
 void MainWindowTest::speedItemsCheckOnlyTheirOwn() {
-    TSlots window(programDir_);
+    MainWindow window(programDir_);
     const MainMenu& m = window.Menu();
-    m.Slow1->trigger();
+    m.SlowItem->trigger();
     QCOMPARE(window.State().Speed, 55);
-    QVERIFY(m.Slow1->isChecked() && !m.VeryFast1->isChecked());
-    m.Slow1->trigger(); // choosing the checked item again keeps it checked
-    QVERIFY(m.Slow1->isChecked());
-    m.Fast1->trigger();
+    QVERIFY(m.SlowItem->isChecked() && !m.VeryFastItem->isChecked());
+    m.SlowItem->trigger(); // choosing the checked item again keeps it checked
+    QVERIFY(m.SlowItem->isChecked());
+    m.FastItem->trigger();
     QCOMPARE(window.State().Speed, 25);
-    QVERIFY(m.Fast1->isChecked() && !m.Slow1->isChecked() && !m.Medium1->isChecked());
+    QVERIFY(m.FastItem->isChecked() && !m.SlowItem->isChecked() && !m.MediumItem->isChecked());
 }
 
 void MainWindowTest::autoItemTogglesAutoSpin() {
-    TSlots window(programDir_);
-    window.Menu().On2->trigger();
+    MainWindow window(programDir_);
+    window.Menu().AutoSpinItem->trigger();
     QVERIFY(window.State().AutoSpinOn);
-    QVERIFY(window.Menu().On2->isChecked());
-    QVERIFY(window.AutoSpin()->isActive());
-    QCOMPARE(window.AutoSpin()->interval(), 500);
-    QVERIFY(window.AutoSpin()->isSingleShot());
-    window.Menu().On2->trigger();
+    QVERIFY(window.Menu().AutoSpinItem->isChecked());
+    QVERIFY(window.AutoSpinTimer()->isActive());
+    QCOMPARE(window.AutoSpinTimer()->interval(), 500);
+    QVERIFY(window.AutoSpinTimer()->isSingleShot());
+    window.Menu().AutoSpinItem->trigger();
     QVERIFY(!window.State().AutoSpinOn);
-    QVERIFY(!window.Menu().On2->isChecked());
+    QVERIFY(!window.Menu().AutoSpinItem->isChecked());
 }
 
 void MainWindowTest::spinWithoutBetShowsInformationBox() {
-    TSlots window(programDir_);
+    MainWindow window(programDir_);
     window.show();
     ModalDriver driver;
     QTest::mouseClick(window.SpinButton(), Qt::LeftButton);
@@ -164,7 +164,7 @@ void MainWindowTest::spinWithoutBetShowsInformationBox() {
 }
 
 void MainWindowTest::enterPressesSpin() {
-    TSlots window(programDir_);
+    MainWindow window(programDir_);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     ModalDriver driver;
@@ -173,7 +173,7 @@ void MainWindowTest::enterPressesSpin() {
 }
 
 void MainWindowTest::buttonsCarryCaptionsAndHints() {
-    TSlots window(programDir_);
+    MainWindow window(programDir_);
     QCOMPARE(window.windowTitle(), QStringLiteral("Kelvory"));
     QCOMPARE(window.BetOneButton()->text(), QStringLiteral("Bet 1"));
     QCOMPARE(window.BetOneButton()->toolTip(), QStringLiteral("Bet one credit"));
@@ -181,8 +181,8 @@ void MainWindowTest::buttonsCarryCaptionsAndHints() {
     QCOMPARE(window.BetTwoButton()->toolTip(), QStringLiteral("Bet two credits"));
     QCOMPARE(window.SpinButton()->text(), QStringLiteral("Spin"));
     QCOMPARE(window.SpinButton()->toolTip(), QStringLiteral("Spin the slot wheels"));
-    QCOMPARE(window.FlashTime()->interval(), 300);
-    QVERIFY(!window.FlashTime()->isActive());
+    QCOMPARE(window.FlashTimer()->interval(), 300);
+    QVERIFY(!window.FlashTimer()->isActive());
 }
 
 void MainWindowTest::fullScreenComesAndGoesAndIsNotSaved_data() {
@@ -195,14 +195,14 @@ void MainWindowTest::fullScreenComesAndGoesAndIsNotSaved_data() {
 void MainWindowTest::fullScreenComesAndGoesAndIsNotSaved() {
     QFETCH(bool, maximised);
     QFETCH(QString, saved);
-    TSlots window(programDir_);
+    MainWindow window(programDir_);
     if (maximised) {
         window.showMaximized();
     } else {
         window.show();
     }
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    QAction* item = window.Menu().FullScreen1;
+    QAction* item = window.Menu().FullScreenItem;
     QTest::keyClick(&window, Qt::Key_F11);
     QVERIFY(window.isFullScreen());
     QVERIFY(item->isChecked());

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Ending a session while the game runs: a close during a spin, its payout or a
 // bet pause, a second close, and termination signals with dialogs open.
-#include "app/TSlots.h"
+#include "app/MainWindow.h"
 #include "store/ProfileFile.h"
 #include "tests/support/Rig.h"
 
@@ -101,10 +101,10 @@ class SessionEndTest : public QObject {
                                  "<missing>");
     }
     // A shown window whose next spin, staked with 2, wins `amount`.
-    std::unique_ptr<TSlots> Window(int amount) {
+    std::unique_ptr<MainWindow> Window(int amount) {
         random_.choices.clear();
         random_.NextSpinWins(2, amount);
-        auto window = std::make_unique<TSlots>(programDir_);
+        auto window = std::make_unique<MainWindow>(programDir_);
         window->UseRandomSource(random_);
         window->State().sndWin = false;
         window->show();
@@ -145,7 +145,7 @@ void SessionEndTest::closeSavesStakeAtOnceThenWin() {
         saved = Stored("Credits");
         openAfterClose = window->isVisible();
     });
-    window->BitBtn2Click();
+    window->BetTwo();
     QVERIFY(creditsAtClose >= 998 && creditsAtClose < 1002);
     QCOMPARE(QString::fromStdString(saved), QString::number(creditsAtClose, 'f', 2));
     QVERIFY(openAfterClose);
@@ -166,7 +166,7 @@ void SessionEndTest::secondCloseSettlesAtOnce() {
             window->close();
             settling = window->Engine().Settling();
         });
-    window->BitBtn2Click();
+    window->BetTwo();
     QVERIFY(settling);
     QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), 30000);
     QCOMPARE(Stored("Credits"), std::string("1498.00"));
@@ -186,7 +186,7 @@ void SessionEndTest::closeCutsLongWinSoundShort() {
             window->close();
             settling = window->Engine().Settling();
         });
-    window->BitBtn2Click();
+    window->BetTwo();
     QVERIFY(!settling); // a first close cuts the sound, not the count-up
     QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), 30000);
     QCOMPARE(Stored("Credits"), std::string("1002.00"));
@@ -212,7 +212,7 @@ void SessionEndTest::terminationPaysTheRunningWin() {
             return duringSound ? state.WinAmount > 0 && state.Credits == 998 : state.Credits > 998;
         },
         [] { ::raise(SIGTERM); });
-    window->BitBtn2Click();
+    window->BetTwo();
     QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), 30000);
     QCOMPARE(Stored("Credits"), std::string("1498.00"));
 }
@@ -231,26 +231,26 @@ void SessionEndTest::terminationClosesWhateverIsOpen() {
     QFETCH(int, open);
     QFETCH(QString, credits);
     auto window = Window(4);
-    TSlots* w = window.get();
+    MainWindow* w = window.get();
     OnceWhen(
         w, [] { return QApplication::activeModalWidget() != nullptr; }, [] { ::raise(SIGTERM); });
     switch (open) {
     case 0:
-        w->Button1Click();
+        w->Spin();
         break;
     case 1:
-        w->Borrow1Click();
+        w->ShowBorrowDialog();
         break;
     case 2:
-        w->load1Click();
+        w->OpenSavedGame();
         break;
     case 3:
-        w->ChangeSounds1Click();
+        w->ShowSoundFilesDialog();
         break;
     default:
         OnceWhen(
-            w, [w] { return w->State().Spinning; }, [w] { w->Borrow1Click(); });
-        w->BitBtn2Click();
+            w, [w] { return w->State().Spinning; }, [w] { w->ShowBorrowDialog(); });
+        w->BetTwo();
         break;
     }
     QTRY_VERIFY_WITH_TIMEOUT(!w->isVisible(), 30000);

@@ -3,9 +3,9 @@
 // with its figures and chart, and counters that outlast a close.
 #include "app/StatisticsWindow.h"
 #include "app/HelpWindow.h"
+#include "app/MainWindow.h"
 #include "app/NetResultChart.h"
-#include "app/TSlots.h"
-#include "store/TLoadSave.h"
+#include "store/SavedGamesDialog.h"
 #include "tests/support/ModalDriver.h"
 
 #include <QLocale>
@@ -77,12 +77,12 @@ class StatisticsWindowTest : public QObject {
         QFETCH(QString, item);
         QFETCH(QKeySequence, keys);
         QFETCH(bool, triggers);
-        TSlots window(programDir_);
+        MainWindow window(programDir_);
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QAction* action = nullptr;
-        for (QMenu* menu : {window.Menu().File1, window.Menu().Help1}) {
+        for (QMenu* menu : {window.Menu().FileMenu, window.Menu().HelpMenu}) {
             for (QAction* a : menu->actions()) {
                 action = a->text() == item ? a : action;
             }
@@ -102,7 +102,7 @@ class StatisticsWindowTest : public QObject {
     }
     void statisticsOpen() {
         QFETCH(bool, byKey);
-        TSlots window(programDir_);
+        MainWindow window(programDir_);
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -110,7 +110,7 @@ class StatisticsWindowTest : public QObject {
             if (byKey) {
                 QTest::keySequence(&window, QKeySequence("Ctrl+T"));
             } else {
-                window.Menu().Statistics1->trigger();
+                window.Menu().StatisticsItem->trigger();
             }
         }
         QVERIFY(window.StatisticsView() != nullptr);
@@ -127,7 +127,7 @@ class StatisticsWindowTest : public QObject {
     }
 
     void spinOfTheWindowIsCounted() {
-        TSlots window(programDir_);
+        MainWindow window(programDir_);
         window.State().Speed = 1;
         QTest::mouseClick(window.BetTwoButton(), Qt::LeftButton);
         const PlayTally& game = window.Statistics().Game();
@@ -138,8 +138,8 @@ class StatisticsWindowTest : public QObject {
     }
 
     void windowFollowsTheGame() {
-        TSlots window(programDir_);
-        window.Statistics1Click();
+        MainWindow window(programDir_);
+        window.ShowStatistics();
         StatisticsWindow* view = window.StatisticsView();
         PlayScriptedGame(window.Statistics());
         const QLocale locale = QLocale::system();
@@ -159,7 +159,7 @@ class StatisticsWindowTest : public QObject {
         QCOMPARE(view->Figure("Row 3", StatisticsWindow::ThisGame), locale.toString(1));
         QCOMPARE(view->Chart()->Track().size(), std::size_t{4});
 
-        window.New1Click();
+        window.NewGame();
         QCOMPARE(view->Figure("Spins", StatisticsWindow::ThisGame), locale.toString(0));
         QCOMPARE(view->Figure("Spins", StatisticsWindow::AllGames), locale.toString(3));
         QCOMPARE(view->Chart()->Track().size(), std::size_t{1});
@@ -174,17 +174,17 @@ class StatisticsWindowTest : public QObject {
     void openedGameStartsTheCurrentGameAfresh() {
         QFETCH(bool, chooseSlot);
         QFETCH(int, gameSpins);
-        TSlots window(programDir_);
+        MainWindow window(programDir_);
         PlayScriptedGame(window.Statistics());
         ModalDriver driver(ModalDriver::Others::Leave);
-        driver.AnswerNext<TLoadSave>([chooseSlot](TLoadSave* dialog) {
+        driver.AnswerNext<SavedGamesDialog>([chooseSlot](SavedGamesDialog* dialog) {
             if (chooseSlot) {
-                dialog->SlotButton[0]->click();
+                dialog->SlotButtons[0]->click();
             } else {
                 dialog->close();
             }
         });
-        window.load1Click();
+        window.OpenSavedGame();
         QCOMPARE(driver.Waiting(), 0);
         QCOMPARE(window.Statistics().Game().Spins, gameSpins);
         QCOMPARE(window.Statistics().AllTime().Spins, 3);
@@ -223,16 +223,16 @@ class StatisticsWindowTest : public QObject {
         PlayTally allTime;
         PlayTally game;
         {
-            TSlots window(programDir_);
+            MainWindow window(programDir_);
             PlayScriptedGame(window.Statistics());
-            window.New1Click();
+            window.NewGame();
             window.Statistics().RecordSpin(2, 4, 7, 0);
             allTime = window.Statistics().AllTime();
             game = window.Statistics().Game();
             QVERIFY(window.close());
         }
         QCOMPARE(allTime.Spins, 4);
-        TSlots window(programDir_);
+        MainWindow window(programDir_);
         QCOMPARE(window.Statistics().AllTime(), allTime);
         QCOMPARE(window.Statistics().Game(), game);
         QFile file(config_.filePath(QStringLiteral("KELVRY.INI")));

@@ -4,7 +4,7 @@
 // the menu accelerator and the dialog's keys, the help and the About screen.
 #include "app/HelpWindow.h"
 #include "app/InfoScreen.h"
-#include "app/TSlots.h"
+#include "app/MainWindow.h"
 
 #include <QApplication>
 #include <QProcess>
@@ -20,7 +20,7 @@
 
 using kelvory::HelpWindow;
 using kelvory::InfoScreen;
-using kelvory::TSlots;
+using kelvory::MainWindow;
 
 namespace {
 
@@ -90,7 +90,7 @@ class KeyboardPlayTest : public QObject {
     Q_OBJECT
   private:
     QTemporaryDir config_;
-    std::unique_ptr<TSlots> window_;
+    std::unique_ptr<MainWindow> window_;
 
     void TabTo(QWidget* target) {
         for (int i = 0; i < 8 && QApplication::focusWidget() != target; ++i) {
@@ -108,7 +108,7 @@ class KeyboardPlayTest : public QObject {
     }
 
     void init() {
-        window_ = std::make_unique<TSlots>(qEnvironmentVariable("KELVORY_RUNTIME_DIR"));
+        window_ = std::make_unique<MainWindow>(qEnvironmentVariable("KELVORY_RUNTIME_DIR"));
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
         Focus(window_.get());
@@ -147,14 +147,15 @@ class KeyboardPlayTest : public QObject {
         QPushButton* chip = nullptr;
         StepRunner runner({
             {"Alt+B opens the borrow dialog", [] { Keys({"alt+b"}); },
-             [] { return Modal("TBorrowC") != nullptr; }},
+             [] { return Modal("BorrowDialog") != nullptr; }},
             {"Tab to the 1000 chip",
              [] {
-                 Focus(Modal("TBorrowC"));
+                 Focus(Modal("BorrowDialog"));
                  Keys({"Tab"});
              },
              [&] {
-                 chip = Modal("TBorrowC")->findChild<QPushButton*>(QStringLiteral("BitBtn1"));
+                 chip =
+                     Modal("BorrowDialog")->findChild<QPushButton*>(QStringLiteral("chip1Button"));
                  return chip != nullptr && QApplication::focusWidget() == chip;
              },
              true},
@@ -175,7 +176,7 @@ class KeyboardPlayTest : public QObject {
              [&] { return !window_->findChild<HelpWindow*>()->isVisible(); }},
             {"Alt+O closes the dialog with OK",
              [] {
-                 Focus(Modal("TBorrowC"));
+                 Focus(Modal("BorrowDialog"));
                  Keys({"alt+o"});
              },
              [] { return QApplication::activeModalWidget() == nullptr; }},

@@ -5,7 +5,7 @@
 // program's main() does.
 #include "app/ApplicationIdentity.h"
 #include "app/HelpWindow.h"
-#include "app/TSlots.h"
+#include "app/MainWindow.h"
 #include "view/ErrorBox.h"
 
 #include <QAction>
@@ -18,8 +18,8 @@
 
 #include <functional>
 
-using kelvory::TSlots;
-using Opener = std::function<void(TSlots&)>;
+using kelvory::MainWindow;
+using Opener = std::function<void(MainWindow&)>;
 Q_DECLARE_METATYPE(Opener)
 
 namespace {
@@ -41,14 +41,14 @@ class WindowTitlesTest : public QObject {
     Q_OBJECT
   private:
     QTemporaryDir config_;
-    std::unique_ptr<TSlots> window_;
+    std::unique_ptr<MainWindow> window_;
 
   private slots:
     void initTestCase() {
         kelvory::ApplicationIdentity::Apply();
         QVERIFY(config_.isValid());
         qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
-        window_ = std::make_unique<TSlots>(qEnvironmentVariable("KELVORY_RUNTIME_DIR"));
+        window_ = std::make_unique<MainWindow>(qEnvironmentVariable("KELVORY_RUNTIME_DIR"));
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     }
@@ -60,25 +60,25 @@ class WindowTitlesTest : public QObject {
         QTest::addColumn<Opener>("open");
         QTest::addColumn<QString>("title");
         const auto menu = [](QAction* kelvory::MainMenu::*item) {
-            return Opener([item](TSlots& w) { (w.Menu().*item)->trigger(); });
+            return Opener([item](MainWindow& w) { (w.Menu().*item)->trigger(); });
         };
         using M = kelvory::MainMenu;
         QTest::newRow("information box")
-            << Opener([](TSlots& w) { w.Button1Click(); }) << "Information";
-        QTest::newRow("error box") << Opener([](TSlots& w) {
+            << Opener([](MainWindow& w) { w.Spin(); }) << "Information";
+        QTest::newRow("error box") << Opener([](MainWindow& w) {
             kelvory::ErrorBox::Show(&w, QStringLiteral("Unable to write to /x/KELVRY.INI"));
         }) << "Kelvory";
-        QTest::newRow("open a game") << menu(&M::load1) << "Open a Game -- Select Game Slot";
-        QTest::newRow("save a game") << menu(&M::Save1) << "Save a Game -- Select Game Slot";
-        QTest::newRow("borrow") << menu(&M::Borrow1)
+        QTest::newRow("open a game") << menu(&M::OpenGameItem) << "Open a Game -- Select Game Slot";
+        QTest::newRow("save a game") << menu(&M::SaveGameItem) << "Save a Game -- Select Game Slot";
+        QTest::newRow("borrow") << menu(&M::BorrowItem)
                                 << "Use this form to borrow or pay back credits";
-        QTest::newRow("change sounds") << menu(&M::ChangeSounds1) << "Change Sounds (WAV Files)";
-        QTest::newRow("about") << menu(&M::About1) << "About Kelvory";
-        QTest::newRow("special offer") << menu(&M::SpecialOffer1) << "Special Offer";
+        QTest::newRow("change sounds") << menu(&M::ChangeSoundsItem) << "Change Sounds (WAV Files)";
+        QTest::newRow("about") << menu(&M::AboutItem) << "About Kelvory";
+        QTest::newRow("special offer") << menu(&M::SpecialOfferItem) << "Special Offer";
         QTest::newRow("secure online orders")
-            << menu(&M::SecureOnlineOrders1) << "Secure Online Orders";
-        QTest::newRow("catalog") << menu(&M::Catalog1) << "Catalog";
-        QTest::newRow("free cd") << menu(&M::FreeCD1) << "Free CD!";
+            << menu(&M::SecureOnlineOrdersItem) << "Secure Online Orders";
+        QTest::newRow("catalog") << menu(&M::CatalogItem) << "Catalog";
+        QTest::newRow("free cd") << menu(&M::FreeCdItem) << "Free CD!";
     }
 
     // Each of these runs modally: its title is read from a timer inside its
@@ -110,7 +110,7 @@ class WindowTitlesTest : public QObject {
     }
 
     void helpWindow() {
-        window_->Menu().HelpContents1->trigger();
+        window_->Menu().HelpContentsItem->trigger();
         auto* help = window_->findChild<kelvory::HelpWindow*>();
         QVERIFY(help != nullptr);
         QVERIFY(QTest::qWaitForWindowExposed(help));

@@ -27,25 +27,25 @@ constexpr double kExactLimit = 1e13;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
 
-    const double money = kelvory::StrToMoney(text.substr(0, kelvory::kMaxMoneyTextLength));
+    const double money = kelvory::ParseMoney(text.substr(0, kelvory::kMaxMoneyTextLength));
     Check(!std::isnan(money));
     if (std::fabs(money) < kExactLimit) {
-        const std::string written = kelvory::MoneyToStr(money);
-        Check(kelvory::StrToMoney(written) == money);
+        const std::string written = kelvory::FormatMoney(money);
+        Check(kelvory::ParseMoney(written) == money);
     }
-    (void)kelvory::StrToMoney(text);
+    (void)kelvory::ParseMoney(text);
 
     if (size >= sizeof(double)) {
         double any = 0;
         std::memcpy(&any, data, sizeof any);
-        const std::string written = kelvory::MoneyToStr(any);
+        const std::string written = kelvory::FormatMoney(any);
         Check(written.size() <= kelvory::kMaxMoneyTextLength);
         Check(written.find(' ') == std::string::npos);
     }
 
-    const std::int32_t number = kelvory::StrToIntDef(text, -7);
+    const std::int32_t number = kelvory::ParseInteger(text, -7);
     if (number != -7) {
-        Check(kelvory::StrToIntDef(std::to_string(number), 0) == number);
+        Check(kelvory::ParseInteger(std::to_string(number), 0) == number);
     }
     (void)kelvory::TrimBlanks(text);
     return 0;

@@ -57,11 +57,11 @@ void BettingTest::betOneTwiceStakesTwoAndSpinsHalfSecondLater() {
     Rig rig;
     rig.NextSpinLoses();
     const double start = rig.world.now;
-    rig.engine.BitBtn1Click();
+    rig.engine.BetOne();
     QCOMPARE(rig.world.Whats(),
              Join({{"flash off", "coin", "credits 999"}, Column(1, false), Column(0, true)}));
     rig.world.log.clear();
-    rig.engine.BitBtn1Click();
+    rig.engine.BetOne();
     QCOMPARE(Prefix(rig.world.Whats(), 19),
              Join({{"flash off", "coin", "credits 998"}, Column(0, false), Column(1, true)}));
     QCOMPARE(rig.world.TimesOf("reels").front(), start + 500 + 10);
@@ -74,8 +74,8 @@ void BettingTest::betOneTwiceStakesTwoAndSpinsHalfSecondLater() {
 void BettingTest::betOneThenSpinPaysOneCoinColumn() {
     Rig rig;
     rig.NextSpinWins(1, 10);
-    rig.engine.BitBtn1Click();
-    rig.engine.Button1Click();
+    rig.engine.BetOne();
+    rig.engine.Spin();
     QCOMPARE(rig.world.Count("coin"), 1);
     QCOMPARE(int(rig.state.LastBet), 1);
     QCOMPARE(rig.state.WinAmount, 10);
@@ -85,9 +85,9 @@ void BettingTest::betOneThenSpinPaysOneCoinColumn() {
 void BettingTest::betOneThenBetTwoAddsOneCoin() {
     Rig rig;
     rig.NextSpinLoses();
-    rig.engine.BitBtn1Click();
+    rig.engine.BetOne();
     const double second = rig.world.now;
-    rig.engine.BitBtn2Click();
+    rig.engine.BetTwo();
     QCOMPARE(rig.world.Count("coin"), 2);
     QCOMPARE(rig.world.TimesOf("reels").front(), second + 510);
     QCOMPARE(rig.state.Credits, 998.0);
@@ -98,7 +98,7 @@ void BettingTest::betTwoFromEmptyDropsTwoCoinsHalfSecondApart() {
     Rig rig;
     rig.NextSpinLoses();
     const double start = rig.world.now;
-    rig.engine.BitBtn2Click();
+    rig.engine.BetTwo();
     QCOMPARE(rig.world.TimesOf("coin"), (std::vector<double>{start, start + 500}));
     QCOMPARE(rig.world.TimesOf("credits 998").front(), start + 500);
     QCOMPARE(rig.world.TimesOf("reels").front(), start + 1010);
@@ -109,8 +109,8 @@ void BettingTest::betTwoFromEmptyDropsTwoCoinsHalfSecondApart() {
 void BettingTest::betTwoCountsStakePlacedDuringItsPause() {
     Rig rig;
     rig.NextSpinLoses();
-    rig.world.At(rig.world.now + 200, [&] { rig.engine.BitBtn1Click(); });
-    rig.engine.BitBtn2Click();
+    rig.world.At(rig.world.now + 200, [&] { rig.engine.BetOne(); });
+    rig.engine.BetTwo();
     QCOMPARE(rig.state.Credits, 998.0);
     QCOMPARE(rig.world.Count("coin"), 3);
     QCOMPARE(int(rig.state.LastBet), 2);
@@ -121,7 +121,7 @@ void BettingTest::twoCoinSpinAfterOneCoinSpinPaysTwoCoinRates() {
     rig.state.LastBet = 1;
     const auto stops = Rig::FindStops(1, [](const WinResult& r) { return r.Amount == 10; });
     rig.NextSpinRestsAt(stops);
-    rig.engine.BitBtn2Click();
+    rig.engine.BetTwo();
     QCOMPARE(rig.state.WinAmount, 20);
     QCOMPARE(rig.state.Credits, 1000.0 - 2 + 20);
 }
@@ -142,11 +142,11 @@ void BettingTest::betRefusedWithoutCredits() {
     Rig rig;
     rig.state.Credits = credits;
     if (betOneFirst) {
-        rig.engine.BitBtn1Click();
+        rig.engine.BetOne();
         credits -= 1;
     }
     rig.world.log.clear();
-    betTwo ? rig.engine.BitBtn2Click() : rig.engine.BitBtn1Click();
+    betTwo ? rig.engine.BetTwo() : rig.engine.BetOne();
     QCOMPARE(rig.world.Whats(), std::vector<std::string>{"flash off"});
     QCOMPARE(rig.state.Credits, credits);
 }
@@ -156,8 +156,8 @@ void BettingTest::betTwoDuringStakedPauseRunsItsOwnSpinFirst() {
     rig.NextSpinLoses();
     rig.NextSpinLoses();
     const double start = rig.world.now;
-    rig.world.At(start + 700, [&] { rig.engine.BitBtn2Click(); });
-    rig.engine.BitBtn2Click();
+    rig.world.At(start + 700, [&] { rig.engine.BetTwo(); });
+    rig.engine.BetTwo();
     QCOMPARE(rig.state.Spins, 2);
     QCOMPARE(rig.state.Credits, 996.0);
     QCOMPARE(rig.world.Count("coin"), 3);
@@ -167,9 +167,9 @@ void BettingTest::betTwoDuringStakedPauseRunsItsOwnSpinFirst() {
 void BettingTest::betOneDuringStakedPauseIsIgnored() {
     Rig rig;
     rig.NextSpinLoses();
-    rig.engine.BitBtn1Click();
-    rig.world.At(rig.world.now + 200, [&] { rig.engine.BitBtn1Click(); });
-    rig.engine.BitBtn1Click();
+    rig.engine.BetOne();
+    rig.world.At(rig.world.now + 200, [&] { rig.engine.BetOne(); });
+    rig.engine.BetOne();
     QCOMPARE(rig.world.Count("coin"), 2);
     QCOMPARE(rig.state.Spins, 1);
     QCOMPARE(rig.state.Credits, 998.0);
@@ -190,14 +190,14 @@ void BettingTest::spendingDuringBetTwoPauseCannotOverdraw() {
     rig.NextSpinLoses();
     rig.world.At(rig.world.now + 200, [&] {
         if (what == 0) {
-            rig.engine.Button1Click();
+            rig.engine.Spin();
         } else if (what == 1) {
-            rig.engine.AutoSpinTimer();
+            rig.engine.AutoSpinDue();
         } else {
             rig.state.Credits = 0;
         }
     });
-    rig.engine.BitBtn2Click();
+    rig.engine.BetTwo();
     QCOMPARE(rig.state.Credits, 0.0);
     QCOMPARE(int(rig.state.BetInPlay), 0);
     QCOMPARE(rig.state.Spins, what == 2 ? 0 : 1);
@@ -225,16 +225,16 @@ void BettingTest::creditsNeverNegativeWhateverIsClicked() {
     const auto action = [&](int kind) {
         switch (kind) {
         case 0:
-            rig.engine.BitBtn1Click();
+            rig.engine.BetOne();
             break;
         case 1:
-            rig.engine.BitBtn2Click();
+            rig.engine.BetTwo();
             break;
         case 2:
-            rig.engine.Button1Click();
+            rig.engine.Spin();
             break;
         case 3:
-            rig.engine.AutoSpinTimer();
+            rig.engine.AutoSpinDue();
             break;
         default:
             rig.state.Credits = std::max(0.0, rig.state.Credits - 0.5);
@@ -247,7 +247,7 @@ void BettingTest::creditsNeverNegativeWhateverIsClicked() {
         const int kind = std::uniform_int_distribution<int>(0, 4)(random);
         rig.world.At(at, [&, kind] { action(kind); });
     }
-    rig.engine.BitBtn2Click();
+    rig.engine.BetTwo();
     rig.world.WaitUntil(rig.world.now + 60000);
     QVERIFY(!negative);
     QVERIFY(rig.state.Credits >= 0);
@@ -256,7 +256,7 @@ void BettingTest::creditsNeverNegativeWhateverIsClicked() {
 void BettingTest::betStopsFlashingAndClearsMultiplier() {
     Rig rig;
     rig.state.CloverMultiplier = 4;
-    rig.engine.BitBtn1Click();
+    rig.engine.BetOne();
     QCOMPARE(rig.world.Whats().front(), std::string("flash off"));
     QCOMPARE(int(rig.state.CloverMultiplier), 0);
 }
@@ -267,10 +267,10 @@ void BettingTest::autoSpinRepeatsUntilSwitchedOff() {
         rig.NextSpinLoses();
     }
     rig.state.LastBet = 1;
-    rig.engine.On2Click();
+    rig.engine.ToggleAutoSpin();
     QVERIFY(rig.state.AutoSpinOn);
     // Each spin: 500 ms delay, 1010 ms of ticks. Switch off during the third.
-    rig.world.At(rig.world.now + 3 * 500 + 2 * 1010 + 300, [&] { rig.engine.On2Click(); });
+    rig.world.At(rig.world.now + 3 * 500 + 2 * 1010 + 300, [&] { rig.engine.ToggleAutoSpin(); });
     rig.world.WaitUntil(rig.world.now + 20000);
     QCOMPARE(rig.state.Spins, 3);
     QVERIFY(!rig.state.AutoSpinOn);
@@ -283,7 +283,7 @@ void BettingTest::autoSpinStopsWhenCreditsRunShort() {
     }
     rig.state.Credits = 5;
     rig.state.LastBet = 2;
-    rig.engine.On2Click();
+    rig.engine.ToggleAutoSpin();
     rig.world.WaitUntil(rig.world.now + 20000);
     QCOMPARE(rig.state.Spins, 2);
     QCOMPARE(rig.state.Credits, 1.0);
@@ -293,7 +293,7 @@ void BettingTest::autoSpinStopsWhenCreditsRunShort() {
 
 void BettingTest::autoSpinBeforeFirstBetAsksForBet() {
     Rig rig;
-    rig.engine.On2Click();
+    rig.engine.ToggleAutoSpin();
     rig.world.WaitUntil(rig.world.now + 5000);
     QCOMPARE(rig.world.Count("info Please place a bet before spinning!"), 1);
     QCOMPARE(rig.state.Spins, 0);
@@ -301,12 +301,12 @@ void BettingTest::autoSpinBeforeFirstBetAsksForBet() {
 
 void BettingTest::newGameKeepsBetsAndAutoSpin() {
     Rig rig;
-    rig.engine.BitBtn1Click();
+    rig.engine.BetOne();
     rig.state.AutoSpinOn = true;
     rig.state.Spins = 7;
     rig.state.Credits = 12.5;
     rig.state.Borrowed = 400;
-    rig.engine.New1Click();
+    rig.engine.NewGame();
     QCOMPARE(rig.state.Credits, 1000.0);
     QCOMPARE(rig.state.Borrowed, 1000.0);
     QCOMPARE(rig.state.Spins, 0);

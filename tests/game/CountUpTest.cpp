@@ -77,7 +77,7 @@ void CountUpTest::newGameDuringCountUpPaysRestOnTop() {
     const double start = rig.world.now;
     // Ten credits: the first at 1000 ms, then 0.1 s apart (r = 9..6) before the
     // slow ones; the new game comes after the third credit.
-    rig.world.At(start + 1250, [&] { rig.engine.New1Click(); });
+    rig.world.At(start + 1250, [&] { rig.engine.NewGame(); });
     rig.engine.CountUp(10);
     QCOMPARE(rig.state.Credits, 1000.0 + 7);
     QCOMPARE(rig.state.Borrowed, 1000.0);
@@ -88,7 +88,7 @@ void CountUpTest::winSoundEndsBeforeCountUp() {
     rig.world.winSoundMs = 1500;
     rig.state.LastBet = 1;
     rig.NextSpinWins(1, 1);
-    rig.engine.Button1Click();
+    rig.engine.Spin();
     const double win = rig.world.TimesOf("win").front();
     QCOMPARE(rig.world.TimesOf("winnings 1").front(), win + 1500);
     const std::vector<std::string> whats = rig.world.Whats();
@@ -113,10 +113,10 @@ void CountUpTest::winFlashesItsOwnRow() {
     rig.state.LastBet = 1;
     rig.state.WinningRow = 5;
     rig.NextSpinRestsAt(Rig::FindStops(1, [row](const WinResult& r) { return r.Row == row; }));
-    rig.engine.Button1Click();
+    rig.engine.Spin();
     QCOMPARE(rig.state.WinningRow, row);
     rig.world.log.clear();
-    rig.engine.FlashTimeTimer();
+    rig.engine.FlashWinningRow();
     QCOMPARE(rig.world.Whats(),
              std::vector<std::string>{"row " + std::to_string(row) + " unlit 0"});
 }
@@ -126,7 +126,7 @@ void CountUpTest::lossPlaysLoseSoundOnly() {
     rig.state.LastBet = 1;
     rig.state.WinningRow = 13;
     rig.NextSpinLoses();
-    rig.engine.Button1Click();
+    rig.engine.Spin();
     QCOMPARE(rig.world.Count("lose"), 1);
     QCOMPARE(rig.world.Count("win"), 0);
     QCOMPARE(rig.world.Count("flash on"), 0);
@@ -138,9 +138,9 @@ void CountUpTest::flashTimerAlternatesWinningRow() {
     Rig rig;
     rig.state.LastBet = 2;
     rig.state.WinningRow = 3;
-    rig.engine.FlashTimeTimer();
+    rig.engine.FlashWinningRow();
     QCOMPARE(rig.state.WinningRow, 13);
-    rig.engine.FlashTimeTimer();
+    rig.engine.FlashWinningRow();
     QCOMPARE(rig.state.WinningRow, 3);
     QCOMPARE(rig.world.Whats(), (std::vector<std::string>{"row 3 unlit 1", "row 3 lit 1"}));
 }

@@ -19,19 +19,19 @@ class PlayerStatisticsTest : public QObject {
 
         // A loss with one credit.
         rig.NextSpinLoses();
-        rig.engine.BitBtn1Click();
-        rig.engine.Button1Click();
+        rig.engine.BetOne();
+        rig.engine.Spin();
         // A one-credit win of 2 on mixed bars.
         rig.NextSpinRestsAt(
             Rig::FindStops(1, [](const WinResult& r) { return r.Row == 6 && r.Multiplier == 0; }));
-        rig.engine.BitBtn1Click();
-        rig.engine.Button1Click();
+        rig.engine.BetOne();
+        rig.engine.Spin();
         // A two-credit win of sevens doubled by a payline clover: 200, counted
         // while the row flashes (its unlit phase adds 10 to the row).
         rig.NextSpinRestsAt(
             Rig::FindStops(2, [](const WinResult& r) { return r.Row == 2 && r.Multiplier == 2; }));
-        rig.world.At(rig.world.now + 4000, [&rig] { rig.engine.FlashTimeTimer(); });
-        rig.engine.BitBtn2Click();
+        rig.world.At(rig.world.now + 4000, [&rig] { rig.engine.FlashWinningRow(); });
+        rig.engine.BetTwo();
         QCOMPARE(rig.state.WinAmount, 200);
         const double thirdEnd = rig.world.now;
 
@@ -55,13 +55,13 @@ class PlayerStatisticsTest : public QObject {
                  (2 * sheet.ForStake(1).meanPay + sheet.ForStake(2).meanPay) / 4);
 
         // File > New, ten idle minutes, a borrow, then a two-credit loss.
-        rig.engine.New1Click();
+        rig.engine.NewGame();
         stats.NewGame();
         rig.world.now += 600000;
         rig.state.Credits += 1000;
         rig.state.Borrowed += 1000;
         rig.NextSpinLoses();
-        rig.engine.BitBtn2Click();
+        rig.engine.BetTwo();
 
         allTime.Spins = 4;
         allTime.Staked = 6;

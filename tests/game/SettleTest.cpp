@@ -37,7 +37,7 @@ void SettleTest::settleFinishesWithoutWaiting() {
         rig.engine.Settle();
         rig.world.interrupted = true;
     });
-    betTwo ? rig.engine.BitBtn2Click() : rig.engine.Button1Click();
+    betTwo ? rig.engine.BetTwo() : rig.engine.Spin();
     QCOMPARE(rig.world.now, settledAt);
     QCOMPARE(int(rig.world.frames.size()), SlotEngine::kSpinTicks);
     QCOMPARE(rig.state.Credits, 1000.0 - 2 + 20);
@@ -60,10 +60,10 @@ void SettleTest::settleEndsWithTheHandler() {
     rig.engine.Settle(); // nothing runs: nothing to settle
     QVERIFY(!rig.engine.Settling());
     rig.world.At(rig.world.now + 100, [&] { rig.engine.Settle(); });
-    rig.engine.Button1Click();
+    rig.engine.Spin();
     rig.world.frames.clear();
     const double start = rig.world.now;
-    rig.engine.Button1Click();
+    rig.engine.Spin();
     QCOMPARE(int(rig.world.frames.size()), SlotEngine::kSpinTicks);
     QCOMPARE(rig.world.now, start + 1010);
 }

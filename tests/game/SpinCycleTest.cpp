@@ -47,7 +47,7 @@ void SpinCycleTest::reelsRestAtChoiceRolledBack() {
     Rig rig;
     rig.state.LastBet = 1;
     rig.world.choices.assign(choices.begin(), choices.end());
-    rig.engine.Button1Click();
+    rig.engine.Spin();
     QCOMPARE((QList<int>{rig.state.ReelStops[0], rig.state.ReelStops[1], rig.state.ReelStops[2]}),
              stops);
     for (int reel = 0; reel < 3; ++reel) {
@@ -62,7 +62,7 @@ void SpinCycleTest::reelsBlurThenRollEachTick() {
     Rig rig;
     rig.state.LastBet = 1;
     rig.world.choices.assign(choices.begin(), choices.end());
-    rig.engine.Button1Click();
+    rig.engine.Spin();
 
     int draw = 3; // one random(80) start position per reel came first
     std::array<int, 3> position{FakeWorld::BlurPosition(0), FakeWorld::BlurPosition(1),
@@ -101,7 +101,7 @@ void SpinCycleTest::soundsAskedForPerSpeed() {
     rig.state.Speed = speed;
     rig.state.LastBet = 1;
     rig.NextSpinLoses();
-    rig.engine.Button1Click();
+    rig.engine.Spin();
     QCOMPARE(rig.world.Count("spin"), spinSounds);
     QCOMPARE(rig.world.Count("stop"), 3);
     const std::vector<double> ticks = rig.world.TimesOf("reels");
@@ -114,7 +114,7 @@ void SpinCycleTest::ticksAreSpeedApart() {
     rig.state.LastBet = 1;
     rig.NextSpinLoses();
     const double start = rig.world.now;
-    rig.engine.Button1Click();
+    rig.engine.Spin();
     const std::vector<double> ticks = rig.world.TimesOf("reels");
     QCOMPARE(int(ticks.size()), SlotEngine::kSpinTicks);
     QCOMPARE(ticks.front(), start + 10);
@@ -127,7 +127,7 @@ void SpinCycleTest::speedChosenMidSpinAppliesFromNextTick() {
     rig.NextSpinLoses();
     const double start = rig.world.now;
     rig.world.At(start + 305, [&] { rig.engine.SetSpeed(55); });
-    rig.engine.Button1Click();
+    rig.engine.Spin();
     const std::vector<double> ticks = rig.world.TimesOf("reels");
     // Tick 30 came at 300; the next one is due 55 ms after it.
     QCOMPARE(ticks[29], start + 300);
@@ -141,7 +141,7 @@ void SpinCycleTest::modalDialogHoldsSpinThenNextTickFollowsAtOnce() {
     rig.NextSpinLoses();
     const double start = rig.world.now;
     rig.world.At(start + 503, [&] { rig.world.now += 4000; }); // a dialog open for 4 s
-    rig.engine.Button1Click();
+    rig.engine.Spin();
     const std::vector<double> ticks = rig.world.TimesOf("reels");
     QCOMPARE(ticks[49], start + 500);
     QCOMPARE(ticks[50], start + 4503);
@@ -167,7 +167,7 @@ void SpinCycleTest::oddSpeedsFromSettingsNeverHang() {
     rig.NextSpinLoses();
     const double start = rig.world.now;
     rig.world.At(start + 1000, [&] { rig.engine.SetSpeed(10); });
-    rig.engine.Button1Click();
+    rig.engine.Spin();
     QCOMPARE(rig.world.Count("reels"), SlotEngine::kSpinTicks);
     QVERIFY(rig.world.TimesOf("reels").back() - start <= longestMs);
     QVERIFY(!rig.state.Spinning);
@@ -194,7 +194,7 @@ void SpinCycleTest::eventsHandledDuringSpinWhateverTheSpeed() {
     std::size_t framesWhenHandled = 0;
     rig.world.At(rig.world.now + eventAfterMs,
                  [&] { framesWhenHandled = rig.world.frames.size(); });
-    rig.engine.Button1Click();
+    rig.engine.Spin();
     QVERIFY(framesWhenHandled > 0);
     QVERIFY(framesWhenHandled < 3);
     QCOMPARE(int(rig.world.frames.size()), SlotEngine::kSpinTicks);
@@ -205,8 +205,8 @@ void SpinCycleTest::newGameDuringSpinStillPaysWin() {
     rig.state.Credits = 10;
     rig.state.LastBet = 1;
     rig.NextSpinWins(1, 5);
-    rig.world.At(rig.world.now + 400, [&] { rig.engine.New1Click(); });
-    rig.engine.Button1Click();
+    rig.world.At(rig.world.now + 400, [&] { rig.engine.NewGame(); });
+    rig.engine.Spin();
     QCOMPARE(rig.state.Credits, 1005.0);
     QCOMPARE(rig.state.Borrowed, 1000.0);
     QCOMPARE(rig.world.Count("repaint"), 1);
@@ -226,7 +226,7 @@ void SpinCycleTest::spinRefusedWithoutCoveredBet() {
     Rig rig;
     rig.state.LastBet = lastBet;
     rig.state.Credits = credits;
-    rig.engine.Button1Click();
+    rig.engine.Spin();
     QCOMPARE(rig.world.Whats(),
              (std::vector<std::string>{"flash off", "info Please place a bet before spinning!"}));
     QCOMPARE(rig.state.Credits, credits);
@@ -241,9 +241,9 @@ void SpinCycleTest::spinRestakesLastBetAndReseedsEachTime() {
     rig.NextSpinLoses();
     rig.NextSpinLoses();
     const std::uint32_t timeOfDay = rig.world.MsSinceMidnightUtc();
-    rig.engine.Button1Click();
+    rig.engine.Spin();
     rig.world.now += 1234;
-    rig.engine.Button1Click();
+    rig.engine.Spin();
     QCOMPARE(rig.world.seeds.front(), timeOfDay);
     QCOMPARE(rig.state.Credits, 996.0);
     QCOMPARE(rig.state.Spins, 2);
@@ -265,7 +265,7 @@ void SpinCycleTest::restakeLightsItsOwnColumn() {
     Rig rig;
     rig.state.LastBet = static_cast<std::uint8_t>(lastBet);
     rig.NextSpinLoses();
-    rig.engine.Button1Click();
+    rig.engine.Spin();
     std::vector<std::string> expected{"flash off", "credits " + std::to_string(1000 - lastBet)};
     for (int row = 0; row < 8; ++row) {
         expected.push_back("row " + std::to_string(row) + " lit " + std::to_string(lastBet - 1));
@@ -289,11 +289,10 @@ void SpinCycleTest::pressDuringSpinOnlyClearsMultiplier() {
     int multiplierAfterPress = -1;
     rig.world.At(rig.world.now + 200, [&] {
         rig.state.CloverMultiplier = 2;
-        button == 0 ? rig.engine.Button1Click()
-                    : (button == 1 ? rig.engine.BitBtn1Click() : rig.engine.BitBtn2Click());
+        button == 0 ? rig.engine.Spin() : (button == 1 ? rig.engine.BetOne() : rig.engine.BetTwo());
         multiplierAfterPress = rig.state.CloverMultiplier;
     });
-    rig.engine.Button1Click();
+    rig.engine.Spin();
     QCOMPARE(multiplierAfterPress, 0);
     QCOMPARE(rig.state.Spins, 1);
     QCOMPARE(rig.state.Credits, 999.0);
@@ -304,7 +303,7 @@ void SpinCycleTest::spinEndDrawsPaylineAndUnlightsBothColumns() {
     Rig rig;
     rig.state.LastBet = 1;
     rig.NextSpinLoses();
-    rig.engine.Button1Click();
+    rig.engine.Spin();
     std::vector<std::string> whats = rig.world.Whats();
     const auto payline = std::find(whats.begin(), whats.end(), "payline");
     QVERIFY(payline != whats.end());

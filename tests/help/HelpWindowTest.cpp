@@ -3,7 +3,7 @@
 // menu commands and F1 reach it, one window serves every request, and a
 // missing help file is reported.
 #include "app/HelpWindow.h"
-#include "app/TSlots.h"
+#include "app/MainWindow.h"
 #include "tests/support/ModalDriver.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -16,7 +16,7 @@
 #include <QTextBrowser>
 
 using kelvory::HelpWindow;
-using kelvory::TSlots;
+using kelvory::MainWindow;
 using kelvory::test::ModalDriver;
 
 namespace {
@@ -123,9 +123,9 @@ class HelpWindowTest : public QObject {
     void commandsOfTheMainWindowOpenTheirContext_data() {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("heading");
-        QTest::newRow("Help Contents") << "HelpContents1"
+        QTest::newRow("Help Contents") << "HelpContentsItem"
                                        << "Kelvory Help";
-        QTest::newRow("Understanding the Payoffs") << "UnderstandingthePayoffs1"
+        QTest::newRow("Understanding the Payoffs") << "PayoffsItem"
                                                    << "Understanding the payoffs";
         QTest::newRow("F1") << "F1"
                             << "The game window";
@@ -133,7 +133,7 @@ class HelpWindowTest : public QObject {
     void commandsOfTheMainWindowOpenTheirContext() {
         QFETCH(QString, command);
         QFETCH(QString, heading);
-        TSlots window(runtimeDir_);
+        MainWindow window(runtimeDir_);
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -144,10 +144,10 @@ class HelpWindowTest : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(&window));
         if (command == QLatin1String("F1")) {
             QTest::keyClick(window.SpinButton(), Qt::Key_F1);
-        } else if (command == QLatin1String("HelpContents1")) {
-            window.Menu().HelpContents1->trigger();
+        } else if (command == QLatin1String("HelpContentsItem")) {
+            window.Menu().HelpContentsItem->trigger();
         } else {
-            window.Menu().UnderstandingthePayoffs1->trigger();
+            window.Menu().PayoffsItem->trigger();
         }
         const auto windows = window.findChildren<HelpWindow*>();
         QCOMPARE(windows.size(), 1);
@@ -165,7 +165,7 @@ class HelpWindowTest : public QObject {
     }
 
     void helpAskedForByAModalDialogIsUsableAboveIt() {
-        TSlots window(runtimeDir_);
+        MainWindow window(runtimeDir_);
         window.show();
         QDialog dialog(&window);
         Qt::WindowModality during = Qt::NonModal;
@@ -197,7 +197,7 @@ class HelpWindowTest : public QObject {
              runtime.entryList({QStringLiteral("*.WAV"), QStringLiteral("*.bmp")}, QDir::Files)) {
             QVERIFY(QFile::copy(runtime.filePath(name), folder.filePath(name)));
         }
-        TSlots window(folder.path());
+        MainWindow window(folder.path());
         window.show();
         ModalDriver driver(ModalDriver::Others::Close);
         window.ShowHelp(41002);

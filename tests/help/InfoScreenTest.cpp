@@ -4,7 +4,7 @@
 // brings the player back.
 #include "app/InfoScreen.h"
 #include "app/InfoPicture.h"
-#include "app/TSlots.h"
+#include "app/MainWindow.h"
 #include "tests/support/ModalDriver.h"
 
 #include <QLabel>
@@ -15,7 +15,7 @@
 
 using kelvory::InfoPicture;
 using kelvory::InfoScreen;
-using kelvory::TSlots;
+using kelvory::MainWindow;
 using kelvory::test::ModalDriver;
 
 class InfoScreenTest : public QObject {
@@ -27,12 +27,12 @@ class InfoScreenTest : public QObject {
         QTest::addColumn<QString>("item");
         QTest::addColumn<int>("screen");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("About") << "About1" << 0 << "About Kelvory";
-        QTest::newRow("Special Offer") << "SpecialOffer1" << 1 << "Special Offer";
+        QTest::newRow("About") << "AboutItem" << 0 << "About Kelvory";
+        QTest::newRow("Special Offer") << "SpecialOfferItem" << 1 << "Special Offer";
         QTest::newRow("Secure Online Orders")
-            << "SecureOnlineOrders1" << 2 << "Secure Online Orders";
-        QTest::newRow("Catalog") << "Catalog1" << 3 << "Catalog";
-        QTest::newRow("Free CD") << "FreeCD1" << 4 << "Free CD!";
+            << "SecureOnlineOrdersItem" << 2 << "Secure Online Orders";
+        QTest::newRow("Catalog") << "CatalogItem" << 3 << "Catalog";
+        QTest::newRow("Free CD") << "FreeCdItem" << 4 << "Free CD!";
     }
 
   private slots:
@@ -42,16 +42,16 @@ class InfoScreenTest : public QObject {
     void menuItemOpensItsModalScreen() {
         QFETCH(QString, item);
         QFETCH(QString, caption);
-        TSlots window(qEnvironmentVariable("KELVORY_RUNTIME_DIR"));
+        MainWindow window(qEnvironmentVariable("KELVORY_RUNTIME_DIR"));
         window.show();
         ModalDriver driver(ModalDriver::Others::Close);
         driver.AnswerNext<InfoScreen>([](InfoScreen* screen) { screen->reject(); });
         const QMap<QString, QAction*> items{
-            {"About1", window.Menu().About1},
-            {"SpecialOffer1", window.Menu().SpecialOffer1},
-            {"SecureOnlineOrders1", window.Menu().SecureOnlineOrders1},
-            {"Catalog1", window.Menu().Catalog1},
-            {"FreeCD1", window.Menu().FreeCD1}};
+            {"AboutItem", window.Menu().AboutItem},
+            {"SpecialOfferItem", window.Menu().SpecialOfferItem},
+            {"SecureOnlineOrdersItem", window.Menu().SecureOnlineOrdersItem},
+            {"CatalogItem", window.Menu().CatalogItem},
+            {"FreeCdItem", window.Menu().FreeCdItem}};
         items.value(item)->trigger();
         QCOMPARE(driver.Captions(), QStringList{caption});
         QCOMPARE(driver.Waiting(), 0); // the window was an information screen

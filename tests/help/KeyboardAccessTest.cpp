@@ -2,7 +2,7 @@
 // Keyboard use of the main window without a display: every menu caption's
 // accelerator is unique within its menu, Enter presses the right button, and
 // the buttons carry accessible names.
-#include "app/TSlots.h"
+#include "app/MainWindow.h"
 #include "tests/support/ModalDriver.h"
 
 #include <QMenuBar>
@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-using kelvory::TSlots;
+using kelvory::MainWindow;
 using kelvory::test::ModalDriver;
 
 namespace {
@@ -29,7 +29,7 @@ class KeyboardAccessTest : public QObject {
     void initTestCase() { qputenv("XDG_CONFIG_HOME", config_.path().toUtf8()); }
 
     void acceleratorsAreUniqueInEachMenu() {
-        TSlots window(qEnvironmentVariable("KELVORY_RUNTIME_DIR"));
+        MainWindow window(qEnvironmentVariable("KELVORY_RUNTIME_DIR"));
         QList<QList<QAction*>> menus{window.menuBar()->actions()};
         for (QAction* top : window.menuBar()->actions()) {
             if (top->menu() != nullptr) {
@@ -73,7 +73,7 @@ class KeyboardAccessTest : public QObject {
         QFETCH(int, button);
         QFETCH(QString, name);
         QFETCH(QString, description);
-        TSlots window(qEnvironmentVariable("KELVORY_RUNTIME_DIR"));
+        MainWindow window(qEnvironmentVariable("KELVORY_RUNTIME_DIR"));
         QPushButton* buttons[] = {window.BetOneButton(), window.BetTwoButton(),
                                   window.SpinButton()};
         QCOMPARE(buttons[button]->text(), name);
@@ -92,7 +92,7 @@ class KeyboardAccessTest : public QObject {
     void enterPressesTheRightButton() {
         QFETCH(int, focused);
         QFETCH(int, pressed);
-        TSlots window(qEnvironmentVariable("KELVORY_RUNTIME_DIR"));
+        MainWindow window(qEnvironmentVariable("KELVORY_RUNTIME_DIR"));
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));

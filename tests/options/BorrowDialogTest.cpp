@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "options/BorrowDialog.h"
 #include "game/GameState.h"
-#include "options/TBorrowC.h"
 #include "tests/support/KeyboardFocus.h"
 #include "tests/support/ModalDriver.h"
 
@@ -44,8 +44,8 @@ class BorrowDialogTest : public QObject {
     GameState state_;
     std::vector<int> helpContexts_;
 
-    std::unique_ptr<TBorrowC> Dialog() {
-        auto dialog = std::make_unique<TBorrowC>(
+    std::unique_ptr<BorrowDialog> Dialog() {
+        auto dialog = std::make_unique<BorrowDialog>(
             state_, [this](int context) { helpContexts_.push_back(context); });
         return dialog;
     }
@@ -79,8 +79,8 @@ class BorrowDialogTest : public QObject {
         dialog->show();
         QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
         if (payBack) {
-            QVERIFY(TabTo(*dialog, *dialog->RadioButton1));
-            QTest::keyClick(dialog->RadioButton1, Qt::Key_Right);
+            QVERIFY(TabTo(*dialog, *dialog->BorrowMode));
+            QTest::keyClick(dialog->BorrowMode, Qt::Key_Right);
         }
         QList<QPushButton*> chips(dialog->ChipButtons.begin(), dialog->ChipButtons.end());
         std::sort(chips.begin(), chips.end(),
@@ -117,7 +117,7 @@ class BorrowDialogTest : public QObject {
         QFETCH(double, borrowed);
         auto dialog = Dialog();
         if (payBack) {
-            dialog->RadioButton2->setChecked(true);
+            dialog->PayBackMode->setChecked(true);
         }
         ModalDriver driver;
         dialog->ChipButtons[chip]->click();
@@ -144,7 +144,7 @@ class BorrowDialogTest : public QObject {
         state_.Credits = credits;
         state_.Borrowed = borrowed;
         auto dialog = Dialog();
-        dialog->RadioButton2->setChecked(true);
+        dialog->PayBackMode->setChecked(true);
         ModalDriver driver;
         dialog->ChipButtons[chip]->click();
         QCOMPARE(driver.windows.size(), 1);
@@ -158,7 +158,7 @@ class BorrowDialogTest : public QObject {
     void helpButtonShowsTheHelpText() {
         auto dialog = Dialog();
         ModalDriver driver;
-        dialog->BitBtn7->click();
+        dialog->HelpButton->click();
         QCOMPARE(driver.windows.size(), 1);
         QCOMPARE(driver.windows[0].caption, "Information");
         QCOMPARE(driver.windows[0].text,

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "app/TSlots.h"
-#include "options/TBorrowC.h"
+#include "app/MainWindow.h"
+#include "options/BorrowDialog.h"
 #include "tests/support/ModalDriver.h"
 #include "tests/support/RuntimeDir.h"
 #include "view/SlotCanvas.h"
@@ -40,8 +40,8 @@ class OptionsMenuTest : public QObject {
     void toggleKeepsCheckMarkEqualToItsField_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<int>("field");
-        const char* items[] = {"On1",        "CoinSound1", "CreditSound1", "LoseSound1",
-                               "SpinSound1", "StopSound1", "WinSound1"};
+        const char* items[] = {"SoundOnItem",   "CoinSoundItem", "CreditSoundItem", "LoseSoundItem",
+                               "SpinSoundItem", "StopSoundItem", "WinSoundItem"};
         for (int i = 0; i < 7; ++i) {
             QTest::newRow(items[i]) << items[i] << i;
         }
@@ -50,11 +50,11 @@ class OptionsMenuTest : public QObject {
         QFETCH(QString, item);
         QFETCH(int, field);
         ModalDriver driver;
-        TSlots window(RuntimeDir());
+        MainWindow window(RuntimeDir());
         MainMenu& m = window.Menu();
         GameState& s = window.State();
-        QAction* actions[] = {m.On1,        m.CoinSound1, m.CreditSound1, m.LoseSound1,
-                              m.SpinSound1, m.StopSound1, m.WinSound1};
+        QAction* actions[] = {m.SoundOnItem,   m.CoinSoundItem, m.CreditSoundItem, m.LoseSoundItem,
+                              m.SpinSoundItem, m.StopSoundItem, m.WinSoundItem};
         bool* fields[] = {&s.Sound,   &s.sndCoins, &s.sndCredits, &s.sndLose,
                           &s.sndSpin, &s.sndStop,  &s.sndWin};
         QAction* action = actions[field];
@@ -75,25 +75,25 @@ class OptionsMenuTest : public QObject {
 
     void borrowMenuMovesMoneyAndRepaintsTheMeter() {
         ModalDriver driver;
-        TSlots window(RuntimeDir());
+        MainWindow window(RuntimeDir());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QImage before = window.Canvas().Canvas().copy();
-        WithDialog<TBorrowC>([&] { window.Menu().Borrow1->trigger(); },
-                             [](TBorrowC& dialog) {
-                                 QVERIFY(dialog.RadioButton1->isChecked());
-                                 dialog.ChipButtons[0]->click(); // borrow 1000
-                                 dialog.RadioButton2->setChecked(true);
-                             });
+        WithDialog<BorrowDialog>([&] { window.Menu().BorrowItem->trigger(); },
+                                 [](BorrowDialog& dialog) {
+                                     QVERIFY(dialog.BorrowMode->isChecked());
+                                     dialog.ChipButtons[0]->click(); // borrow 1000
+                                     dialog.PayBackMode->setChecked(true);
+                                 });
         QCOMPARE(window.State().Credits, 2000.0);
         QCOMPARE(window.State().Borrowed, 2000.0);
         QVERIFY(window.Canvas().Canvas() != before);
         // The next opening starts in "Borrow Credits" mode again.
-        WithDialog<TBorrowC>([&] { window.Menu().Borrow1->trigger(); },
-                             [](TBorrowC& dialog) {
-                                 QVERIFY(dialog.RadioButton1->isChecked());
-                                 QVERIFY(!dialog.RadioButton2->isChecked());
-                             });
+        WithDialog<BorrowDialog>([&] { window.Menu().BorrowItem->trigger(); },
+                                 [](BorrowDialog& dialog) {
+                                     QVERIFY(dialog.BorrowMode->isChecked());
+                                     QVERIFY(!dialog.PayBackMode->isChecked());
+                                 });
     }
 
     void missingDefaultSoundIsReportedAndTheGameStillPlays() {
@@ -102,7 +102,7 @@ class OptionsMenuTest : public QObject {
             QVERIFY(QFile::copy(RuntimeDir() + name, program.filePath(name)));
         }
         ModalDriver driver;
-        TSlots window(program.path() + "/");
+        MainWindow window(program.path() + "/");
         bool reported = false;
         for (const auto& box : driver.windows) {
             reported = reported || (box.caption == "Kelvory" && box.text == "File not found.");

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "game/GameState.h"
-#include "options/TSoundForm.h"
+#include "options/SoundFilesDialog.h"
 #include "tests/support/KeyboardFocus.h"
 #include "tests/support/ModalDriver.h"
 
@@ -26,11 +26,11 @@ class SoundDialogTest : public QObject {
     std::vector<int> help_;
     QTemporaryDir dir_;
 
-    std::unique_ptr<TSoundForm> Form(const std::string& programDir = "/opt/kelvory/") {
-        TSoundForm::Hooks hooks;
+    std::unique_ptr<SoundFilesDialog> Form(const std::string& programDir = "/opt/kelvory/") {
+        SoundFilesDialog::Hooks hooks;
         hooks.PlayFile = [this](const std::string& path) { played_.push_back(path); };
         hooks.ShowHelp = [this](int context) { help_.push_back(context); };
-        return std::make_unique<TSoundForm>(state_, programDir, std::move(hooks));
+        return std::make_unique<SoundFilesDialog>(state_, programDir, std::move(hooks));
     }
 
     // Runs a "Change" click, answering the open dialog with `answer` (a file
@@ -160,7 +160,7 @@ class SoundDialogTest : public QObject {
         state_.sndWin = false;
         state_.sndLose = false;
         auto form = Form();
-        (win ? form->Button10 : form->Button7)->click();
+        (win ? form->PreviewWinButton : form->PreviewLoseButton)->click();
         QCOMPARE(played_, std::vector<std::string>{win ? state_.WinSound : state_.LoseSound});
     }
 
@@ -169,12 +169,12 @@ class SoundDialogTest : public QObject {
         state_.LoseSound = "/home/me/boo.wav";
         auto form = Form();
         ModalDriver driver;
-        form->Button11->click();
+        form->RestoreDefaultsButton->click();
         QCOMPARE(state_.WinSound, "/opt/kelvory/KELVRY4.WAV");
         QCOMPARE(state_.LoseSound, "/opt/kelvory/KELVRY5.WAV");
         QVERIFY(driver.windows.isEmpty());
         // A folder name that is not UTF-8 keeps its bytes.
-        Form("/opt/k\xe9lvory/")->Button11->click();
+        Form("/opt/k\xe9lvory/")->RestoreDefaultsButton->click();
         QCOMPARE(state_.WinSound, "/opt/k\xe9lvory/KELVRY4.WAV");
     }
 
@@ -182,11 +182,11 @@ class SoundDialogTest : public QObject {
         const QString first = MakeFile("first/Fanfare.WAV");
         const QString second = MakeFile("first/sad.wav");
         auto form = Form();
-        Browse(form->Button5, first);
+        Browse(form->ChangeWinButton, first);
         QCOMPARE(QString::fromStdString(state_.WinSound), first);
         QCOMPARE(QString::fromStdString(state_.LoseSound), "/opt/kelvory/KELVRY5.WAV");
         // The second browse of this opening starts in the first file's folder.
-        const QString shown = Browse(form->Button2, second);
+        const QString shown = Browse(form->ChangeLoseButton, second);
         QCOMPARE(shown, QFileInfo(first).absolutePath());
         QCOMPARE(QString::fromStdString(state_.LoseSound), second);
         // Closing with the close box keeps both.
@@ -196,14 +196,14 @@ class SoundDialogTest : public QObject {
 
     void cancelChangesNothing() {
         auto form = Form();
-        Browse(form->Button5, QString());
+        Browse(form->ChangeWinButton, QString());
         QCOMPARE(state_.WinSound, "/opt/kelvory/KELVRY4.WAV");
     }
 
     void typedNameNeedNotExist() {
         auto form = Form();
         const QString missing = dir_.filePath("not-there.wav");
-        Browse(form->Button2, missing);
+        Browse(form->ChangeLoseButton, missing);
         QCOMPARE(QString::fromStdString(state_.LoseSound), missing);
     }
 
@@ -213,7 +213,7 @@ class SoundDialogTest : public QObject {
         const QString file = MakeFile(folder.mid(dir_.path().size() + 1) + "/sound.wav");
         QVERIFY(file.size() > 255);
         auto form = Form();
-        Browse(form->Button5, file);
+        Browse(form->ChangeWinButton, file);
         QCOMPARE(QString::fromStdString(state_.WinSound), file.left(255));
     }
 
@@ -223,7 +223,7 @@ class SoundDialogTest : public QObject {
         MakeFile("mixed/c.Wav");
         MakeFile("mixed/d.txt");
         auto form = Form();
-        QFileDialog* open = form->OpenDialog1;
+        QFileDialog* open = form->FileDialog;
         QCOMPARE(open->nameFilters(), QStringList{"Wav Files (*.wav *.WAV)"});
         open->setDirectory(dir_.filePath("mixed"));
         auto* model = open->findChild<QFileSystemModel*>();

@@ -178,7 +178,7 @@ class SoundEventsTest : public QObject {
         QuietDisplay quiet;
         SoundEvents events(state_, images_, world_, world_, world_);
         SlotEngine engine(state_, {world_, world_, quiet, events, quiet, quiet, quiet});
-        engine.Button1Click();
+        engine.Spin();
         QCOMPARE(world_.Count(images_.StopSoundImage), 3);
         QCOMPARE(world_.Count(images_.SpinSoundImage), spinSounds);
     }
@@ -189,7 +189,7 @@ class SoundEventsTest : public QObject {
         QuietDisplay quiet;
         SoundEvents events(state_, images_, world_, world_, world_);
         SlotEngine engine(state_, {world_, world_, quiet, events, quiet, quiet, quiet});
-        engine.Button1Click();
+        engine.Spin();
         // The first stop sound is followed directly by the spinning sound of tick 60.
         const auto stop =
             std::find(world_.images.begin(), world_.images.end(), &images_.StopSoundImage);

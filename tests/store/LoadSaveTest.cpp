@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The saved-game dialog of File > Open and File > Save.
-#include "app/TSlots.h"
+#include "app/MainWindow.h"
 #include "store/ProfileFile.h"
-#include "store/TLoadSave.h"
+#include "store/SavedGamesDialog.h"
 #include "tests/support/ModalDriver.h"
 
 #include <QDate>
@@ -17,7 +17,7 @@
 #include <QTest>
 
 using kelvory::GameState;
-using kelvory::TLoadSave;
+using kelvory::SavedGamesDialog;
 using kelvory::test::ModalDriver;
 
 namespace {
@@ -59,7 +59,7 @@ class LoadSaveTest : public QObject {
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     // Runs the dialog, clicks the slot's button and answers the name box.
-    int ChooseSlot(TLoadSave& dialog, int slot, NameAnswer answer = {});
+    int ChooseSlot(SavedGamesDialog& dialog, int slot, NameAnswer answer = {});
 
     std::unique_ptr<QTemporaryDir> dir_;
     GameState state_;
@@ -72,7 +72,7 @@ void LoadSaveTest::init() {
     namePrompt_.clear();
 }
 
-int LoadSaveTest::ChooseSlot(TLoadSave& dialog, int slot, NameAnswer answer) {
+int LoadSaveTest::ChooseSlot(SavedGamesDialog& dialog, int slot, NameAnswer answer) {
     ModalDriver driver(ModalDriver::Others::Leave);
     driver.AnswerNext<QInputDialog>([this, answer](QInputDialog* box) {
         auto* edit = box->findChild<QLineEdit*>();
@@ -86,34 +86,34 @@ int LoadSaveTest::ChooseSlot(TLoadSave& dialog, int slot, NameAnswer answer) {
             box->reject();
         }
     });
-    driver.AnswerNext<TLoadSave>([slot](TLoadSave* shown) {
-        shown->SlotButton[static_cast<std::size_t>(slot - 1)]->click();
+    driver.AnswerNext<SavedGamesDialog>([slot](SavedGamesDialog* shown) {
+        shown->SlotButtons[static_cast<std::size_t>(slot - 1)]->click();
     });
     return dialog.exec();
 }
 
 void LoadSaveTest::neverSavedSlotsShowAFreshGame() {
-    TLoadSave dialog(state_, TLoadSave::Open, Ini(), {});
+    SavedGamesDialog dialog(state_, SavedGamesDialog::Open, Ini(), {});
     dialog.show();
     QCOMPARE(dialog.windowTitle(), "Open a Game -- Select Game Slot");
-    const QString today = TLoadSave::DateText(QDate::currentDate());
+    const QString today = SavedGamesDialog::DateText(QDate::currentDate());
     for (int i = 0; i < 8; ++i) {
-        QCOMPARE(dialog.Name[i]->text(), "Game #" + QString::number(i + 1));
-        QCOMPARE(dialog.date[i]->text(), today);
-        QCOMPARE(dialog.credits[i]->text(), Money("1000.00") + " credits");
-        QCOMPARE(dialog.borrowed[i]->text(), Money("1000.00") + " borrowed");
-        QCOMPARE(dialog.Game[i]->text(), "Kelvory");
+        QCOMPARE(dialog.SlotNames[i]->text(), "Game #" + QString::number(i + 1));
+        QCOMPARE(dialog.SlotDates[i]->text(), today);
+        QCOMPARE(dialog.SlotCredits[i]->text(), Money("1000.00") + " credits");
+        QCOMPARE(dialog.SlotBorrowed[i]->text(), Money("1000.00") + " borrowed");
+        QCOMPARE(dialog.SlotTitles[i]->text(), "Kelvory");
     }
     // Slot 3 is the third panel of the left column, slot 5 the top of the right.
-    QCOMPARE(dialog.Panel[2]->geometry(), QRect(16, 160, 289, 65));
-    QCOMPARE(dialog.Panel[4]->geometry(), QRect(312, 16, 289, 65));
-    QCOMPARE(dialog.SlotButton[7]->objectName(), "BitBtn7");
+    QCOMPARE(dialog.SlotPanels[2]->geometry(), QRect(16, 160, 289, 65));
+    QCOMPARE(dialog.SlotPanels[4]->geometry(), QRect(312, 16, 289, 65));
+    QCOMPARE(dialog.SlotButtons[7]->objectName(), "slotButton8");
     QCOMPARE(dialog.size(), QSize(616, 360));
     QVERIFY(!QFile::exists(dir_->filePath("KELVRY.INI")));
 }
 
 void LoadSaveTest::dateText() {
-    const QString text = TLoadSave::DateText(QDate(2031, 4, 9));
+    const QString text = SavedGamesDialog::DateText(QDate(2031, 4, 9));
     QCOMPARE(text.size(), 8);
     QCOMPARE(text.mid(0, 2) + text.mid(3, 2) + text.mid(6, 2), "040931");
     QCOMPARE(text[2], text[5]);
@@ -143,7 +143,7 @@ void LoadSaveTest::saveWithName() {
     state_.Credits = 12.5;
     state_.Borrowed = 2000;
     {
-        TLoadSave dialog(state_, TLoadSave::Save, Ini(), {});
+        SavedGamesDialog dialog(state_, SavedGamesDialog::Save, Ini(), {});
         QCOMPARE(ChooseSlot(dialog, 3, {accept, typed}), int(QDialog::Accepted));
         QCOMPARE(dialog.windowTitle(), "Save a Game -- Select Game Slot");
     }
@@ -153,16 +153,16 @@ void LoadSaveTest::saveWithName() {
         QCOMPARE(FileText(), before);
         return;
     }
-    const QString today = TLoadSave::DateText(QDate::currentDate());
+    const QString today = SavedGamesDialog::DateText(QDate::currentDate());
     QCOMPARE(FileText(), before + "\n[Saved Game 3]\nName=" + typed.toUtf8() +
                              "\nDate=" + today.toUtf8() + "\nCredits=12.50\nBorrowed=2000.00\n");
 
-    TLoadSave reopened(state_, TLoadSave::Open, Ini(), {});
+    SavedGamesDialog reopened(state_, SavedGamesDialog::Open, Ini(), {});
     reopened.show();
-    QCOMPARE(reopened.Name[2]->text(), shown);
-    QCOMPARE(reopened.date[2]->text(), today);
-    QCOMPARE(reopened.credits[2]->text(), Money("12.50") + " credits");
-    QCOMPARE(reopened.borrowed[2]->text(), Money("2000.00") + " borrowed");
+    QCOMPARE(reopened.SlotNames[2]->text(), shown);
+    QCOMPARE(reopened.SlotDates[2]->text(), today);
+    QCOMPARE(reopened.SlotCredits[2]->text(), Money("12.50") + " credits");
+    QCOMPARE(reopened.SlotBorrowed[2]->text(), Money("2000.00") + " borrowed");
 }
 
 void LoadSaveTest::openReplacesBalancesOnly() {
@@ -174,7 +174,7 @@ void LoadSaveTest::openReplacesBalancesOnly() {
     state_.Spins = 9;
     state_.Speed = 55;
     {
-        TLoadSave dialog(state_, TLoadSave::Open, Ini(), {});
+        SavedGamesDialog dialog(state_, SavedGamesDialog::Open, Ini(), {});
         QCOMPARE(ChooseSlot(dialog, 6), int(QDialog::Accepted));
     }
     QCOMPARE(state_.Credits, 55.55);
@@ -184,7 +184,7 @@ void LoadSaveTest::openReplacesBalancesOnly() {
     QCOMPARE(FileText(), before);
     QVERIFY(namePrompt_.isEmpty());
 
-    TLoadSave fresh(state_, TLoadSave::Open, Ini(), {});
+    SavedGamesDialog fresh(state_, SavedGamesDialog::Open, Ini(), {});
     QCOMPARE(ChooseSlot(fresh, 8), int(QDialog::Accepted));
     QCOMPARE(state_.Credits, 1000.0);
     QCOMPARE(state_.Borrowed, 1000.0);
@@ -205,18 +205,18 @@ void LoadSaveTest::storedValuesAsShown() {
     QFETCH(double, credits);
     QFETCH(QString, shown);
     kelvory::ProfileFile::Write(Ini(), "Saved Game 2", "Credits", stored.toStdString());
-    TLoadSave dialog(state_, TLoadSave::Open, Ini(), {});
+    SavedGamesDialog dialog(state_, SavedGamesDialog::Open, Ini(), {});
     dialog.show();
-    QCOMPARE(dialog.credits[1]->text(), Money(shown.toLatin1().constData()) + " credits");
+    QCOMPARE(dialog.SlotCredits[1]->text(), Money(shown.toLatin1().constData()) + " credits");
     dialog.hide();
     QCOMPARE(ChooseSlot(dialog, 2), int(QDialog::Accepted));
     QCOMPARE(state_.Credits, credits);
 }
 
 void LoadSaveTest::typedNameInOpenModeChangesNothing() {
-    TLoadSave dialog(state_, TLoadSave::Open, Ini(), {});
+    SavedGamesDialog dialog(state_, SavedGamesDialog::Open, Ini(), {});
     dialog.show();
-    QTest::keyClicks(dialog.Name[0], "renamed");
+    QTest::keyClicks(dialog.SlotNames[0], "renamed");
     dialog.hide();
     QCOMPARE(ChooseSlot(dialog, 2), int(QDialog::Accepted));
     QVERIFY(!QFile::exists(dir_->filePath("KELVRY.INI")));
@@ -224,9 +224,10 @@ void LoadSaveTest::typedNameInOpenModeChangesNothing() {
 
 void LoadSaveTest::cancelChangesNothing() {
     state_.Credits = 42;
-    TLoadSave dialog(state_, TLoadSave::Save, Ini(), {});
+    SavedGamesDialog dialog(state_, SavedGamesDialog::Save, Ini(), {});
     ModalDriver driver(ModalDriver::Others::Leave);
-    driver.AnswerNext<TLoadSave>([](TLoadSave* shown) { shown->CancelBtn->click(); });
+    driver.AnswerNext<SavedGamesDialog>(
+        [](SavedGamesDialog* shown) { shown->CancelButton->click(); });
     QCOMPARE(dialog.exec(), int(QDialog::Rejected));
     QCOMPARE(state_.Credits, 42.0);
     QVERIFY(!QFile::exists(dir_->filePath("KELVRY.INI")));
@@ -234,9 +235,10 @@ void LoadSaveTest::cancelChangesNothing() {
 
 void LoadSaveTest::helpOpensTheSlotsContext() {
     QList<int> contexts;
-    TLoadSave dialog(state_, TLoadSave::Open, Ini(), [&contexts](int c) { contexts << c; });
+    SavedGamesDialog dialog(state_, SavedGamesDialog::Open, Ini(),
+                            [&contexts](int c) { contexts << c; });
     dialog.show();
-    dialog.HelpBtn->click();
+    dialog.HelpButton->click();
     QTest::keyClick(&dialog, Qt::Key_F1);
     QCOMPARE(contexts, (QList<int>{41006, 41006}));
     QVERIFY(dialog.isVisible());
@@ -248,7 +250,8 @@ void LoadSaveTest::failedWriteShowsErrorAndCloses() {
     plain.close();
     const QString path = dir_->filePath("plain") + "/KELVRY.INI";
     state_.Credits = 77;
-    TLoadSave dialog(state_, TLoadSave::Save, QFile::encodeName(path).toStdString(), {});
+    SavedGamesDialog dialog(state_, SavedGamesDialog::Save, QFile::encodeName(path).toStdString(),
+                            {});
     QString message;
     ModalDriver driver(ModalDriver::Others::Leave);
     driver.AnswerNext<QMessageBox>([&message](QMessageBox* error) {
@@ -256,7 +259,8 @@ void LoadSaveTest::failedWriteShowsErrorAndCloses() {
         error->close();
     });
     driver.AnswerNext<QInputDialog>([](QInputDialog* box) { box->accept(); });
-    driver.AnswerNext<TLoadSave>([](TLoadSave* shown) { shown->SlotButton[0]->click(); });
+    driver.AnswerNext<SavedGamesDialog>(
+        [](SavedGamesDialog* shown) { shown->SlotButtons[0]->click(); });
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
     QCOMPARE(message, "Unable to write to " + path + ".");
     QCOMPARE(state_.Credits, 77.0);
@@ -266,16 +270,17 @@ void LoadSaveTest::openDuringSpinPaysIntoOpenedGame() {
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir_->path()));
     kelvory::ProfileFile::Write(Ini(), "Saved Game 4", "Credits", "500.00");
     const QByteArray before = FileText();
-    kelvory::TSlots window(qEnvironmentVariable("KELVORY_RUNTIME_DIR"));
+    kelvory::MainWindow window(qEnvironmentVariable("KELVORY_RUNTIME_DIR"));
     window.show();
     bool spinning = false;
     QTimer::singleShot(1500, &window, [&] {
         spinning = window.State().Spinning;
         ModalDriver driver(ModalDriver::Others::Leave);
-        driver.AnswerNext<TLoadSave>([](TLoadSave* dialog) { dialog->SlotButton[3]->click(); });
-        window.Menu().load1->trigger();
+        driver.AnswerNext<SavedGamesDialog>(
+            [](SavedGamesDialog* dialog) { dialog->SlotButtons[3]->click(); });
+        window.Menu().OpenGameItem->trigger();
     });
-    window.BitBtn2Click();
+    window.BetTwo();
     QVERIFY(spinning);
     QCOMPARE(window.State().Credits, 500.0 + window.State().WinAmount);
     QCOMPARE(window.State().Borrowed, 1000.0);

@@ -50,7 +50,7 @@ void MoneyTextTest::strToMoney_data() {
 void MoneyTextTest::strToMoney() {
     QFETCH(QString, text);
     QFETCH(double, expected);
-    QCOMPARE(StrToMoney(text.toStdString()), expected);
+    QCOMPARE(ParseMoney(text.toStdString()), expected);
 }
 
 void MoneyTextTest::moneyToStr_data() {
@@ -70,22 +70,22 @@ void MoneyTextTest::moneyToStr_data() {
 void MoneyTextTest::moneyToStr() {
     QFETCH(double, value);
     QFETCH(QString, expected);
-    QCOMPARE(QString::fromStdString(MoneyToStr(value)), expected);
+    QCOMPARE(QString::fromStdString(FormatMoney(value)), expected);
 }
 
 void MoneyTextTest::everyCentValueReadsBackExactly() {
     // Balances change by whole cents; what is written must read back the same.
     for (long long cents = 0; cents < 2000000; cents += 7) {
         const double value = static_cast<double>(cents) / 100;
-        QCOMPARE(StrToMoney(MoneyToStr(value)), value);
-        QCOMPARE(StrToMoney(MoneyToStr(-value)), -value);
+        QCOMPARE(ParseMoney(FormatMoney(value)), value);
+        QCOMPARE(ParseMoney(FormatMoney(-value)), -value);
     }
     double credits = 1000;
     for (int i = 0; i < 1000; ++i) {
         credits += (i % 3 == 0) ? 0.01 : (i % 3 == 1 ? 0.1 : -1);
-        const double read = StrToMoney(MoneyToStr(credits));
+        const double read = ParseMoney(FormatMoney(credits));
         QVERIFY(std::fabs(read - credits) < 0.005);
-        QCOMPARE(MoneyToStr(read), MoneyToStr(credits));
+        QCOMPARE(FormatMoney(read), FormatMoney(credits));
     }
 }
 
@@ -134,7 +134,7 @@ void MoneyTextTest::strToIntDef_data() {
 void MoneyTextTest::strToIntDef() {
     QFETCH(QString, text);
     QFETCH(int, expected);
-    QCOMPARE(StrToIntDef(text.toStdString(), -99), expected);
+    QCOMPARE(ParseInteger(text.toStdString(), -99), expected);
 }
 
 QTEST_APPLESS_MAIN(MoneyTextTest)

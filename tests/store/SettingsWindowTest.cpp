@@ -2,7 +2,7 @@
 // The main window's settings: read at start-up, saved when it closes (also
 // by a termination signal), and a failed save. Closes during a spin are tested
 // with the main window's session end.
-#include "app/TSlots.h"
+#include "app/MainWindow.h"
 #include "store/ProfileFile.h"
 #include "tests/support/ModalDriver.h"
 
@@ -15,7 +15,7 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
-using kelvory::TSlots;
+using kelvory::MainWindow;
 using kelvory::test::ModalDriver;
 
 class SettingsWindowTest : public QObject {
@@ -49,8 +49,8 @@ void SettingsWindowTest::init() {
 
 void SettingsWindowTest::firstCloseWritesTheSettingsSection() {
     {
-        TSlots window(programDir_);
-        QCOMPARE(window.WindowsDir(), QFile::encodeName(dir_->path()).toStdString() + "/");
+        MainWindow window(programDir_);
+        QCOMPARE(window.SettingsFolder(), QFile::encodeName(dir_->path()).toStdString() + "/");
         window.show();
         QVERIFY(window.close());
     }
@@ -84,14 +84,14 @@ void SettingsWindowTest::settingsShapeTheStart() {
                                      {"Speed", "100"}}) {
         kelvory::ProfileFile::Write(ini, "Settings", key, value);
     }
-    TSlots window(programDir_);
+    MainWindow window(programDir_);
     QCOMPARE(window.State().Credits, 12.5);
     QCOMPARE(window.State().Borrowed, 2000.0);
     QCOMPARE(window.State().Speed, 100);
-    QVERIFY(!window.Menu().CoinSound1->isChecked());
-    QVERIFY(window.Menu().CreditSound1->isChecked());
-    for (QAction* speed : {window.Menu().VeryFast1, window.Menu().Fast1, window.Menu().Medium1,
-                           window.Menu().Slow1}) {
+    QVERIFY(!window.Menu().CoinSoundItem->isChecked());
+    QVERIFY(window.Menu().CreditSoundItem->isChecked());
+    for (QAction* speed : {window.Menu().VeryFastItem, window.Menu().FastItem,
+                           window.Menu().MediumItem, window.Menu().SlowItem}) {
         QVERIFY(!speed->isChecked());
     }
 }
@@ -115,7 +115,7 @@ void SettingsWindowTest::maximisedState() {
     QFETCH(int, stateAtClose);
     QFETCH(QString, saved);
     kelvory::ProfileFile::Write(NativeIni(), "Settings", "Maxed", stored.toStdString());
-    TSlots window(programDir_);
+    MainWindow window(programDir_);
     QCOMPARE(window.windowState().testFlag(Qt::WindowMaximized), opensMaximised);
     window.show();
     window.setWindowState(Qt::WindowStates(stateAtClose));
@@ -131,7 +131,7 @@ void SettingsWindowTest::nonUtf8ConfigFolderKeepsItsFile() {
     kelvory::ProfileFile::Write(folder + "/KELVRY.INI", "Settings", "Credits", "123.00");
     qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(folder));
     {
-        TSlots window(programDir_);
+        MainWindow window(programDir_);
         QCOMPARE(window.State().Credits, 123.0);
         window.State().Credits = 456;
         window.show();
@@ -158,7 +158,7 @@ void SettingsWindowTest::failedSaveKeepsTheWindowOpen() {
     QVERIFY(plain.open(QIODevice::WriteOnly));
     plain.close();
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(blocked));
-    TSlots window(programDir_);
+    MainWindow window(programDir_);
     window.show();
     QString message;
     ModalDriver driver(ModalDriver::Others::Leave);
@@ -181,7 +181,7 @@ void SettingsWindowTest::terminationSignalSaves_data() {
 
 void SettingsWindowTest::terminationSignalSaves() {
     QFETCH(int, signal);
-    TSlots window(programDir_);
+    MainWindow window(programDir_);
     window.show();
     window.State().Credits = 1234.5;
     window.State().Speed = 40;

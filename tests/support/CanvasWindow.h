@@ -17,7 +17,7 @@ struct CanvasWindow {
     SlotCanvas canvas{state, RuntimeDir()};
     explicit CanvasWindow(QSize client) {
         canvas.resize(client);
-        canvas.FormResize();
+        canvas.LayOut();
     }
     // A pixel of the canvas by physical coordinates.
     QRgb At(int x, int y) const { return canvas.Canvas().pixel(x, y); }

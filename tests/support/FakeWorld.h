@@ -149,7 +149,7 @@ class FakeWorld : public Clock,
         Note("autospin armed");
         if (engine != nullptr) {
             SlotEngine* e = engine;
-            At(now + SlotEngine::kAutoSpinDelayMs, [e] { e->AutoSpinTimer(); });
+            At(now + SlotEngine::kAutoSpinDelayMs, [e] { e->AutoSpinDue(); });
         }
     }
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/TSlots.h"
+#include "app/MainWindow.h"
 #include "tests/support/ModalDriver.h"
 #include "tests/support/RuntimeDir.h"
 #include "view/SlotCanvas.h"
@@ -69,12 +69,12 @@ void ArtworkFailureTest::layoutPassReportsBadArtwork() {
     GameState state;
     SlotCanvas canvas(state, programDir);
     canvas.resize(632, 394);
-    canvas.Button1->move(1, 2);
+    canvas.SpinButton()->move(1, 2);
     ModalDriver driver;
-    canvas.FormResize();
+    canvas.LayOut();
     // The buttons are placed whatever the artwork; the box comes only after
     // the pass, never from inside it.
-    QCOMPARE(canvas.Button1->pos(), QPoint(383, 341));
+    QCOMPARE(canvas.SpinButton()->pos(), QPoint(383, 341));
     QVERIFY(driver.windows.isEmpty());
     if (message.isEmpty()) {
         QTest::qWait(50);
@@ -89,7 +89,7 @@ void ArtworkFailureTest::layoutPassReportsBadArtwork() {
     QVERIFY(canvas.ReelImage(0).isNull());
     // Drawing the reels and painting still work, on the canvas of the new size.
     canvas.DrawReels({1, 2, 3});
-    canvas.FormPaint();
+    canvas.RepaintAll();
     QCOMPARE(canvas.Canvas().size(), QSize(632, 394));
     QCOMPARE(canvas.Canvas().pixel(150, 29), qRgb(0, 255, 255));
 }
@@ -120,15 +120,16 @@ void ArtworkFailureTest::failedLoadLeavesTheButtonsOnScreen() {
     GameState state;
     SlotCanvas canvas(state, dir.path());
     canvas.resize(from);
-    canvas.FormResize();
+    canvas.LayOut();
     ModalDriver driver;
     canvas.resize(to);
-    canvas.FormResize();
+    canvas.LayOut();
     QTRY_COMPARE(driver.windows.size(), 1);
     const QRect client(QPoint(0, 0), to);
     const QRect panel(canvas.ReelLeft() - 21, canvas.TopMargin() - 11, 3 * canvas.CellSize() + 62,
                       3 * canvas.CellSize() + 22);
-    const QList<QPushButton*> buttons{canvas.BitBtn1, canvas.BitBtn2, canvas.Button1};
+    const QList<QPushButton*> buttons{canvas.BetOneButton(), canvas.BetTwoButton(),
+                                      canvas.SpinButton()};
     for (qsizetype i = 0; i < buttons.size(); ++i) {
         const QRect button = buttons[i]->geometry();
         QVERIFY(client.contains(button));
@@ -144,16 +145,16 @@ void ArtworkFailureTest::gamePlaysOnWithoutArtwork() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     ModalDriver driver;
-    TSlots window(dir.path());
+    MainWindow window(dir.path());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QTRY_VERIFY(driver.Texts().contains(
         QStringLiteral("Cannot open file %1/kelvry1.bmp.").arg(dir.path())));
     GameState& state = window.State();
     const double credits = state.Credits;
-    window.BitBtn1Click();
+    window.BetOne();
     QCOMPARE(state.Credits, credits - 1);
-    window.Button1Click(); // the whole spin and its payout
+    window.Spin(); // the whole spin and its payout
     QCOMPARE(state.Spins, 1);
     QVERIFY(!state.Spinning);
     QVERIFY(state.Credits >= credits - 1);

@@ -55,10 +55,10 @@ void CentredCompositionTest::largerClientShowsTheDesignPictureCentred() {
     QImage blank(rest.size(), rest.format());
     blank.fill(background);
     QVERIFY(rest == blank);
-    const QList<QPushButton*> smallButtons{small.canvas.BitBtn1, small.canvas.BitBtn2,
-                                           small.canvas.Button1};
-    const QList<QPushButton*> largeButtons{large.canvas.BitBtn1, large.canvas.BitBtn2,
-                                           large.canvas.Button1};
+    const QList<QPushButton*> smallButtons{small.canvas.BetOneButton(), small.canvas.BetTwoButton(),
+                                           small.canvas.SpinButton()};
+    const QList<QPushButton*> largeButtons{large.canvas.BetOneButton(), large.canvas.BetTwoButton(),
+                                           large.canvas.SpinButton()};
     for (qsizetype i = 0; i < smallButtons.size(); ++i) {
         QCOMPARE(largeButtons[i]->geometry(), smallButtons[i]->geometry().translated(offset));
     }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/TSlots.h"
+#include "app/MainWindow.h"
 #include "tests/support/RedPixels.h"
 #include "view/PayRowGeometry.h"
 #include "view/SlotCanvas.h"
@@ -43,7 +43,7 @@ void FlashingTest::winningRowFlashes() {
     QFETCH(int, row);
     QFETCH(int, lastBet);
     QFETCH(int, multiplier);
-    TSlots window(qEnvironmentVariable("KELVORY_RUNTIME_DIR"));
+    MainWindow window(qEnvironmentVariable("KELVORY_RUNTIME_DIR"));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     SlotCanvas& canvas = window.Canvas();
@@ -57,7 +57,7 @@ void FlashingTest::winningRowFlashes() {
     const QRect multiplierArea(g.multiplier.at, QSize(36, 22));
     // The first tick draws the row unlit, then it alternates.
     for (bool lit : {false, true, false, true, false}) {
-        window.FlashTimeTimer();
+        window.FlashWinningRow();
         QCOMPARE(state.WinningRow, lit ? row : row + 10);
         const QImage& image = canvas.Canvas();
         QCOMPARE(image.pixel(ground), lit ? qRgb(255, 255, 0) : qRgb(255, 255, 255));
@@ -67,14 +67,14 @@ void FlashingTest::winningRowFlashes() {
 }
 
 void FlashingTest::doubledTopPrizeShowsTenThousand() {
-    TSlots window(qEnvironmentVariable("KELVORY_RUNTIME_DIR"));
+    MainWindow window(qEnvironmentVariable("KELVORY_RUNTIME_DIR"));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     GameState& state = window.State();
     state.WinningRow = 0;
     state.LastBet = 2;
-    window.FlashTimeTimer();
-    window.FlashTimeTimer();
+    window.FlashWinningRow();
+    window.FlashWinningRow();
     // "10000" in white on red at the amount's place, lit or not.
     const PayRowGeometry g = PayRowGeometry::For(kSmallLayout, 0, 1);
     const QImage& image = window.Canvas().Canvas();
@@ -84,7 +84,7 @@ void FlashingTest::doubledTopPrizeShowsTenThousand() {
 }
 
 void FlashingTest::winFlashesUntilTheNextBet() {
-    TSlots window(qEnvironmentVariable("KELVORY_RUNTIME_DIR"));
+    MainWindow window(qEnvironmentVariable("KELVORY_RUNTIME_DIR"));
     window.show();
     GameState& state = window.State();
     state.sndWin = false;
@@ -94,10 +94,10 @@ void FlashingTest::winFlashesUntilTheNextBet() {
                           ReelWindow{Blank, Blank, Blank}};
     window.Engine().EvaluateWin();
     QCOMPARE(state.Credits, 1001.0);
-    QVERIFY(window.FlashTime()->isActive());
+    QVERIFY(window.FlashTimer()->isActive());
     QTRY_VERIFY(state.WinningRow == 17);
     QTest::mouseClick(window.BetOneButton(), Qt::LeftButton);
-    QVERIFY(!window.FlashTime()->isActive());
+    QVERIFY(!window.FlashTimer()->isActive());
 }
 
 QTEST_MAIN(FlashingTest)

@@ -83,12 +83,12 @@ void SlotCanvasTest::designSizePaintsPanelFrameAndReels() {
         QCOMPARE(w.At(x + 95, 100), kCyan); // the gap
     }
     // The arrows, on the payline.
-    QCOMPARE(w.canvas.Canvas().copy(149, 163, 16, 31), Pictures::larrow());
-    QCOMPARE(w.canvas.Canvas().copy(473, 163, 16, 31), Pictures::rarrow());
+    QCOMPARE(w.canvas.Canvas().copy(149, 163, 16, 31), Pictures::LeftPaylineArrow());
+    QCOMPARE(w.canvas.Canvas().copy(473, 163, 16, 31), Pictures::RightPaylineArrow());
     // The buttons.
-    QCOMPARE(w.canvas.BitBtn1->geometry(), QRect(135, 341, 112, 49));
-    QCOMPARE(w.canvas.BitBtn2->geometry(), QRect(259, 341, 112, 49));
-    QCOMPARE(w.canvas.Button1->geometry(), QRect(383, 341, 112, 49));
+    QCOMPARE(w.canvas.BetOneButton()->geometry(), QRect(135, 341, 112, 49));
+    QCOMPARE(w.canvas.BetTwoButton()->geometry(), QRect(259, 341, 112, 49));
+    QCOMPARE(w.canvas.SpinButton()->geometry(), QRect(383, 341, 112, 49));
 }
 
 void SlotCanvasTest::choosesTheLayoutByWidth_data() {
@@ -109,7 +109,7 @@ void SlotCanvasTest::choosesTheLayoutByWidth() {
     QFETCH(QString, artwork);
     Window w(QSize(800, 600));
     w.canvas.resize(width, 700);
-    w.canvas.FormResize();
+    w.canvas.LayOut();
     QCOMPARE(w.canvas.CellSize(), cellSize);
     QVERIFY(w.canvas.ArtworkPath().endsWith(artwork));
     QCOMPARE(w.canvas.SymbolSheet().size(), QSize(3 * cellSize, 3 * cellSize));
@@ -120,7 +120,7 @@ void SlotCanvasTest::choosesTheLayoutByWidth() {
     QCOMPARE(w.At(reelLeft + cellSize + 4, w.canvas.TopMargin() + 3 * cellSize + 5), kCyan);
     // Restoring returns to the small layout.
     w.canvas.resize(632, 394);
-    w.canvas.FormResize();
+    w.canvas.LayOut();
     QCOMPARE(w.canvas.CellSize(), 96);
     QCOMPARE(w.canvas.ReelLeft(), 165);
 }
@@ -136,7 +136,8 @@ void SlotCanvasTest::buttonsStandAboveTheBottomEdge_data() {
 void SlotCanvasTest::buttonsStandAboveTheBottomEdge() {
     QFETCH(QSize, client);
     Window w(client);
-    for (QPushButton* button : {w.canvas.BitBtn1, w.canvas.BitBtn2, w.canvas.Button1}) {
+    for (QPushButton* button :
+         {w.canvas.BetOneButton(), w.canvas.BetTwoButton(), w.canvas.SpinButton()}) {
         QTEST(client.height() - button->geometry().bottom() - 1, "gap");
         QCOMPARE(button->width(), w.canvas.Layout().ButtonWidth());
         QCOMPARE(button->height(), 49);
@@ -266,7 +267,7 @@ void SlotCanvasTest::paintLightsTheColumnOfTheStake() {
     QFETCH(bool, rightLit);
     Window w(QSize(632, 394));
     w.state.BetInPlay = static_cast<std::uint8_t>(bet);
-    w.canvas.FormPaint();
+    w.canvas.RepaintAll();
     for (int row = 0; row < 8; ++row) {
         const PayRowGeometry left = PayRowGeometry::For(kSmallLayout, row, 0);
         const PayRowGeometry right = PayRowGeometry::For(kSmallLayout, row, 1);

@@ -17,34 +17,28 @@ struct GameState;
 // The dialog for borrowing credits and paying them back in chip amounts. It
 // works directly on the game state: every click moves the money at once and
 // closing the dialog undoes nothing. It always opens in "Borrow Credits" mode.
-class TBorrowC : public QDialog {
+class BorrowDialog : public QDialog {
     Q_OBJECT
   public:
     static const char* const kHelpText;
 
-    TBorrowC(GameState& state, std::function<void(int)> showHelp, QWidget* parent = nullptr);
+    BorrowDialog(GameState& state, std::function<void(int)> showHelp, QWidget* parent = nullptr);
 
-    void BitBtn1Click() { ChipClick(0); }
-    void BitBtn2Click() { ChipClick(1); }
-    void BitBtn3Click() { ChipClick(2); }
-    void BitBtn4Click() { ChipClick(3); }
-    void BitBtn5Click() { ChipClick(4); }
-    void BitBtn6Click() { ChipClick(5); }
-    void BitBtn7Click();
+    void ShowHelpMessage();
 
-    QPushButton* OKBtn = nullptr;
-    std::array<QPushButton*, 6> ChipButtons{}; // BitBtn1 .. BitBtn6
-    QPushButton* BitBtn7 = nullptr;
-    QRadioButton* RadioButton1 = nullptr;
-    QRadioButton* RadioButton2 = nullptr;
-    QLabel* Label1 = nullptr;
+    QPushButton* OkButton = nullptr;
+    std::array<QPushButton*, 6> ChipButtons{}; // from 1000 credits down to 0.01
+    QPushButton* HelpButton = nullptr;
+    QRadioButton* BorrowMode = nullptr;
+    QRadioButton* PayBackMode = nullptr;
+    QLabel* ModeLabel = nullptr;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    void ChipClick(int chip);
+    void MoveChip(int chip);
 
     GameState& state_;
     std::function<void(int)> showHelp_;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "store/TLoadSave.h"
+#include "store/SavedGamesDialog.h"
 
 #include "game/GameState.h"
 #include "store/MoneyText.h"
@@ -32,8 +32,6 @@ constexpr int kPanelWidth = 289;
 constexpr int kPanelHeight = 65;
 constexpr int kPanelsPerColumn = 4;
 constexpr char kGameTitle[] = "Kelvory";
-constexpr const char* kSlotButtonNames[] = {"OKBtn",   "BitBtn1", "BitBtn2", "BitBtn3",
-                                            "BitBtn4", "BitBtn5", "BitBtn6", "BitBtn7"};
 
 QString Numbered(const char* stem, int slot) {
     return QLatin1String(stem) + QString::number(slot);
@@ -41,20 +39,20 @@ QString Numbered(const char* stem, int slot) {
 
 } // namespace
 
-TLoadSave::TLoadSave(GameState& state, SlotModeKind slotMode, const std::string& iniPath,
-                     std::function<void(int)> showHelp, QWidget* parent)
+SavedGamesDialog::SavedGamesDialog(GameState& state, Mode slotMode, const std::string& iniPath,
+                                   std::function<void(int)> showHelp, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      state_(state), SlotMode_(slotMode), iniPath_(iniPath), showHelp_(std::move(showHelp)) {
+      state_(state), mode_(slotMode), iniPath_(iniPath), showHelp_(std::move(showHelp)) {
     setObjectName(QStringLiteral("LoadSave"));
     setModal(true);
     setFont(DialogKit::FormFont(8, DialogKit::FontSize::Points, DialogKit::FontWeight::Bold));
     setFixedSize(kClientWidth, kClientHeight);
     BuildControls();
-    FormCreate();
+    ReadSlots();
 }
 
-QString TLoadSave::DateText(const QDate& date) {
+QString SavedGamesDialog::DateText(const QDate& date) {
     // The separator is the first character of the short date format that is
     // neither a field letter nor a quote.
     QChar separator = QLatin1Char('/');
@@ -71,17 +69,17 @@ QString TLoadSave::DateText(const QDate& date) {
            twoDigits(date.year());
 }
 
-QString TLoadSave::DisplayMoney(double value) {
-    QString text = QString::fromStdString(MoneyToStr(value));
+QString SavedGamesDialog::DisplayMoney(double value) {
+    QString text = QString::fromStdString(FormatMoney(value));
     text.replace(QLatin1Char('.'), QLocale::system().decimalPoint());
     return text;
 }
 
-void TLoadSave::BuildControls() {
-    Bevel1 = new QFrame(this);
-    Bevel1->setObjectName(QStringLiteral("Bevel1"));
-    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Bevel1->setGeometry(0, 8, 617, 297);
+void SavedGamesDialog::BuildControls() {
+    Frame = new QFrame(this);
+    Frame->setObjectName(QStringLiteral("Frame"));
+    Frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Frame->setGeometry(0, 8, 617, 297);
     for (int i = 0; i < SlotsFile::kSlotCount; ++i) {
         BuildPanel(i);
     }
@@ -93,33 +91,33 @@ void TLoadSave::BuildControls() {
         button->setAutoDefault(false);
         return button;
     };
-    HelpBtn = makeButton("HelpBtn", QStringLiteral("&Help"), QStyle::SP_DialogHelpButton, 8);
-    CancelBtn =
-        makeButton("CancelBtn", QStringLiteral("&Cancel"), QStyle::SP_DialogCancelButton, 508);
-    connect(HelpBtn, &QPushButton::clicked, this, &TLoadSave::HelpBtnClick);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    HelpButton = makeButton("helpButton", QStringLiteral("&Help"), QStyle::SP_DialogHelpButton, 8);
+    CancelButton =
+        makeButton("cancelButton", QStringLiteral("&Cancel"), QStyle::SP_DialogCancelButton, 508);
+    connect(HelpButton, &QPushButton::clicked, this, &SavedGamesDialog::ShowHelp);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TLoadSave::BuildPanel(int index) {
+void SavedGamesDialog::BuildPanel(int index) {
     const int slot = index + 1;
     auto* panel = new QFrame(this);
-    panel->setObjectName(Numbered("Panel", slot));
+    panel->setObjectName(Numbered("slotPanel", slot));
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setGeometry(index < kPanelsPerColumn ? 16 : 312, 16 + 72 * (index % kPanelsPerColumn),
                        kPanelWidth, kPanelHeight);
     panel->setFont(
         DialogKit::FormFont(8, DialogKit::FontSize::Points, DialogKit::FontWeight::Normal));
-    Panel[index] = panel;
+    SlotPanels[index] = panel;
 
     auto* name = new QLineEdit(panel);
-    name->setObjectName(Numbered("Name", slot));
+    name->setObjectName(Numbered("slotName", slot));
     name->setFrame(false);
     name->setGeometry(8, 8, 233, 20);
     QPalette palette = name->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Button));
     palette.setColor(QPalette::Text, Qt::black);
     name->setPalette(palette);
-    Name[index] = name;
+    SlotNames[index] = name;
 
     const auto makeLabel = [panel, slot](const char* stem, QRect geometry, Qt::Alignment align) {
         auto* label = new QLabel(panel);
@@ -131,46 +129,46 @@ void TLoadSave::BuildPanel(int index) {
         label->setPalette(palette);
         return label;
     };
-    Game[index] = makeLabel("Game", QRect(8, 28, 129, 13), Qt::AlignLeft);
-    date[index] = makeLabel("date", QRect(168, 28, 57, 13), Qt::AlignRight);
-    credits[index] = makeLabel("credits", QRect(8, 48, 105, 13), Qt::AlignLeft);
-    borrowed[index] = makeLabel("borrowed", QRect(112, 48, 113, 13), Qt::AlignRight);
+    SlotTitles[index] = makeLabel("slotTitle", QRect(8, 28, 129, 13), Qt::AlignLeft);
+    SlotDates[index] = makeLabel("slotDate", QRect(168, 28, 57, 13), Qt::AlignRight);
+    SlotCredits[index] = makeLabel("slotCredits", QRect(8, 48, 105, 13), Qt::AlignLeft);
+    SlotBorrowed[index] = makeLabel("slotBorrowed", QRect(112, 48, 113, 13), Qt::AlignRight);
 
     auto* button = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
                                    QStringLiteral("OK"), panel);
-    button->setObjectName(QLatin1String(kSlotButtonNames[index]));
+    button->setObjectName(Numbered("slotButton", slot));
     button->setGeometry(232, 16, 49, 37);
     button->setAutoDefault(false);
     button->setProperty("tag", slot);
-    connect(button, &QPushButton::clicked, this, &TLoadSave::BitBtn7Click);
+    connect(button, &QPushButton::clicked, this, &SavedGamesDialog::SlotButtonClicked);
     // Enter in a name field chooses that slot.
     connect(name, &QLineEdit::returnPressed, button, &QPushButton::click);
-    SlotButton[index] = button;
+    SlotButtons[index] = button;
 }
 
-void TLoadSave::FormCreate() {
+void SavedGamesDialog::ReadSlots() {
     today_ = DateText(QDate::currentDate()).toStdString();
-    SavedSlots_ = SlotsFile::ReadAll(iniPath_, today_);
+    savedSlots_ = SlotsFile::ReadAll(iniPath_, today_);
 }
 
-void TLoadSave::FormShow() {
-    setWindowTitle(SlotMode_ == Save ? QStringLiteral("Save a Game -- Select Game Slot")
-                                     : QStringLiteral("Open a Game -- Select Game Slot"));
-    for (std::size_t i = 0; i < SavedSlots_.size(); ++i) {
-        const SlotsFile::SavedSlot& saved = SavedSlots_[i];
-        Name[i]->setText(QString::fromStdString(saved.Name));
-        Name[i]->setCursorPosition(0);
-        credits[i]->setText(DisplayMoney(saved.Credits) + QStringLiteral(" credits"));
-        borrowed[i]->setText(DisplayMoney(saved.Borrowed) + QStringLiteral(" borrowed"));
-        Game[i]->setText(QLatin1String(kGameTitle));
-        date[i]->setText(QString::fromStdString(saved.Date));
+void SavedGamesDialog::ShowSlots() {
+    setWindowTitle(mode_ == Save ? QStringLiteral("Save a Game -- Select Game Slot")
+                                 : QStringLiteral("Open a Game -- Select Game Slot"));
+    for (std::size_t i = 0; i < savedSlots_.size(); ++i) {
+        const SlotsFile::SavedSlot& saved = savedSlots_[i];
+        SlotNames[i]->setText(QString::fromStdString(saved.Name));
+        SlotNames[i]->setCursorPosition(0);
+        SlotCredits[i]->setText(DisplayMoney(saved.Credits) + QStringLiteral(" credits"));
+        SlotBorrowed[i]->setText(DisplayMoney(saved.Borrowed) + QStringLiteral(" borrowed"));
+        SlotTitles[i]->setText(QLatin1String(kGameTitle));
+        SlotDates[i]->setText(QString::fromStdString(saved.Date));
     }
 }
 
-void TLoadSave::showEvent(QShowEvent* event) {
+void SavedGamesDialog::showEvent(QShowEvent* event) {
     if (!shown_) {
         shown_ = true;
-        FormShow();
+        ShowSlots();
         if (const QScreen* screen = this->screen()) {
             QRect frame = frameGeometry();
             frame.moveCenter(screen->availableGeometry().center());
@@ -180,20 +178,20 @@ void TLoadSave::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-void TLoadSave::keyPressEvent(QKeyEvent* event) {
+void SavedGamesDialog::keyPressEvent(QKeyEvent* event) {
     if (DialogKit::HandleHelpKey(event, showHelp_, HelpContext::SavedGames)) {
         return;
     }
     QDialog::keyPressEvent(event);
 }
 
-void TLoadSave::HelpBtnClick() {
+void SavedGamesDialog::ShowHelp() {
     if (showHelp_) {
         showHelp_(HelpContext::SavedGames);
     }
 }
 
-void TLoadSave::BitBtn7Click() {
+void SavedGamesDialog::SlotButtonClicked() {
     const QObject* button = sender();
     const int slot = button != nullptr ? button->property("tag").toInt() : 0;
     if (slot >= 1 && slot <= SlotsFile::kSlotCount) {
@@ -202,7 +200,7 @@ void TLoadSave::BitBtn7Click() {
     accept();
 }
 
-bool TLoadSave::AskName(QString& name) {
+bool SavedGamesDialog::AskName(QString& name) {
     QInputDialog box(this);
     box.setWindowTitle(QStringLiteral("Name for this saved game?"));
     box.setLabelText(QString());
@@ -220,14 +218,14 @@ bool TLoadSave::AskName(QString& name) {
     return true;
 }
 
-void TLoadSave::ChooseSlot(int slot) {
-    SlotsFile::SavedSlot& saved = SavedSlots_[static_cast<std::size_t>(slot - 1)];
-    if (SlotMode_ == Open) {
+void SavedGamesDialog::ChooseSlot(int slot) {
+    SlotsFile::SavedSlot& saved = savedSlots_[static_cast<std::size_t>(slot - 1)];
+    if (mode_ == Open) {
         state_.Credits = saved.Credits;
         state_.Borrowed = saved.Borrowed;
         return;
     }
-    QString name = Name[static_cast<std::size_t>(slot - 1)]->text();
+    QString name = SlotNames[static_cast<std::size_t>(slot - 1)]->text();
     if (!AskName(name)) {
         return;
     }
@@ -242,7 +240,7 @@ void TLoadSave::ChooseSlot(int slot) {
     }
 }
 
-void TLoadSave::WriteSlot(int slot, const QString& name) {
+void SavedGamesDialog::WriteSlot(int slot, const QString& name) {
     today_ = DateText(QDate::currentDate()).toStdString();
     SlotsFile::WriteSlot(iniPath_, slot, name.toStdString(), today_, state_.Credits,
                          state_.Borrowed);

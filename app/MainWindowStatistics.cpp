@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 // The player's statistics in the main window: counted from the engine's
 // spins, started afresh by a new or opened game, shown in their own window.
-#include "app/TSlots.h"
+#include "app/MainWindow.h"
 
 #include "app/StatisticsWindow.h"
 #include "game/PlayerStatistics.h"
 
 namespace kelvory {
 
-void TSlots::ConnectStatistics() {
+void MainWindow::ConnectStatistics() {
     statistics_ = std::make_unique<PlayerStatistics>();
     statistics_->Attach(*engine_, clock_);
     statistics_->SetChangedHandler([this] {
@@ -16,14 +16,14 @@ void TSlots::ConnectStatistics() {
             view->Refresh();
         }
     });
-    connect(menu_.Statistics1, &QAction::triggered, this, &TSlots::Statistics1Click);
+    connect(menu_.StatisticsItem, &QAction::triggered, this, &MainWindow::ShowStatistics);
 }
 
-StatisticsWindow* TSlots::StatisticsView() const {
+StatisticsWindow* MainWindow::StatisticsView() const {
     return findChild<StatisticsWindow*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
-void TSlots::Statistics1Click() {
+void MainWindow::ShowStatistics() {
     StatisticsWindow* view = StatisticsView();
     if (view == nullptr) {
         view = new StatisticsWindow(

@@ -31,21 +31,21 @@ class TerminationSignals;
 
 // The main window: menu, canvas, the three buttons and the engine's timers. Its
 // handlers hand the game's flows to the engine. The handlers of the File,
-// Options/Borrow and Help menus live in TSlotsFile.cpp, TSlotsOptions.cpp and
-// TSlotsHelp.cpp.
-class TSlots : public QMainWindow, public Dialogs {
+// Options/Borrow and Help menus live in MainWindowFileMenu.cpp, MainWindowOptionsMenu.cpp and
+// MainWindowHelpMenu.cpp.
+class MainWindow : public QMainWindow, public Dialogs {
     Q_OBJECT
   public:
     // Where the program's own files are looked for; empty means the folder of
     // the executable. Tests point it elsewhere.
-    explicit TSlots(const QString& programDir = QString(), QWidget* parent = nullptr);
-    ~TSlots() override;
+    explicit MainWindow(const QString& programDir = QString(), QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Dialogs
     void ShowInformation(const std::string& text) override;
     void FocusSpinButton() override;
 
-    GameState& State() { return GameState_; }
+    GameState& State() { return state_; }
     SlotEngine& Engine() { return *engine_; }
     SlotCanvas& Canvas() { return *canvas_; }
     MainMenu& Menu() { return menu_; }
@@ -55,32 +55,32 @@ class TSlots : public QMainWindow, public Dialogs {
     QPushButton* BetOneButton() const;
     QPushButton* BetTwoButton() const;
     QPushButton* SpinButton() const;
-    QTimer* FlashTime() { return &timers_.FlashTime; }
-    QTimer* AutoSpin() { return &timers_.AutoSpin; }
-    const std::string& ProgramDir() const { return ProgramDir_; }
-    const std::string& WindowsDir() const { return WindowsDir_; }
+    QTimer* FlashTimer() { return &timers_.FlashTimer; }
+    QTimer* AutoSpinTimer() { return &timers_.AutoSpinTimer; }
+    const std::string& ProgramDir() const { return programDir_; }
+    const std::string& SettingsFolder() const { return settingsFolder_; }
 
     // Sets every check mark of the Speed, Sound and Auto menus from the state.
     void UpdateCheckMarks();
 
     // Handlers
-    void Button1Click();
-    void BitBtn1Click();
-    void BitBtn2Click();
-    void AutoSpinTimer();
-    void FlashTimeTimer();
-    void On2Click();
-    void SpeedClick(int tickMs);
-    void New1Click();
-    void Exit1Click();
-    void load1Click();
-    void Save1Click();
-    void Statistics1Click();
-    void Borrow1Click();
-    void ChangeSounds1Click();
+    void Spin();
+    void BetOne();
+    void BetTwo();
+    void AutoSpinDue();
+    void FlashWinningRow();
+    void ToggleAutoSpin();
+    void ChooseSpeed(int tickMs);
+    void NewGame();
+    void Quit();
+    void OpenSavedGame();
+    void SaveGame();
+    void ShowStatistics();
+    void ShowBorrowDialog();
+    void ShowSoundFilesDialog();
     void ToggleSound(bool GameState::*field);
-    void HelpContents1Click();
-    void UnderstandingthePayoffs1Click();
+    void ShowHelpContents();
+    void ShowPayoffsHelp();
     void ShowHelp(int context);
     void ShowInfoScreen(int screen);
 
@@ -92,16 +92,19 @@ class TSlots : public QMainWindow, public Dialogs {
     // payout finish without waiting, the game is saved, and the window closes.
     void Terminate();
 
-    // Reads (save false) or writes (save true) the settings and current game.
-    // Returns false when a write failed; the error has been shown.
-    bool LoadSaveSettings(bool save);
+    // Reads the settings and the current game.
+    void LoadSettings();
+    // Writes the settings and the current game. Returns false when the write
+    // failed; the error has been shown.
+    bool SaveSettings();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    void FormCreate();
+    // The settings file; its folder is looked up once.
+    std::string SettingsPath();
     void ConnectMenu();
     void ConnectFileMenu();
     void ConnectOptionsMenu();
@@ -114,14 +117,14 @@ class TSlots : public QMainWindow, public Dialogs {
     // Finishes the running spin, payout or bet pause without waiting.
     void Settle();
 
-    GameState GameState_;
-    std::string ProgramDir_; // the file system's bytes
+    GameState state_;
+    std::string programDir_; // the file system's bytes
     // The program folder for Qt's file APIs (lossy where it is not UTF-8).
     QString ProgramDirText() const;
-    std::string WindowsDir_; // the file system's bytes
-    QString HelpFile_;
+    std::string settingsFolder_; // the file system's bytes
+    QString helpFile_;
     MainMenu menu_;
-    QtTimers timers_{[this] { FlashTimeTimer(); }, [this] { AutoSpinTimer(); }};
+    QtTimers timers_{[this] { FlashWinningRow(); }, [this] { AutoSpinDue(); }};
     SteadyClock clock_;
     StdRandomSource random_;
     std::unique_ptr<QtEventPump> pump_;

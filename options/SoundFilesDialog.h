@@ -19,7 +19,7 @@ struct GameState;
 // files, preview them and restore the default ones. Every choice goes straight
 // into the game state; there is no cancel. One file-open dialog serves both
 // "Change" buttons, so a second browse starts where the first one ended.
-class TSoundForm : public QDialog {
+class SoundFilesDialog : public QDialog {
     Q_OBJECT
   public:
     struct Hooks {
@@ -28,25 +28,25 @@ class TSoundForm : public QDialog {
     };
 
     // programDir ends in a slash; the default sounds are found there.
-    TSoundForm(GameState& state, const std::string& programDir, Hooks hooks,
-               QWidget* parent = nullptr);
+    SoundFilesDialog(GameState& state, const std::string& programDir, Hooks hooks,
+                     QWidget* parent = nullptr);
 
-    void Button2Click();  // lose sound, "Change"
-    void Button5Click();  // win sound, "Change"
-    void Button7Click();  // lose sound, "Preview"
-    void Button10Click(); // win sound, "Preview"
-    void Button11Click(); // "Restore Default Sounds"
+    void ChangeLoseSound();      // lose sound, "Change"
+    void ChangeWinSound();       // win sound, "Change"
+    void PreviewLoseSound();     // lose sound, "Preview"
+    void PreviewWinSound();      // win sound, "Preview"
+    void RestoreDefaultSounds(); // "Restore Default Sounds"
 
-    QFrame* Bevel1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QPushButton* Button2 = nullptr;
-    QPushButton* Button7 = nullptr;
-    QLabel* Label5 = nullptr;
-    QPushButton* Button5 = nullptr;
-    QPushButton* Button10 = nullptr;
-    QPushButton* Button11 = nullptr;
-    QPushButton* OKBtn = nullptr;
-    QFileDialog* OpenDialog1 = nullptr;
+    QFrame* Frame = nullptr;
+    QLabel* LoseSoundLabel = nullptr;
+    QPushButton* ChangeLoseButton = nullptr;
+    QPushButton* PreviewLoseButton = nullptr;
+    QLabel* WinSoundLabel = nullptr;
+    QPushButton* ChangeWinButton = nullptr;
+    QPushButton* PreviewWinButton = nullptr;
+    QPushButton* RestoreDefaultsButton = nullptr;
+    QPushButton* OkButton = nullptr;
+    QFileDialog* FileDialog = nullptr;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Help menu of the main window: the help window at its contexts and the
 // information screens; F1 and the accessible names of the main buttons.
-#include "app/TSlots.h"
+#include "app/MainWindow.h"
 
 #include "app/HelpWindow.h"
 #include "app/InfoScreen.h"
@@ -16,18 +16,18 @@
 
 namespace kelvory {
 
-void TSlots::ConnectHelpMenu() {
-    connect(menu_.HelpContents1, &QAction::triggered, this, &TSlots::HelpContents1Click);
-    connect(menu_.UnderstandingthePayoffs1, &QAction::triggered, this,
-            &TSlots::UnderstandingthePayoffs1Click);
-    connect(menu_.About1, &QAction::triggered, this, [this] { ShowInfoScreen(InfoScreen::About); });
-    connect(menu_.SpecialOffer1, &QAction::triggered, this,
+void MainWindow::ConnectHelpMenu() {
+    connect(menu_.HelpContentsItem, &QAction::triggered, this, &MainWindow::ShowHelpContents);
+    connect(menu_.PayoffsItem, &QAction::triggered, this, &MainWindow::ShowPayoffsHelp);
+    connect(menu_.AboutItem, &QAction::triggered, this,
+            [this] { ShowInfoScreen(InfoScreen::About); });
+    connect(menu_.SpecialOfferItem, &QAction::triggered, this,
             [this] { ShowInfoScreen(InfoScreen::SpecialOffer); });
-    connect(menu_.SecureOnlineOrders1, &QAction::triggered, this,
+    connect(menu_.SecureOnlineOrdersItem, &QAction::triggered, this,
             [this] { ShowInfoScreen(InfoScreen::SecureOnlineOrders); });
-    connect(menu_.Catalog1, &QAction::triggered, this,
+    connect(menu_.CatalogItem, &QAction::triggered, this,
             [this] { ShowInfoScreen(InfoScreen::Catalog); });
-    connect(menu_.FreeCD1, &QAction::triggered, this,
+    connect(menu_.FreeCdItem, &QAction::triggered, this,
             [this] { ShowInfoScreen(InfoScreen::FreeCD); });
 
     DialogKit::AddHelpShortcut(
@@ -49,27 +49,27 @@ void TSlots::ConnectHelpMenu() {
     }
 }
 
-void TSlots::HelpContents1Click() {
+void MainWindow::ShowHelpContents() {
     ShowHelp(HelpContext::Contents);
 }
 
-void TSlots::UnderstandingthePayoffs1Click() {
+void MainWindow::ShowPayoffsHelp() {
     ShowHelp(HelpContext::Payoffs);
 }
 
-void TSlots::ShowHelp(int context) {
+void MainWindow::ShowHelp(int context) {
     auto* help = findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
     if (help == nullptr) {
-        help = new HelpWindow(HelpFile_, this);
+        help = new HelpWindow(helpFile_, this);
     }
     if (!help->ShowContext(context)) {
         QWidget* modal = QApplication::activeModalWidget();
         ErrorBox::Show(modal != nullptr ? modal : this,
-                       QStringLiteral("Cannot open file %1").arg(HelpFile_));
+                       QStringLiteral("Cannot open file %1").arg(helpFile_));
     }
 }
 
-void TSlots::ShowInfoScreen(int screen) {
+void MainWindow::ShowInfoScreen(int screen) {
     InfoScreen dialog(screen, this);
     dialog.exec();
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "options/TBorrowC.h"
+#include "options/BorrowDialog.h"
 
 #include "game/GameState.h"
 #include "options/BorrowRule.h"
@@ -17,14 +17,14 @@
 
 namespace kelvory {
 
-const char* const TBorrowC::kHelpText =
+const char* const BorrowDialog::kHelpText =
     "Use this screen to borrow credits or pay back credits that you borrowed previously.  "
     "Click on the button representing the amount to borrow (or pay back).\n\n"
     "To switch between \"borrow\" and \"pay back\" select the mode.";
 
-TBorrowC::TBorrowC(GameState& state, std::function<void(int)> showHelp, QWidget* parent)
+BorrowDialog::BorrowDialog(GameState& state, std::function<void(int)> showHelp, QWidget* parent)
     : QDialog(parent), state_(state), showHelp_(std::move(showHelp)) {
-    setObjectName(QStringLiteral("TBorrowC"));
+    setObjectName(QStringLiteral("BorrowDialog"));
     setWindowTitle(QStringLiteral("Use this form to borrow or pay back credits"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
@@ -34,64 +34,64 @@ TBorrowC::TBorrowC(GameState& state, std::function<void(int)> showHelp, QWidget*
     black.setColor(QPalette::WindowText, Qt::black);
     setPalette(black);
 
-    OKBtn = new QPushButton(QStringLiteral("&OK"), this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setGeometry(442, 246, 127, 46);
-    OKBtn->setIcon(ChipPictures::OkGlyph());
-    OKBtn->setDefault(true);
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    OkButton = new QPushButton(QStringLiteral("&OK"), this);
+    OkButton->setObjectName(QStringLiteral("okButton"));
+    OkButton->setGeometry(442, 246, 127, 46);
+    OkButton->setIcon(ChipPictures::OkGlyph());
+    OkButton->setDefault(true);
+    connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
 
     constexpr int kChipLeft[6] = {9, 105, 201, 297, 393, 489};
     for (int chip = 0; chip < 6; ++chip) {
         auto* button = new QPushButton(this);
-        button->setObjectName(QStringLiteral("BitBtn%1").arg(chip + 1));
+        button->setObjectName(QStringLiteral("chip%1Button").arg(chip + 1));
         button->setGeometry(kChipLeft[chip], 104, 80, 57);
         button->setIcon(QIcon(QPixmap::fromImage(ChipPictures::Chip(chip))));
         button->setIconSize(QSize(ChipPictures::kWidth, ChipPictures::kHeight));
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, [this, chip] { ChipClick(chip); });
+        connect(button, &QPushButton::clicked, this, [this, chip] { MoveChip(chip); });
         ChipButtons[static_cast<std::size_t>(chip)] = button;
     }
 
-    Label1 = new QLabel(QStringLiteral("Mode:"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(56, 192, 54, 24);
-    Label1->setFont(DialogKit::FormFont(19, DialogKit::FontSize::Pixels));
-    QPalette red = Label1->palette();
+    ModeLabel = new QLabel(QStringLiteral("Mode:"), this);
+    ModeLabel->setObjectName(QStringLiteral("modeLabel"));
+    ModeLabel->setGeometry(56, 192, 54, 24);
+    ModeLabel->setFont(DialogKit::FormFont(19, DialogKit::FontSize::Pixels));
+    QPalette red = ModeLabel->palette();
     red.setColor(QPalette::WindowText, Qt::red);
-    Label1->setPalette(red);
-    Label1->resize(Label1->sizeHint().expandedTo(Label1->size()));
+    ModeLabel->setPalette(red);
+    ModeLabel->resize(ModeLabel->sizeHint().expandedTo(ModeLabel->size()));
 
-    RadioButton1 = new QRadioButton(QStringLiteral("Borrow Credits"), this);
-    RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
-    RadioButton1->setGeometry(147, 192, 190, 33);
-    RadioButton1->setFont(DialogKit::FormFont(16, DialogKit::FontSize::Pixels));
-    RadioButton1->setChecked(true);
-    RadioButton2 = new QRadioButton(QStringLiteral("Pay Back Credits"), this);
-    RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
-    RadioButton2->setGeometry(355, 192, 190, 33);
-    RadioButton2->setFont(DialogKit::FormFont(16, DialogKit::FontSize::Pixels));
+    BorrowMode = new QRadioButton(QStringLiteral("Borrow Credits"), this);
+    BorrowMode->setObjectName(QStringLiteral("borrowMode"));
+    BorrowMode->setGeometry(147, 192, 190, 33);
+    BorrowMode->setFont(DialogKit::FormFont(16, DialogKit::FontSize::Pixels));
+    BorrowMode->setChecked(true);
+    PayBackMode = new QRadioButton(QStringLiteral("Pay Back Credits"), this);
+    PayBackMode->setObjectName(QStringLiteral("payBackMode"));
+    PayBackMode->setGeometry(355, 192, 190, 33);
+    PayBackMode->setFont(DialogKit::FormFont(16, DialogKit::FontSize::Pixels));
 
-    BitBtn7 = new QPushButton(QStringLiteral("&Help"), this);
-    BitBtn7->setObjectName(QStringLiteral("BitBtn7"));
-    BitBtn7->setGeometry(10, 246, 127, 46);
-    BitBtn7->setIcon(ChipPictures::HelpGlyph());
-    BitBtn7->setAutoDefault(false);
-    connect(BitBtn7, &QPushButton::clicked, this, &TBorrowC::BitBtn7Click);
+    HelpButton = new QPushButton(QStringLiteral("&Help"), this);
+    HelpButton->setObjectName(QStringLiteral("helpButton"));
+    HelpButton->setGeometry(10, 246, 127, 46);
+    HelpButton->setIcon(ChipPictures::HelpGlyph());
+    HelpButton->setAutoDefault(false);
+    connect(HelpButton, &QPushButton::clicked, this, &BorrowDialog::ShowHelpMessage);
 
     // Tab order: OK, the six chips, the mode, Help.
-    QWidget* previous = OKBtn;
+    QWidget* previous = OkButton;
     for (QPushButton* button : ChipButtons) {
         setTabOrder(previous, button);
         previous = button;
     }
-    setTabOrder(previous, RadioButton1);
-    setTabOrder(RadioButton1, RadioButton2);
-    setTabOrder(RadioButton2, BitBtn7);
+    setTabOrder(previous, BorrowMode);
+    setTabOrder(BorrowMode, PayBackMode);
+    setTabOrder(PayBackMode, HelpButton);
 }
 
-void TBorrowC::ChipClick(int chip) {
-    const bool borrow = RadioButton1->isChecked();
+void BorrowDialog::MoveChip(int chip) {
+    const bool borrow = BorrowMode->isChecked();
     const BorrowRule::Result result = BorrowRule::Apply(state_, chip, borrow);
     if (result != BorrowRule::Result::Done) {
         DialogKit::ShowInformation(this, QString::fromStdString(BorrowRule::Message(chip, result)));
@@ -100,11 +100,11 @@ void TBorrowC::ChipClick(int chip) {
     update();
 }
 
-void TBorrowC::BitBtn7Click() {
+void BorrowDialog::ShowHelpMessage() {
     DialogKit::ShowInformation(this, QString::fromUtf8(kHelpText));
 }
 
-void TBorrowC::paintEvent(QPaintEvent* event) {
+void BorrowDialog::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     QPainter p(this);
     QFont font = p.font();
@@ -127,7 +127,7 @@ void TBorrowC::paintEvent(QPaintEvent* event) {
                          true, LedText::Red);
 }
 
-void TBorrowC::keyPressEvent(QKeyEvent* event) {
+void BorrowDialog::keyPressEvent(QKeyEvent* event) {
     if (DialogKit::HandleHelpKey(event, showHelp_, HelpContext::Borrowing)) {
         return;
     }

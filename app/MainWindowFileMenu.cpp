@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
 // File menu of the main window: new game, open and save slots, exit; the
 // settings read at start and written at close.
-#include "app/TSlots.h"
+#include "app/MainWindow.h"
 
 #include "game/PlayerStatistics.h"
 #include "store/ConfigDir.h"
 #include "store/ProfileFile.h"
 #include "store/ProfileWriteError.h"
+#include "store/SavedGamesDialog.h"
 #include "store/SettingsFile.h"
 #include "store/StatisticsSection.h"
-#include "store/TLoadSave.h"
 #include "store/TerminationSignals.h"
 #include "store/WriteErrorBox.h"
 #include "view/SlotCanvas.h"
@@ -19,11 +19,11 @@ namespace kelvory {
 namespace {
 
 // Returns whether a slot was chosen.
-bool RunSlotsDialog(TSlots& window, TLoadSave::SlotModeKind mode) {
-    const std::string path = window.WindowsDir() + ConfigDir::kFileName;
+bool RunSlotsDialog(MainWindow& window, SavedGamesDialog::Mode mode) {
+    const std::string path = window.SettingsFolder() + ConfigDir::kFileName;
     bool chosen = false;
     {
-        TLoadSave dialog(
+        SavedGamesDialog dialog(
             window.State(), mode, path, [&window](int context) { window.ShowHelp(context); },
             &window);
         chosen = dialog.exec() == QDialog::Accepted;
@@ -34,55 +34,60 @@ bool RunSlotsDialog(TSlots& window, TLoadSave::SlotModeKind mode) {
 
 } // namespace
 
-void TSlots::ConnectFileMenu() {
-    connect(menu_.New1, &QAction::triggered, this, &TSlots::New1Click);
-    connect(menu_.load1, &QAction::triggered, this, &TSlots::load1Click);
-    connect(menu_.Save1, &QAction::triggered, this, &TSlots::Save1Click);
-    connect(menu_.Exit1, &QAction::triggered, this, &TSlots::Exit1Click);
+void MainWindow::ConnectFileMenu() {
+    connect(menu_.NewGameItem, &QAction::triggered, this, &MainWindow::NewGame);
+    connect(menu_.OpenGameItem, &QAction::triggered, this, &MainWindow::OpenSavedGame);
+    connect(menu_.SaveGameItem, &QAction::triggered, this, &MainWindow::SaveGame);
+    connect(menu_.ExitItem, &QAction::triggered, this, &MainWindow::Quit);
     ConnectStatistics();
 }
 
-void TSlots::New1Click() {
-    engine_->New1Click();
+void MainWindow::NewGame() {
+    engine_->NewGame();
     statistics_->NewGame();
 }
 
-void TSlots::Exit1Click() {
+void MainWindow::Quit() {
     close();
 }
 
-void TSlots::load1Click() {
+void MainWindow::OpenSavedGame() {
     // An opened game starts the statistics of the current game afresh.
-    if (RunSlotsDialog(*this, TLoadSave::Open)) {
+    if (RunSlotsDialog(*this, SavedGamesDialog::Open)) {
         statistics_->NewGame();
     }
 }
 
-void TSlots::Save1Click() {
-    RunSlotsDialog(*this, TLoadSave::Save);
+void MainWindow::SaveGame() {
+    RunSlotsDialog(*this, SavedGamesDialog::Save);
 }
 
-bool TSlots::LoadSaveSettings(bool save) {
-    if (WindowsDir_.empty()) {
-        WindowsDir_ = ConfigDir::WindowsDir();
+std::string MainWindow::SettingsPath() {
+    if (settingsFolder_.empty()) {
+        settingsFolder_ = ConfigDir::Folder();
     }
-    const std::string path = WindowsDir_ + ConfigDir::kFileName;
-    if (!save) {
-        const bool maximised = SettingsFile::Load(path, GameState_);
-        const StatisticsSection::Tallies tallies = StatisticsSection::Load(path);
-        statistics_->Restore(tallies.allTime, tallies.game, clock_.NowMs());
-        setWindowState(maximised ? (windowState() | Qt::WindowMaximized)
-                                 : (windowState() & ~Qt::WindowMaximized));
-        return true;
-    }
+    return settingsFolder_ + ConfigDir::kFileName;
+}
+
+void MainWindow::LoadSettings() {
+    const std::string path = SettingsPath();
+    const bool maximised = SettingsFile::Load(path, state_);
+    const StatisticsSection::Tallies tallies = StatisticsSection::Load(path);
+    statistics_->Restore(tallies.allTime, tallies.game, clock_.NowMs());
+    setWindowState(maximised ? (windowState() | Qt::WindowMaximized)
+                             : (windowState() & ~Qt::WindowMaximized));
+}
+
+bool MainWindow::SaveSettings() {
+    const std::string path = SettingsPath();
     // The folder may have gone since start-up.
-    ConfigDir::MakeFolder(WindowsDir_);
+    ConfigDir::MakeFolder(settingsFolder_);
     const Qt::WindowStates state = windowState();
     const bool maximised =
         state.testFlag(Qt::WindowMaximized) && !state.testFlag(Qt::WindowMinimized);
     try {
         // The settings and the statistics change together, in one replace.
-        std::vector<ProfileSection> sections{SettingsFile::Section(GameState_, maximised)};
+        std::vector<ProfileSection> sections{SettingsFile::Section(state_, maximised)};
         ProfileSection statistics =
             StatisticsSection::Section(statistics_->AllTime(), statistics_->Game());
         if (!statistics.Values.empty()) {
@@ -96,11 +101,11 @@ bool TSlots::LoadSaveSettings(bool save) {
     return true;
 }
 
-void TSlots::SetUpTerminationSignals() {
+void MainWindow::SetUpTerminationSignals() {
     // A termination signal (logout, shutdown, kill) saves the game and ends.
     terminationSignals_ = new TerminationSignals(this);
     connect(terminationSignals_, &TerminationSignals::terminationRequested, this,
-            &TSlots::Terminate);
+            &MainWindow::Terminate);
 }
 
 } // namespace kelvory

@@ -3,7 +3,7 @@
 // A close during a spin, its payout or a bet pause saves at once (the stake
 // taken), lets them finish on screen and saves again before the window closes,
 // so the win is kept; a second close or a signal finishes them without waiting.
-#include "app/TSlots.h"
+#include "app/MainWindow.h"
 
 #include "app/ModalCloser.h"
 #include "options/SoundEvents.h"
@@ -14,9 +14,9 @@
 
 namespace kelvory {
 
-void TSlots::CreateEngine(RandomSource& random) {
+void MainWindow::CreateEngine(RandomSource& random) {
     engine_ = std::make_unique<SlotEngine>(
-        GameState_, SlotEngine::World{clock_, *pump_, *canvas_, *sounds_, *this, timers_, random});
+        state_, SlotEngine::World{clock_, *pump_, *canvas_, *sounds_, *this, timers_, random});
     engine_->SetIdleHandler([this] {
         if (closePending_) {
             QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
@@ -24,24 +24,24 @@ void TSlots::CreateEngine(RandomSource& random) {
     });
 }
 
-void TSlots::UseRandomSource(RandomSource& random) {
+void MainWindow::UseRandomSource(RandomSource& random) {
     CreateEngine(random);
 }
 
-void TSlots::Settle() {
+void MainWindow::Settle() {
     engine_->Settle();
     sounds_->SetCutShort(true);
     pump_->Interrupt();
 }
 
-void TSlots::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (engine_->Busy()) {
         event->ignore();
         if (closePending_) {
             Settle();
             return;
         }
-        if (!LoadSaveSettings(true) && !terminating_) {
+        if (!SaveSettings() && !terminating_) {
             return; // the error was shown; the close is abandoned
         }
         closePending_ = true;
@@ -51,7 +51,7 @@ void TSlots::closeEvent(QCloseEvent* event) {
         return;
     }
     closePending_ = false;
-    if (!LoadSaveSettings(true) && !terminating_) {
+    if (!SaveSettings() && !terminating_) {
         sounds_->SetCutShort(false);
         event->ignore();
         return;
@@ -60,7 +60,7 @@ void TSlots::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void TSlots::Terminate() {
+void MainWindow::Terminate() {
     if (!terminating_) {
         terminating_ = true;
         modalCloser_ = new ModalCloser(this);
@@ -69,7 +69,7 @@ void TSlots::Terminate() {
     if (engine_->Busy()) {
         // Saved now, so that a kill that follows keeps the game with its stake.
         if (!closePending_) {
-            LoadSaveSettings(true);
+            SaveSettings();
             closePending_ = true;
         }
         Settle();

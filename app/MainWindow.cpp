@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: MIT
+#include "app/MainWindow.h"
+
+#include "app/ProgramDir.h"
+#include "game/SpinSpeeds.h"
+#include "options/SdlSoundPlayer.h"
+#include "options/SoundEvents.h"
+#include "view/DialogKit.h"
+#include "view/FullScreenSwitch.h"
+#include "view/QtEventPump.h"
+#include "view/SlotCanvas.h"
+#include "view/WindowSizeKeeper.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QKeyEvent>
+
+namespace kelvory {
+
+MainWindow::MainWindow(const QString& programDir, QWidget* parent) : QMainWindow(parent) {
+    // The folder stays the file system's bytes: sound paths are built from it.
+    programDir_ =
+        programDir.isEmpty() ? ProgramDir::Find() : QFile::encodeName(programDir).toStdString();
+    if (programDir_.empty()) {
+        programDir_ = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+    }
+    if (!programDir_.ends_with('/')) {
+        programDir_ += '/';
+    }
+    setWindowTitle(QStringLiteral("Kelvory"));
+    setUpdatesEnabled(false);
+    menu_.Build(menuBar());
+    helpFile_ = ProgramDirText() + QStringLiteral("kelvory-help.html");
+
+    canvas_ = new SlotCanvas(state_, ProgramDirText(), this);
+    setCentralWidget(canvas_);
+    new WindowSizeKeeper(this, canvas_, canvas_->sizeHint());
+    new FullScreenSwitch(this, menu_.FullScreenItem);
+    pump_ = std::make_unique<QtEventPump>(clock_);
+    LoadSoundImages();
+    CreateSounds();
+    CreateEngine(random_);
+
+    connect(canvas_->BetOneButton(), &QPushButton::clicked, this, &MainWindow::BetOne);
+    connect(canvas_->BetTwoButton(), &QPushButton::clicked, this, &MainWindow::BetTwo);
+    connect(canvas_->SpinButton(), &QPushButton::clicked, this, &MainWindow::Spin);
+    ConnectMenu();
+
+    // The state starts with its own start values; the sounds live beside the
+    // program.
+    state_.RestoreDefaultSounds(programDir_);
+    LoadSettings();
+    UpdateCheckMarks();
+    SetUpTerminationSignals();
+    canvas_->SpinButton()->setFocus(); // Enter spins from the start
+    setUpdatesEnabled(true);
+}
+
+MainWindow::~MainWindow() = default;
+
+QString MainWindow::ProgramDirText() const {
+    return QFile::decodeName(QByteArray::fromStdString(programDir_));
+}
+
+QPushButton* MainWindow::BetOneButton() const {
+    return canvas_->BetOneButton();
+}
+QPushButton* MainWindow::BetTwoButton() const {
+    return canvas_->BetTwoButton();
+}
+QPushButton* MainWindow::SpinButton() const {
+    return canvas_->SpinButton();
+}
+
+void MainWindow::ConnectMenu() {
+    ConnectFileMenu();
+    ConnectOptionsMenu();
+    ConnectHelpMenu();
+    const auto speedActions = menu_.SpeedActions();
+    for (std::size_t i = 0; i < speedActions.size(); ++i) {
+        const int tickMs = kSpinSpeeds[i].TickMs;
+        connect(speedActions[i], &QAction::triggered, this,
+                [this, tickMs] { ChooseSpeed(tickMs); });
+    }
+    connect(menu_.AutoSpinItem, &QAction::triggered, this, &MainWindow::ToggleAutoSpin);
+}
+
+void MainWindow::UpdateCheckMarks() {
+    const auto speedActions = menu_.SpeedActions();
+    for (std::size_t i = 0; i < speedActions.size(); ++i) {
+        speedActions[i]->setChecked(state_.Speed == kSpinSpeeds[i].TickMs);
+    }
+    menu_.SoundOnItem->setChecked(state_.Sound);
+    menu_.CoinSoundItem->setChecked(state_.sndCoins);
+    menu_.CreditSoundItem->setChecked(state_.sndCredits);
+    menu_.LoseSoundItem->setChecked(state_.sndLose);
+    menu_.SpinSoundItem->setChecked(state_.sndSpin);
+    menu_.StopSoundItem->setChecked(state_.sndStop);
+    menu_.WinSoundItem->setChecked(state_.sndWin);
+    menu_.AutoSpinItem->setChecked(state_.AutoSpinOn);
+}
+
+void MainWindow::ShowInformation(const std::string& text) {
+    DialogKit::ShowInformation(this, QString::fromStdString(text));
+}
+
+void MainWindow::FocusSpinButton() {
+    canvas_->SpinButton()->setFocus();
+}
+
+void MainWindow::Spin() {
+    engine_->Spin();
+}
+void MainWindow::BetOne() {
+    engine_->BetOne();
+}
+void MainWindow::BetTwo() {
+    engine_->BetTwo();
+}
+
+void MainWindow::AutoSpinDue() {
+    timers_.AutoSpinTimer.stop();
+    engine_->AutoSpinDue();
+}
+
+void MainWindow::FlashWinningRow() {
+    engine_->FlashWinningRow();
+}
+
+void MainWindow::ToggleAutoSpin() {
+    engine_->ToggleAutoSpin();
+    UpdateCheckMarks();
+}
+
+void MainWindow::ChooseSpeed(int tickMs) {
+    engine_->SetSpeed(tickMs);
+    UpdateCheckMarks();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        (focused != nullptr ? focused : canvas_->SpinButton())->animateClick();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+} // namespace kelvory

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+// Options and Borrow menus of the main window: the sound switches, the sound
+// dialog and the borrow dialog.
+#include "app/MainWindow.h"
+
+#include "options/BorrowDialog.h"
+#include "options/SdlSoundPlayer.h"
+#include "options/SoundEvents.h"
+#include "options/SoundFilesDialog.h"
+#include "view/ErrorBox.h"
+#include "view/QtEventPump.h"
+#include "view/SlotCanvas.h"
+
+namespace kelvory {
+
+void MainWindow::ConnectOptionsMenu() {
+    const auto toggle = [this](QAction* action, bool GameState::*field) {
+        connect(action, &QAction::triggered, this, [this, field] { ToggleSound(field); });
+    };
+    toggle(menu_.SoundOnItem, &GameState::Sound);
+    toggle(menu_.CoinSoundItem, &GameState::sndCoins);
+    toggle(menu_.CreditSoundItem, &GameState::sndCredits);
+    toggle(menu_.LoseSoundItem, &GameState::sndLose);
+    toggle(menu_.SpinSoundItem, &GameState::sndSpin);
+    toggle(menu_.StopSoundItem, &GameState::sndStop);
+    toggle(menu_.WinSoundItem, &GameState::sndWin);
+    connect(menu_.ChangeSoundsItem, &QAction::triggered, this, &MainWindow::ShowSoundFilesDialog);
+    connect(menu_.BorrowItem, &QAction::triggered, this, &MainWindow::ShowBorrowDialog);
+}
+
+void MainWindow::LoadSoundImages() {
+    const std::string error = soundImages_.Load(programDir_);
+    // The game still starts: a sound that could not be read stays silent.
+    if (!error.empty()) {
+        ErrorBox::Show(this, QString::fromStdString(error));
+    }
+}
+
+void MainWindow::CreateSounds() {
+    soundPlayer_ = std::make_unique<SdlSoundPlayer>();
+    sounds_ = std::make_unique<SoundEvents>(state_, soundImages_, *soundPlayer_, clock_, *pump_);
+}
+
+void MainWindow::ToggleSound(bool GameState::*field) {
+    state_.*field = !(state_.*field);
+    UpdateCheckMarks();
+}
+
+void MainWindow::ShowSoundFilesDialog() {
+    SoundFilesDialog::Hooks hooks;
+    hooks.PlayFile = [this](const std::string& path) { sounds_->PlayFileAndWait(path); };
+    hooks.ShowHelp = [this](int context) { ShowHelp(context); };
+    SoundFilesDialog form(state_, programDir_, std::move(hooks), this);
+    form.exec();
+}
+
+void MainWindow::ShowBorrowDialog() {
+    {
+        BorrowDialog form(
+            state_, [this](int context) { ShowHelp(context); }, this);
+        form.exec();
+    }
+    canvas_->RepaintAll();
+}
+
+} // namespace kelvory
