@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/HelpWindow.h"
 
-#include "view/HelpContext.h"
+#include "app/dialogs/HelpContext.h"
 
 #include <QApplication>
 #include <QFile>
@@ -48,7 +48,7 @@ HelpWindow::HelpWindow(const QString& helpFile, QWidget* parent)
     setFocusProxy(browser_);
 }
 
-QString HelpWindow::AnchorFor(int context) {
+QString HelpWindow::AnchorFor(HelpContext context) {
     switch (context) {
     case HelpContext::MainWindow:
     case HelpContext::Borrowing:
@@ -56,10 +56,11 @@ QString HelpWindow::AnchorFor(int context) {
     case HelpContext::Payoffs:
     case HelpContext::Sounds:
     case HelpContext::Statistics:
-        return QStringLiteral("ctx%1").arg(context);
-    default:
-        return QStringLiteral("contents");
+        return QStringLiteral("ctx%1").arg(static_cast<int>(context));
+    case HelpContext::Contents:
+        break;
     }
+    return QStringLiteral("contents");
 }
 
 bool HelpWindow::FileReadable() const {
@@ -67,7 +68,7 @@ bool HelpWindow::FileReadable() const {
     return file.open(QIODevice::ReadOnly);
 }
 
-bool HelpWindow::ShowContext(int context) {
+bool HelpWindow::ShowContext(HelpContext context) {
     if (!FileReadable()) {
         return false;
     }

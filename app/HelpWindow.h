@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/dialogs/HelpContext.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -17,13 +19,12 @@ class HelpWindow : public QWidget {
   public:
     explicit HelpWindow(const QString& helpFile, QWidget* parent = nullptr);
 
-    // The anchor name in the document for a help context; an unknown context
-    // opens the contents.
-    static QString AnchorFor(int context);
+    // The anchor name in the document for a help context.
+    static QString AnchorFor(HelpContext context);
 
     // Shows and raises the window and scrolls to the context's anchor. Returns
     // false, showing nothing, when the help file cannot be read.
-    bool ShowContext(int context);
+    bool ShowContext(HelpContext context);
 
     QTextBrowser* Browser() const { return browser_; }
     const QString& HelpFile() const { return helpFile_; }

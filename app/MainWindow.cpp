@@ -2,10 +2,11 @@
 #include "app/MainWindow.h"
 
 #include "app/ProgramDir.h"
+#include "app/dialogs/DialogKit.h"
+#include "app/dialogs/ErrorBox.h"
 #include "game/SpinSpeeds.h"
 #include "options/SdlSoundPlayer.h"
 #include "options/SoundEvents.h"
-#include "view/DialogKit.h"
 #include "view/FullScreenSwitch.h"
 #include "view/QtEventPump.h"
 #include "view/SlotCanvas.h"
@@ -34,6 +35,8 @@ MainWindow::MainWindow(const QString& programDir, QWidget* parent) : QMainWindow
 
     canvas_ = new SlotCanvas(state_, ProgramDirText(), this);
     setCentralWidget(canvas_);
+    connect(canvas_, &SlotCanvas::artworkFailed, this,
+            [this](const QString& message) { ErrorBox::Show(this, message); });
     new WindowSizeKeeper(this, canvas_, canvas_->sizeHint());
     new FullScreenSwitch(this, menu_.FullScreenItem);
     pump_ = std::make_unique<QtEventPump>(clock_);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/MainMenu.h"
+#include "app/dialogs/HelpContext.h"
 #include "game/Dialogs.h"
 #include "game/GameState.h"
 #include "game/PlayerStatistics.h"
@@ -81,7 +82,7 @@ class MainWindow : public QMainWindow, public Dialogs {
     void ToggleSound(bool GameState::*field);
     void ShowHelpContents();
     void ShowPayoffsHelp();
-    void ShowHelp(int context);
+    void ShowHelp(HelpContext context);
     void ShowInfoScreen(int screen);
 
     // Spins with this source from now on instead of the time-seeded generator.

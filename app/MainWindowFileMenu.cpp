@@ -3,15 +3,15 @@
 // settings read at start and written at close.
 #include "app/MainWindow.h"
 
+#include "app/TerminationSignals.h"
+#include "app/dialogs/SavedGamesDialog.h"
+#include "app/dialogs/WriteErrorBox.h"
 #include "game/PlayerStatistics.h"
 #include "store/ConfigDir.h"
 #include "store/ProfileFile.h"
 #include "store/ProfileWriteError.h"
-#include "store/SavedGamesDialog.h"
 #include "store/SettingsFile.h"
 #include "store/StatisticsSection.h"
-#include "store/TerminationSignals.h"
-#include "store/WriteErrorBox.h"
 #include "view/SlotCanvas.h"
 
 namespace kelvory {
@@ -24,8 +24,8 @@ bool RunSlotsDialog(MainWindow& window, SavedGamesDialog::Mode mode) {
     bool chosen = false;
     {
         SavedGamesDialog dialog(
-            window.State(), mode, path, [&window](int context) { window.ShowHelp(context); },
-            &window);
+            window.State(), mode, path,
+            [&window](HelpContext context) { window.ShowHelp(context); }, &window);
         chosen = dialog.exec() == QDialog::Accepted;
     }
     window.Canvas().RepaintAll();

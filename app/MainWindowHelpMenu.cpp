@@ -4,10 +4,10 @@
 #include "app/MainWindow.h"
 
 #include "app/HelpWindow.h"
-#include "app/InfoScreen.h"
-#include "view/DialogKit.h"
-#include "view/ErrorBox.h"
-#include "view/HelpContext.h"
+#include "app/dialogs/DialogKit.h"
+#include "app/dialogs/ErrorBox.h"
+#include "app/dialogs/HelpContext.h"
+#include "app/dialogs/InfoScreen.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -30,8 +30,8 @@ void MainWindow::ConnectHelpMenu() {
     connect(menu_.FreeCdItem, &QAction::triggered, this,
             [this] { ShowInfoScreen(InfoScreen::FreeCD); });
 
-    DialogKit::AddHelpShortcut(
-        this, [this](int context) { ShowHelp(context); }, HelpContext::MainWindow);
+    DialogKit::AddHelpKey(
+        this, [this](HelpContext context) { ShowHelp(context); }, HelpContext::MainWindow);
 
     BetOneButton()->setAccessibleName(QStringLiteral("Bet 1"));
     BetOneButton()->setAccessibleDescription(QStringLiteral("Bet one credit"));
@@ -57,7 +57,7 @@ void MainWindow::ShowPayoffsHelp() {
     ShowHelp(HelpContext::Payoffs);
 }
 
-void MainWindow::ShowHelp(int context) {
+void MainWindow::ShowHelp(HelpContext context) {
     auto* help = findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
     if (help == nullptr) {
         help = new HelpWindow(helpFile_, this);

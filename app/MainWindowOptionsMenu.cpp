@@ -3,11 +3,11 @@
 // dialog and the borrow dialog.
 #include "app/MainWindow.h"
 
-#include "options/BorrowDialog.h"
+#include "app/dialogs/BorrowDialog.h"
+#include "app/dialogs/ErrorBox.h"
+#include "app/dialogs/SoundFilesDialog.h"
 #include "options/SdlSoundPlayer.h"
 #include "options/SoundEvents.h"
-#include "options/SoundFilesDialog.h"
-#include "view/ErrorBox.h"
 #include "view/QtEventPump.h"
 #include "view/SlotCanvas.h"
 
@@ -49,7 +49,7 @@ void MainWindow::ToggleSound(bool GameState::*field) {
 void MainWindow::ShowSoundFilesDialog() {
     SoundFilesDialog::Hooks hooks;
     hooks.PlayFile = [this](const std::string& path) { sounds_->PlayFileAndWait(path); };
-    hooks.ShowHelp = [this](int context) { ShowHelp(context); };
+    hooks.ShowHelp = [this](HelpContext context) { ShowHelp(context); };
     SoundFilesDialog form(state_, programDir_, std::move(hooks), this);
     form.exec();
 }
@@ -57,7 +57,7 @@ void MainWindow::ShowSoundFilesDialog() {
 void MainWindow::ShowBorrowDialog() {
     {
         BorrowDialog form(
-            state_, [this](int context) { ShowHelp(context); }, this);
+            state_, [this](HelpContext context) { ShowHelp(context); }, this);
         form.exec();
     }
     canvas_->RepaintAll();

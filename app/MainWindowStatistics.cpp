@@ -27,7 +27,7 @@ void MainWindow::ShowStatistics() {
     StatisticsWindow* view = StatisticsView();
     if (view == nullptr) {
         view = new StatisticsWindow(
-            *statistics_, [this](int context) { ShowHelp(context); }, this);
+            *statistics_, [this](HelpContext context) { ShowHelp(context); }, this);
     }
     view->Refresh();
     view->show();

@@ -2,9 +2,9 @@
 #include "app/StatisticsWindow.h"
 
 #include "app/NetResultChart.h"
+#include "app/dialogs/DialogKit.h"
+#include "app/dialogs/HelpContext.h"
 #include "game/ParSheet.h"
-#include "view/DialogKit.h"
-#include "view/HelpContext.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -51,8 +51,8 @@ QString Duration(std::int64_t ms) {
 
 } // namespace
 
-StatisticsWindow::StatisticsWindow(const PlayerStatistics& statistics,
-                                   std::function<void(int)> showHelp, QWidget* parent)
+StatisticsWindow::StatisticsWindow(const PlayerStatistics& statistics, ShowHelpFunction showHelp,
+                                   QWidget* parent)
     : QWidget(parent, Qt::Window), statistics_(statistics), showHelp_(std::move(showHelp)) {
     setWindowTitle(QStringLiteral("Kelvory Statistics"));
     setAccessibleName(QStringLiteral("Kelvory Statistics"));
@@ -94,7 +94,8 @@ StatisticsWindow::StatisticsWindow(const PlayerStatistics& statistics,
     chart_ = new NetResultChart;
     auto* chartTitle = new QLabel(QStringLiteral("<b>Net result of this game</b>"));
     auto* helpButton = new QPushButton(QStringLiteral("&Help"));
-    connect(helpButton, &QPushButton::clicked, this, [this] { ShowHelp(); });
+    DialogKit::ConnectHelpButton(helpButton, showHelp_, HelpContext::Statistics);
+    DialogKit::AddHelpKey(this, showHelp_, HelpContext::Statistics);
     auto* closeButton = new QPushButton(QStringLiteral("C&lose"));
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     auto* buttons = new QHBoxLayout;
@@ -178,29 +179,9 @@ void StatisticsWindow::Refresh() {
     chart_->SetTrack(statistics_.Track());
 }
 
-void StatisticsWindow::ShowHelp() {
-    if (showHelp_) {
-        showHelp_(HelpContext::Statistics);
-    }
-}
-
-bool StatisticsWindow::event(QEvent* event) {
-    // F1 here is about this window, not the main window whose shortcut would
-    // otherwise take it.
-    if (event->type() == QEvent::ShortcutOverride &&
-        DialogKit::IsHelpKey(static_cast<QKeyEvent*>(event))) {
-        event->accept();
-        return true;
-    }
-    return QWidget::event(event);
-}
-
 void StatisticsWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         close();
-        return;
-    }
-    if (DialogKit::HandleHelpKey(event, showHelp_, HelpContext::Statistics)) {
         return;
     }
     QWidget::keyPressEvent(event);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/dialogs/DialogKit.h"
 #include "game/PlayerStatistics.h"
 
 #include <QString>
@@ -27,7 +28,7 @@ class StatisticsWindow : public QWidget {
     enum Column { ThisGame = 1, Odds = 2, AllGames = 3 };
 
     // showHelp opens the help at a context (F1 and the Help button).
-    StatisticsWindow(const PlayerStatistics& statistics, std::function<void(int)> showHelp,
+    StatisticsWindow(const PlayerStatistics& statistics, ShowHelpFunction showHelp,
                      QWidget* parent = nullptr);
 
     // Shows the statistics as they are now.
@@ -38,16 +39,14 @@ class StatisticsWindow : public QWidget {
     NetResultChart* Chart() const { return chart_; }
 
   protected:
-    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    void ShowHelp();
     void AddRow(const QString& name, const QString& caption);
     void Set(const QString& name, Column column, const QString& text);
 
     const PlayerStatistics& statistics_;
-    std::function<void(int)> showHelp_;
+    ShowHelpFunction showHelp_;
     QGridLayout* grid_ = nullptr;
     std::map<QString, std::map<int, QLabel*>> cells_;
     NetResultChart* chart_ = nullptr;

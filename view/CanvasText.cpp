@@ -6,16 +6,6 @@
 
 namespace kelvory {
 
-QFont CanvasText::WindowFont(int points, bool bold) {
-    // The window's font face; fontconfig finds the nearest installed sans.
-    QFont font(QStringList{QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                           QStringLiteral("DejaVu Sans")});
-    font.setPointSize(points);
-    font.setBold(bold);
-    font.setStyleStrategy(QFont::PreferAntialias);
-    return font;
-}
-
 void CanvasText::DrawAt(QPainter& painter, int left, int top, const QString& text,
                         const QColor& colour) {
     painter.setPen(colour);

@@ -12,8 +12,6 @@ namespace kelvory {
 // Text on the window canvas placed by the top of its character cell, as the
 // layouts give it, in the window's font face.
 namespace CanvasText {
-QFont WindowFont(int points, bool bold);
-
 // Draws with a transparent background; left is the start of the text.
 void DrawAt(QPainter& painter, int left, int top, const QString& text, const QColor& colour);
 // Draws over a filled background rectangle of the text's cell.

@@ -2,6 +2,7 @@
 #include "view/MeterPainter.h"
 
 #include "view/CanvasText.h"
+#include "view/Fonts.h"
 
 #include <QLocale>
 #include <QPainter>
@@ -37,7 +38,7 @@ void MeterPainter::ShowCredits(QPainter& painter, const LayoutValues& values, do
                                const QColor& background) {
     painter.save();
     painter.fillRect(values.creditsCleared, background);
-    painter.setFont(CanvasText::WindowFont(values.meterPoints, values.meterBold));
+    painter.setFont(Fonts::Canvas(values.meterPoints, values.meterBold));
     DrawLabel(painter, values.creditsLabel, QStringLiteral("Credits:"), background);
     CanvasText::DrawRightAligned(painter, values.creditsAmount.x(), values.creditsAmount.y(),
                                  MoneyText(amount), kRed);
@@ -54,7 +55,7 @@ void MeterPainter::ShowWinnings(QPainter& painter, const LayoutValues& values, i
     }
     if (visible) {
         const QPoint origin(reelLeft, 0);
-        painter.setFont(CanvasText::WindowFont(values.meterPoints, values.meterBold));
+        painter.setFont(Fonts::Canvas(values.meterPoints, values.meterBold));
         DrawLabel(painter, origin + values.winningsLabel, QStringLiteral("Winnings:"), background);
         const QPoint amountAt = origin + values.winningsAmount;
         CanvasText::DrawAt(painter, amountAt.x(), amountAt.y(), MoneyText(amount), kRed);

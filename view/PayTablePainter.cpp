@@ -3,6 +3,7 @@
 
 #include "game/WinRules.h"
 #include "view/CanvasText.h"
+#include "view/Fonts.h"
 #include "view/PayRowGeometry.h"
 #include "view/Pictures.h"
 
@@ -61,9 +62,9 @@ void PayTablePainter::DrawPayRow(QPainter& painter, const GameState& state,
         for (int i = 0; i < 3; ++i) {
             icon(tile, x + i * g.step, y);
         }
-        painter.setFont(CanvasText::WindowFont(g.pays.points, g.pays.bold));
+        painter.setFont(Fonts::Canvas(g.pays.points, g.pays.bold));
         CanvasText::DrawAt(painter, g.pays.at.x(), g.pays.at.y(), QStringLiteral("Pays "), kBlack);
-        painter.setFont(CanvasText::WindowFont(g.amount.points, true));
+        painter.setFont(Fonts::Canvas(g.amount.points, true));
         if (column == 1 && row == 0) {
             const QString text = QString::number(WinRules::TopPrize(state.PayValues, 2));
             const int width = painter.fontMetrics().horizontalAdvance(text);
@@ -75,14 +76,14 @@ void PayTablePainter::DrawPayRow(QPainter& painter, const GameState& state,
                                          QString::number(pays), kRed);
         }
         if (row == 1) {
-            painter.setFont(CanvasText::WindowFont(g.anyWhere.points, true));
+            painter.setFont(Fonts::Canvas(g.anyWhere.points, true));
             CanvasText::DrawCentred(painter, g.anyWhere.at.x(), g.anyWhere.at.y(),
                                     QStringLiteral("Any Position"), kRed);
         }
     } else {
         icon(Clover, x, y + g.row7Lowered);
         icon(Clover, x + 2 * g.step, y + g.row7Lowered);
-        painter.setFont(CanvasText::WindowFont(g.row7Points, false));
+        painter.setFont(Fonts::Canvas(g.row7Points, false));
         const QStringList lines = Row7Lines(g.row7LineCount);
         for (int i = 0; i < lines.size(); ++i) {
             CanvasText::DrawCentred(painter, g.row7Centre, y + i * g.row7LinePitch, lines[i],
@@ -90,7 +91,7 @@ void PayTablePainter::DrawPayRow(QPainter& painter, const GameState& state,
         }
     }
     if (state.CloverMultiplier > 0 && row == state.WinningRow && lit) {
-        painter.setFont(CanvasText::WindowFont(g.multiplier.points, true));
+        painter.setFont(Fonts::Canvas(g.multiplier.points, true));
         CanvasText::DrawAt(painter, g.multiplier.at.x(), g.multiplier.at.y(),
                            QString::number(state.CloverMultiplier) + QLatin1Char('X'), kRed);
     }
@@ -104,7 +105,7 @@ void PayTablePainter::DrawHeadings(QPainter& painter, const LayoutValues& values
     painter.save();
     const PayRowGeometry::Text one = PayRowGeometry::Heading(values, 0);
     const PayRowGeometry::Text two = PayRowGeometry::Heading(values, 1);
-    painter.setFont(CanvasText::WindowFont(one.points, true));
+    painter.setFont(Fonts::Canvas(one.points, true));
     CanvasText::DrawAt(painter, one.at.x(), one.at.y(), QStringLiteral("1 Coin"), kRed);
     CanvasText::DrawAt(painter, two.at.x(), two.at.y(), QStringLiteral("2 Coins"), kRed);
     painter.restore();

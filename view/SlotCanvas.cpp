@@ -2,8 +2,7 @@
 #include "view/SlotCanvas.h"
 
 #include "game/Reels.h"
-#include "view/DialogKit.h"
-#include "view/ErrorBox.h"
+#include "view/Fonts.h"
 #include "view/MeterPainter.h"
 #include "view/PayRowGeometry.h"
 #include "view/PayTablePainter.h"
@@ -64,7 +63,7 @@ QPushButton* SlotCanvas::MakeButton(const QString& caption, const QString& hint,
                                     QSize glyphSize) {
     auto* button = new QPushButton(caption, this);
     button->setToolTip(hint);
-    button->setFont(DialogKit::ButtonFont(13));
+    button->setFont(Fonts::Button(13));
     button->setIcon(glyph);
     button->setIconSize(glyphSize);
     return button;
@@ -201,7 +200,7 @@ QRect SlotCanvas::ReelPayline(int reel) const {
     return line.translated(-shown.topLeft());
 }
 
-void SlotCanvas::ShowErrorLater(const QString& message) {
+void SlotCanvas::ReportErrorLater(const QString& message) {
     // Several failed passes before the box comes up (a maximise may resize
     // twice) report once, with the last message.
     const bool queued = !pendingError_.isEmpty();
@@ -210,11 +209,7 @@ void SlotCanvas::ShowErrorLater(const QString& message) {
         return;
     }
     QMetaObject::invokeMethod(
-        this,
-        [this] {
-            const QString text = std::exchange(pendingError_, QString());
-            ErrorBox::Show(this, text);
-        },
+        this, [this] { emit artworkFailed(std::exchange(pendingError_, QString())); },
         Qt::QueuedConnection);
 }
 

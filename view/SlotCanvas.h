@@ -53,9 +53,9 @@ class SlotCanvas : public QWidget, public Display {
     // The layout pass; runs on every change of size.
     void LayOut();
     // Reads the reel artwork of the current layout; false when the file is
-    // missing or not a bitmap. The error box then follows once the event in
-    // hand is done: a modal loop inside a resize would run while the window
-    // is still being laid out.
+    // missing or not a bitmap. artworkFailed then follows once the event in
+    // hand is done: an error box (a modal loop) inside a resize would run
+    // while the window is still being laid out.
     bool LoadArtwork();
     // Paints one reel at a position into its reel image.
     void DrawReel(int reel, int position);
@@ -92,6 +92,11 @@ class SlotCanvas : public QWidget, public Display {
     QPushButton* BetTwoButton() const { return betTwoButton_; }
     QPushButton* SpinButton() const { return spinButton_; }
 
+  signals:
+    // The reel artwork could not be read; the message names the file or the
+    // fault. Several failed passes in a row report once, with the last one.
+    void artworkFailed(const QString& message);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -122,7 +127,7 @@ class SlotCanvas : public QWidget, public Display {
     // A reel's piece of the payline in its reel image (physical pixels).
     QRect ReelPayline(int reel) const;
     void PlaceButtons();
-    void ShowErrorLater(const QString& message);
+    void ReportErrorLater(const QString& message);
 
     const GameState& state_;
     QString programDir_;

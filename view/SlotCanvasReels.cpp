@@ -53,12 +53,12 @@ bool SlotCanvas::LoadArtwork() {
     const QString path = ArtworkPath();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        ShowErrorLater(QStringLiteral("Cannot open file ") + path);
+        ReportErrorLater(QStringLiteral("Cannot open file ") + path);
         return false;
     }
     QImage sheet;
     if (!sheet.loadFromData(file.readAll(), "BMP")) {
-        ShowErrorLater(QStringLiteral("Bitmap image is not valid"));
+        ReportErrorLater(QStringLiteral("Bitmap image is not valid"));
         return false;
     }
     symbolSheet_ = sheet.convertToFormat(QImage::Format_RGB32);

@@ -5,7 +5,7 @@
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "app/NetResultChart.h"
-#include "store/SavedGamesDialog.h"
+#include "app/dialogs/SavedGamesDialog.h"
 #include "tests/support/ModalDriver.h"
 
 #include <QLocale>

@@ -3,8 +3,8 @@
 // through the X server by xdotool. Bets, spins and payouts, a borrow through
 // the menu accelerator and the dialog's keys, the help and the About screen.
 #include "app/HelpWindow.h"
-#include "app/InfoScreen.h"
 #include "app/MainWindow.h"
+#include "app/dialogs/InfoScreen.h"
 
 #include <QApplication>
 #include <QProcess>

@@ -6,7 +6,7 @@
 #include "app/ApplicationIdentity.h"
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
-#include "view/ErrorBox.h"
+#include "app/dialogs/ErrorBox.h"
 
 #include <QAction>
 #include <QApplication>

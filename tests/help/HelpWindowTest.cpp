@@ -15,6 +15,7 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 
+using kelvory::HelpContext;
 using kelvory::HelpWindow;
 using kelvory::MainWindow;
 using kelvory::test::ModalDriver;
@@ -89,7 +90,7 @@ class HelpWindowTest : public QObject {
         QFETCH(QString, anchor);
         QFETCH(QString, heading);
         HelpWindow help(HelpFile());
-        QVERIFY(help.ShowContext(context));
+        QVERIFY(help.ShowContext(static_cast<HelpContext>(context)));
         QVERIFY(help.isVisible());
         QTextBrowser* browser = help.Browser();
         const qreal y = AnchorY(browser->document(), anchor);
@@ -139,7 +140,7 @@ class HelpWindowTest : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(&window));
         // A request for another context first: the command must move the one
         // window to its own place.
-        window.ShowHelp(41009);
+        window.ShowHelp(HelpContext::Sounds);
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         if (command == QLatin1String("F1")) {
@@ -157,10 +158,10 @@ class HelpWindowTest : public QObject {
 
     void escapeClosesTheHelpWindow() {
         HelpWindow help(HelpFile());
-        QVERIFY(help.ShowContext(41007));
+        QVERIFY(help.ShowContext(HelpContext::Payoffs));
         QTest::keyClick(help.Browser(), Qt::Key_Escape);
         QVERIFY(!help.isVisible());
-        QVERIFY(help.ShowContext(41007));
+        QVERIFY(help.ShowContext(HelpContext::Payoffs));
         QVERIFY(help.isVisible());
     }
 
@@ -171,7 +172,7 @@ class HelpWindowTest : public QObject {
         Qt::WindowModality during = Qt::NonModal;
         bool visible = false;
         QTimer::singleShot(0, &dialog, [&] {
-            window.ShowHelp(41005);
+            window.ShowHelp(HelpContext::Borrowing);
             auto* help = window.findChild<HelpWindow*>();
             during = help->windowModality();
             visible = help->isVisible();
@@ -181,13 +182,13 @@ class HelpWindowTest : public QObject {
         dialog.exec();
         QCOMPARE(during, Qt::ApplicationModal);
         QVERIFY(visible);
-        window.ShowHelp(41002);
+        window.ShowHelp(HelpContext::MainWindow);
         QCOMPARE(window.findChild<HelpWindow*>()->windowModality(), Qt::NonModal);
     }
 
     void missingHelpFileIsReported() {
         HelpWindow alone(QStringLiteral("/nonexistent/kelvory-help.html"));
-        QVERIFY(!alone.ShowContext(0));
+        QVERIFY(!alone.ShowContext(HelpContext::Contents));
         QVERIFY(!alone.isVisible());
 
         // A program folder with everything but the help.
@@ -200,7 +201,7 @@ class HelpWindowTest : public QObject {
         MainWindow window(folder.path());
         window.show();
         ModalDriver driver(ModalDriver::Others::Close);
-        window.ShowHelp(41002);
+        window.ShowHelp(HelpContext::MainWindow);
         QCOMPARE(driver.Captions(), QStringList{QStringLiteral("Kelvory")});
         QCOMPARE(driver.Texts(),
                  QStringList{QStringLiteral("Cannot open file %1.")

@@ -2,9 +2,9 @@
 // The information screens of the Help menu: each menu item opens its own
 // modal screen with a picture and text of the program's own, and OK or Escape
 // brings the player back.
-#include "app/InfoScreen.h"
-#include "app/InfoPicture.h"
+#include "app/dialogs/InfoScreen.h"
 #include "app/MainWindow.h"
+#include "app/dialogs/InfoPicture.h"
 #include "tests/support/ModalDriver.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/MainWindow.h"
-#include "options/BorrowDialog.h"
+#include "app/dialogs/BorrowDialog.h"
 #include "tests/support/ModalDriver.h"
 #include "tests/support/RuntimeDir.h"
 #include "view/SlotCanvas.h"

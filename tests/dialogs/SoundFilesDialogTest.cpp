@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "app/dialogs/SoundFilesDialog.h"
 #include "game/GameState.h"
-#include "options/SoundFilesDialog.h"
 #include "tests/support/KeyboardFocus.h"
 #include "tests/support/ModalDriver.h"
 
@@ -18,7 +18,7 @@ using namespace kelvory;
 using kelvory::test::ModalDriver;
 using kelvory::test::TabTo;
 
-class SoundDialogTest : public QObject {
+class SoundFilesDialogTest : public QObject {
     Q_OBJECT
   private:
     GameState state_;
@@ -29,7 +29,9 @@ class SoundDialogTest : public QObject {
     std::unique_ptr<SoundFilesDialog> Form(const std::string& programDir = "/opt/kelvory/") {
         SoundFilesDialog::Hooks hooks;
         hooks.PlayFile = [this](const std::string& path) { played_.push_back(path); };
-        hooks.ShowHelp = [this](int context) { help_.push_back(context); };
+        hooks.ShowHelp = [this](HelpContext context) {
+            help_.push_back(static_cast<int>(context));
+        };
         return std::make_unique<SoundFilesDialog>(state_, programDir, std::move(hooks));
     }
 
@@ -252,5 +254,5 @@ class SoundDialogTest : public QObject {
     }
 };
 
-QTEST_MAIN(SoundDialogTest)
-#include "SoundDialogTest.moc"
+QTEST_MAIN(SoundFilesDialogTest)
+#include "SoundFilesDialogTest.moc"

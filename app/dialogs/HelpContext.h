@@ -3,10 +3,9 @@
 
 namespace kelvory {
 
-// The help contexts the program opens its help at: the contents and the topic
-// of each window. A window's F1 and its help buttons use these numbers.
-namespace HelpContext {
-enum Id : int {
+// The places the program opens its help at: the contents and the topic of
+// each window. The numbers are the anchors of the help file.
+enum class HelpContext : int {
     Contents = 0,
     MainWindow = 41002,
     Borrowing = 41005,
@@ -15,6 +14,5 @@ enum Id : int {
     Sounds = 41009,
     Statistics = 41010,
 };
-} // namespace HelpContext
 
 } // namespace kelvory

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The saved-game dialog of File > Open and File > Save.
+#include "app/dialogs/SavedGamesDialog.h"
 #include "app/MainWindow.h"
 #include "store/ProfileFile.h"
-#include "store/SavedGamesDialog.h"
 #include "tests/support/ModalDriver.h"
 
 #include <QDate>
@@ -33,7 +33,7 @@ QString Money(const char* text) {
 
 } // namespace
 
-class LoadSaveTest : public QObject {
+class SavedGamesDialogTest : public QObject {
     Q_OBJECT
   private slots:
     void init();
@@ -66,13 +66,13 @@ class LoadSaveTest : public QObject {
     QString namePrompt_;
 };
 
-void LoadSaveTest::init() {
+void SavedGamesDialogTest::init() {
     dir_ = std::make_unique<QTemporaryDir>();
     state_ = GameState();
     namePrompt_.clear();
 }
 
-int LoadSaveTest::ChooseSlot(SavedGamesDialog& dialog, int slot, NameAnswer answer) {
+int SavedGamesDialogTest::ChooseSlot(SavedGamesDialog& dialog, int slot, NameAnswer answer) {
     ModalDriver driver(ModalDriver::Others::Leave);
     driver.AnswerNext<QInputDialog>([this, answer](QInputDialog* box) {
         auto* edit = box->findChild<QLineEdit*>();
@@ -92,7 +92,7 @@ int LoadSaveTest::ChooseSlot(SavedGamesDialog& dialog, int slot, NameAnswer answ
     return dialog.exec();
 }
 
-void LoadSaveTest::neverSavedSlotsShowAFreshGame() {
+void SavedGamesDialogTest::neverSavedSlotsShowAFreshGame() {
     SavedGamesDialog dialog(state_, SavedGamesDialog::Open, Ini(), {});
     dialog.show();
     QCOMPARE(dialog.windowTitle(), "Open a Game -- Select Game Slot");
@@ -112,7 +112,7 @@ void LoadSaveTest::neverSavedSlotsShowAFreshGame() {
     QVERIFY(!QFile::exists(dir_->filePath("KELVRY.INI")));
 }
 
-void LoadSaveTest::dateText() {
+void SavedGamesDialogTest::dateText() {
     const QString text = SavedGamesDialog::DateText(QDate(2031, 4, 9));
     QCOMPARE(text.size(), 8);
     QCOMPARE(text.mid(0, 2) + text.mid(3, 2) + text.mid(6, 2), "040931");
@@ -120,7 +120,7 @@ void LoadSaveTest::dateText() {
     QVERIFY(!text[2].isDigit());
 }
 
-void LoadSaveTest::saveWithName_data() {
+void SavedGamesDialogTest::saveWithName_data() {
     QTest::addColumn<bool>("accept");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
@@ -134,7 +134,7 @@ void LoadSaveTest::saveWithName_data() {
                                << "Game #3";
 }
 
-void LoadSaveTest::saveWithName() {
+void SavedGamesDialogTest::saveWithName() {
     QFETCH(bool, accept);
     QFETCH(QString, typed);
     QFETCH(QString, shown);
@@ -165,7 +165,7 @@ void LoadSaveTest::saveWithName() {
     QCOMPARE(reopened.SlotBorrowed[2]->text(), Money("2000.00") + " borrowed");
 }
 
-void LoadSaveTest::openReplacesBalancesOnly() {
+void SavedGamesDialogTest::openReplacesBalancesOnly() {
     kelvory::ProfileFile::Write(Ini(), "Saved Game 6", "Credits", "55.55");
     kelvory::ProfileFile::Write(Ini(), "Settings", "Credits", "7.00");
     const QByteArray before = FileText();
@@ -190,7 +190,7 @@ void LoadSaveTest::openReplacesBalancesOnly() {
     QCOMPARE(state_.Borrowed, 1000.0);
 }
 
-void LoadSaveTest::storedValuesAsShown_data() {
+void SavedGamesDialogTest::storedValuesAsShown_data() {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<double>("credits");
     QTest::addColumn<QString>("shown");
@@ -200,7 +200,7 @@ void LoadSaveTest::storedValuesAsShown_data() {
     QTest::newRow("eleven digits") << "12345678901" << 12345678901.0 << "12345678901.00";
 }
 
-void LoadSaveTest::storedValuesAsShown() {
+void SavedGamesDialogTest::storedValuesAsShown() {
     QFETCH(QString, stored);
     QFETCH(double, credits);
     QFETCH(QString, shown);
@@ -213,7 +213,7 @@ void LoadSaveTest::storedValuesAsShown() {
     QCOMPARE(state_.Credits, credits);
 }
 
-void LoadSaveTest::typedNameInOpenModeChangesNothing() {
+void SavedGamesDialogTest::typedNameInOpenModeChangesNothing() {
     SavedGamesDialog dialog(state_, SavedGamesDialog::Open, Ini(), {});
     dialog.show();
     QTest::keyClicks(dialog.SlotNames[0], "renamed");
@@ -222,7 +222,7 @@ void LoadSaveTest::typedNameInOpenModeChangesNothing() {
     QVERIFY(!QFile::exists(dir_->filePath("KELVRY.INI")));
 }
 
-void LoadSaveTest::cancelChangesNothing() {
+void SavedGamesDialogTest::cancelChangesNothing() {
     state_.Credits = 42;
     SavedGamesDialog dialog(state_, SavedGamesDialog::Save, Ini(), {});
     ModalDriver driver(ModalDriver::Others::Leave);
@@ -233,10 +233,11 @@ void LoadSaveTest::cancelChangesNothing() {
     QVERIFY(!QFile::exists(dir_->filePath("KELVRY.INI")));
 }
 
-void LoadSaveTest::helpOpensTheSlotsContext() {
+void SavedGamesDialogTest::helpOpensTheSlotsContext() {
     QList<int> contexts;
-    SavedGamesDialog dialog(state_, SavedGamesDialog::Open, Ini(),
-                            [&contexts](int c) { contexts << c; });
+    SavedGamesDialog dialog(
+        state_, SavedGamesDialog::Open, Ini(),
+        [&contexts](kelvory::HelpContext c) { contexts << static_cast<int>(c); });
     dialog.show();
     dialog.HelpButton->click();
     QTest::keyClick(&dialog, Qt::Key_F1);
@@ -244,7 +245,7 @@ void LoadSaveTest::helpOpensTheSlotsContext() {
     QVERIFY(dialog.isVisible());
 }
 
-void LoadSaveTest::failedWriteShowsErrorAndCloses() {
+void SavedGamesDialogTest::failedWriteShowsErrorAndCloses() {
     QFile plain(dir_->filePath("plain"));
     QVERIFY(plain.open(QIODevice::WriteOnly));
     plain.close();
@@ -266,7 +267,7 @@ void LoadSaveTest::failedWriteShowsErrorAndCloses() {
     QCOMPARE(state_.Credits, 77.0);
 }
 
-void LoadSaveTest::openDuringSpinPaysIntoOpenedGame() {
+void SavedGamesDialogTest::openDuringSpinPaysIntoOpenedGame() {
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir_->path()));
     kelvory::ProfileFile::Write(Ini(), "Saved Game 4", "Credits", "500.00");
     const QByteArray before = FileText();
@@ -287,5 +288,5 @@ void LoadSaveTest::openDuringSpinPaysIntoOpenedGame() {
     QCOMPARE(FileText(), before);
 }
 
-QTEST_MAIN(LoadSaveTest)
-#include "LoadSaveTest.moc"
+QTEST_MAIN(SavedGamesDialogTest)
+#include "SavedGamesDialogTest.moc"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/dialogs/DialogKit.h"
 #include <QDialog>
 
 #include <functional>
@@ -24,7 +25,7 @@ class SoundFilesDialog : public QDialog {
   public:
     struct Hooks {
         std::function<void(const std::string&)> PlayFile; // plays a file and waits
-        std::function<void(int)> ShowHelp;
+        ShowHelpFunction ShowHelp;
     };
 
     // programDir ends in a slash; the default sounds are found there.
@@ -47,9 +48,6 @@ class SoundFilesDialog : public QDialog {
     QPushButton* RestoreDefaultsButton = nullptr;
     QPushButton* OkButton = nullptr;
     QFileDialog* FileDialog = nullptr;
-
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void ChooseFile(std::string& path);

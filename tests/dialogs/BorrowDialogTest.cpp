@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "options/BorrowDialog.h"
+#include "app/dialogs/BorrowDialog.h"
 #include "game/GameState.h"
 #include "tests/support/KeyboardFocus.h"
 #include "tests/support/ModalDriver.h"
@@ -45,8 +45,9 @@ class BorrowDialogTest : public QObject {
     std::vector<int> helpContexts_;
 
     std::unique_ptr<BorrowDialog> Dialog() {
-        auto dialog = std::make_unique<BorrowDialog>(
-            state_, [this](int context) { helpContexts_.push_back(context); });
+        auto dialog = std::make_unique<BorrowDialog>(state_, [this](HelpContext context) {
+            helpContexts_.push_back(static_cast<int>(context));
+        });
         return dialog;
     }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "app/InfoScreen.h"
+#include "app/dialogs/InfoScreen.h"
 
-#include "app/InfoPicture.h"
+#include "app/dialogs/InfoPicture.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

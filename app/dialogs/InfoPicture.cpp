@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/InfoPicture.h"
+#include "app/dialogs/InfoPicture.h"
 
 #include <QConicalGradient>
 #include <QPainter>

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "options/BorrowDialog.h"
+#include "app/dialogs/BorrowDialog.h"
 
+#include "app/dialogs/ChipPictures.h"
+#include "app/dialogs/DialogKit.h"
+#include "app/dialogs/HelpContext.h"
 #include "game/GameState.h"
 #include "options/BorrowRule.h"
-#include "options/ChipPictures.h"
-#include "view/DialogKit.h"
-#include "view/HelpContext.h"
+#include "view/Fonts.h"
 #include "view/LedText.h"
 #include "view/Pictures.h"
 
@@ -22,14 +23,14 @@ const char* const BorrowDialog::kHelpText =
     "Click on the button representing the amount to borrow (or pay back).\n\n"
     "To switch between \"borrow\" and \"pay back\" select the mode.";
 
-BorrowDialog::BorrowDialog(GameState& state, std::function<void(int)> showHelp, QWidget* parent)
-    : QDialog(parent), state_(state), showHelp_(std::move(showHelp)) {
+BorrowDialog::BorrowDialog(GameState& state, ShowHelpFunction showHelp, QWidget* parent)
+    : QDialog(parent), state_(state) {
     setObjectName(QStringLiteral("BorrowDialog"));
     setWindowTitle(QStringLiteral("Use this form to borrow or pay back credits"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(582, 300);
-    setFont(DialogKit::FormFont(13, DialogKit::FontSize::Pixels));
+    setFont(Fonts::Dialog(13, Fonts::Size::Pixels));
     QPalette black = palette();
     black.setColor(QPalette::WindowText, Qt::black);
     setPalette(black);
@@ -56,7 +57,7 @@ BorrowDialog::BorrowDialog(GameState& state, std::function<void(int)> showHelp, 
     ModeLabel = new QLabel(QStringLiteral("Mode:"), this);
     ModeLabel->setObjectName(QStringLiteral("modeLabel"));
     ModeLabel->setGeometry(56, 192, 54, 24);
-    ModeLabel->setFont(DialogKit::FormFont(19, DialogKit::FontSize::Pixels));
+    ModeLabel->setFont(Fonts::Dialog(19, Fonts::Size::Pixels));
     QPalette red = ModeLabel->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     ModeLabel->setPalette(red);
@@ -65,12 +66,12 @@ BorrowDialog::BorrowDialog(GameState& state, std::function<void(int)> showHelp, 
     BorrowMode = new QRadioButton(QStringLiteral("Borrow Credits"), this);
     BorrowMode->setObjectName(QStringLiteral("borrowMode"));
     BorrowMode->setGeometry(147, 192, 190, 33);
-    BorrowMode->setFont(DialogKit::FormFont(16, DialogKit::FontSize::Pixels));
+    BorrowMode->setFont(Fonts::Dialog(16, Fonts::Size::Pixels));
     BorrowMode->setChecked(true);
     PayBackMode = new QRadioButton(QStringLiteral("Pay Back Credits"), this);
     PayBackMode->setObjectName(QStringLiteral("payBackMode"));
     PayBackMode->setGeometry(355, 192, 190, 33);
-    PayBackMode->setFont(DialogKit::FormFont(16, DialogKit::FontSize::Pixels));
+    PayBackMode->setFont(Fonts::Dialog(16, Fonts::Size::Pixels));
 
     HelpButton = new QPushButton(QStringLiteral("&Help"), this);
     HelpButton->setObjectName(QStringLiteral("helpButton"));
@@ -78,6 +79,7 @@ BorrowDialog::BorrowDialog(GameState& state, std::function<void(int)> showHelp, 
     HelpButton->setIcon(ChipPictures::HelpGlyph());
     HelpButton->setAutoDefault(false);
     connect(HelpButton, &QPushButton::clicked, this, &BorrowDialog::ShowHelpMessage);
+    DialogKit::AddHelpKey(this, std::move(showHelp), HelpContext::Borrowing);
 
     // Tab order: OK, the six chips, the mode, Help.
     QWidget* previous = OkButton;
@@ -125,13 +127,6 @@ void BorrowDialog::paintEvent(QPaintEvent* event) {
     LedText::DrawLedText(p, Pictures::Digits(Pictures::RatioOf(p)),
                          QString::fromStdString(BorrowRule::FormatTotal(state_.Borrowed)), 20, 40,
                          true, LedText::Red);
-}
-
-void BorrowDialog::keyPressEvent(QKeyEvent* event) {
-    if (DialogKit::HandleHelpKey(event, showHelp_, HelpContext::Borrowing)) {
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace kelvory

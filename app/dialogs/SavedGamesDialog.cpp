@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "store/SavedGamesDialog.h"
+#include "app/dialogs/SavedGamesDialog.h"
 
+#include "app/dialogs/DialogKit.h"
+#include "app/dialogs/HelpContext.h"
+#include "app/dialogs/WriteErrorBox.h"
 #include "game/GameState.h"
 #include "store/MoneyText.h"
 #include "store/ProfileWriteError.h"
-#include "store/WriteErrorBox.h"
-#include "view/DialogKit.h"
-#include "view/HelpContext.h"
+#include "view/Fonts.h"
 
 #include <QDate>
 #include <QFrame>
@@ -40,13 +41,13 @@ QString Numbered(const char* stem, int slot) {
 } // namespace
 
 SavedGamesDialog::SavedGamesDialog(GameState& state, Mode slotMode, const std::string& iniPath,
-                                   std::function<void(int)> showHelp, QWidget* parent)
+                                   ShowHelpFunction showHelp, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       state_(state), mode_(slotMode), iniPath_(iniPath), showHelp_(std::move(showHelp)) {
     setObjectName(QStringLiteral("LoadSave"));
     setModal(true);
-    setFont(DialogKit::FormFont(8, DialogKit::FontSize::Points, DialogKit::FontWeight::Bold));
+    setFont(Fonts::Dialog(8, Fonts::Size::Points, Fonts::Weight::Bold));
     setFixedSize(kClientWidth, kClientHeight);
     BuildControls();
     ReadSlots();
@@ -94,7 +95,8 @@ void SavedGamesDialog::BuildControls() {
     HelpButton = makeButton("helpButton", QStringLiteral("&Help"), QStyle::SP_DialogHelpButton, 8);
     CancelButton =
         makeButton("cancelButton", QStringLiteral("&Cancel"), QStyle::SP_DialogCancelButton, 508);
-    connect(HelpButton, &QPushButton::clicked, this, &SavedGamesDialog::ShowHelp);
+    DialogKit::ConnectHelpButton(HelpButton, showHelp_, HelpContext::SavedGames);
+    DialogKit::AddHelpKey(this, showHelp_, HelpContext::SavedGames);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -105,8 +107,7 @@ void SavedGamesDialog::BuildPanel(int index) {
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setGeometry(index < kPanelsPerColumn ? 16 : 312, 16 + 72 * (index % kPanelsPerColumn),
                        kPanelWidth, kPanelHeight);
-    panel->setFont(
-        DialogKit::FormFont(8, DialogKit::FontSize::Points, DialogKit::FontWeight::Normal));
+    panel->setFont(Fonts::Dialog(8, Fonts::Size::Points, Fonts::Weight::Normal));
     SlotPanels[index] = panel;
 
     auto* name = new QLineEdit(panel);
@@ -176,19 +177,6 @@ void SavedGamesDialog::showEvent(QShowEvent* event) {
         }
     }
     QDialog::showEvent(event);
-}
-
-void SavedGamesDialog::keyPressEvent(QKeyEvent* event) {
-    if (DialogKit::HandleHelpKey(event, showHelp_, HelpContext::SavedGames)) {
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
-void SavedGamesDialog::ShowHelp() {
-    if (showHelp_) {
-        showHelp_(HelpContext::SavedGames);
-    }
 }
 
 void SavedGamesDialog::SlotButtonClicked() {

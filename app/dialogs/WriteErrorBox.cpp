@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "store/WriteErrorBox.h"
+#include "app/dialogs/WriteErrorBox.h"
 
+#include "app/dialogs/ErrorBox.h"
 #include "store/ConfigDir.h"
 #include "store/ProfileWriteError.h"
-#include "view/ErrorBox.h"
 
 namespace kelvory {
 

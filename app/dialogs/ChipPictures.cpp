@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "options/ChipPictures.h"
+#include "app/dialogs/ChipPictures.h"
 
-#include "view/DialogKit.h"
+#include "view/Fonts.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -52,7 +52,7 @@ QImage ChipPictures::Chip(int chip) {
     p.setBrush(style.Body.lighter(115));
     p.drawEllipse(inlay);
 
-    p.setFont(DialogKit::ButtonFont(style.Text.size() > 4 ? 11 : 13, DialogKit::FontWeight::Bold));
+    p.setFont(Fonts::Button(style.Text.size() > 4 ? 11 : 13, Fonts::Weight::Bold));
     p.setPen(style.Lettering);
     p.drawText(inlay, Qt::AlignCenter, style.Text);
     return image;
@@ -81,7 +81,7 @@ QIcon ChipPictures::HelpGlyph() {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 80, 200));
     p.drawEllipse(QRectF(1, 1, 18, 18));
-    p.setFont(DialogKit::ButtonFont(14, DialogKit::FontWeight::Bold));
+    p.setFont(Fonts::Button(14, Fonts::Weight::Bold));
     p.setPen(Qt::white);
     p.drawText(QRectF(1, 1, 18, 18), Qt::AlignCenter, QStringLiteral("?"));
     p.end();

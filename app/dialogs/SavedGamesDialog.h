@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/dialogs/DialogKit.h"
 #include "store/SlotsFile.h"
 
 #include <QDialog>
@@ -29,7 +30,7 @@ class SavedGamesDialog : public QDialog {
     enum Mode { Open = 0, Save = 1 };
 
     SavedGamesDialog(GameState& state, Mode slotMode, const std::string& iniPath,
-                     std::function<void(int)> showHelp, QWidget* parent = nullptr);
+                     ShowHelpFunction showHelp, QWidget* parent = nullptr);
 
     // "mm/dd/yy" with the system's SlotDates separator.
     static QString DateText(const QDate& SlotDates);
@@ -40,7 +41,6 @@ class SavedGamesDialog : public QDialog {
     void ReadSlots();
     void ShowSlots();
     void SlotButtonClicked();
-    void ShowHelp();
     // Writes the slot with the name, today's SlotDates and the game's balances.
     // Throws ProfileWriteError.
     void WriteSlot(int slot, const QString& name);
@@ -62,7 +62,6 @@ class SavedGamesDialog : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void BuildControls();
@@ -73,7 +72,7 @@ class SavedGamesDialog : public QDialog {
     GameState& state_;
     Mode mode_;
     std::string iniPath_;
-    std::function<void(int)> showHelp_;
+    ShowHelpFunction showHelp_;
     std::string today_;
     std::array<SlotsFile::SavedSlot, SlotsFile::kSlotCount> savedSlots_;
     bool shown_ = false;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "store/TerminationSignals.h"
+#include "app/TerminationSignals.h"
 
 #include <QSocketNotifier>
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/dialogs/DialogKit.h"
 #include <QDialog>
 
 #include <array>
@@ -22,7 +23,7 @@ class BorrowDialog : public QDialog {
   public:
     static const char* const kHelpText;
 
-    BorrowDialog(GameState& state, std::function<void(int)> showHelp, QWidget* parent = nullptr);
+    BorrowDialog(GameState& state, ShowHelpFunction showHelp, QWidget* parent = nullptr);
 
     void ShowHelpMessage();
 
@@ -35,13 +36,11 @@ class BorrowDialog : public QDialog {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void MoveChip(int chip);
 
     GameState& state_;
-    std::function<void(int)> showHelp_;
 };
 
 } // namespace kelvory

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "view/ErrorBox.h"
+#include "app/dialogs/ErrorBox.h"
 
 #include <QMessageBox>
 

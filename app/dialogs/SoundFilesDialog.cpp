@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "options/SoundFilesDialog.h"
+#include "app/dialogs/SoundFilesDialog.h"
 
+#include "app/dialogs/DialogKit.h"
+#include "app/dialogs/HelpContext.h"
 #include "game/GameState.h"
-#include "view/DialogKit.h"
-#include "view/HelpContext.h"
+#include "view/Fonts.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,7 +33,7 @@ SoundFilesDialog::SoundFilesDialog(GameState& state, const std::string& programD
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(394, 322);
-    setFont(DialogKit::FormFont(11, DialogKit::FontSize::Pixels, DialogKit::FontWeight::Bold));
+    setFont(Fonts::Dialog(11, Fonts::Size::Pixels, Fonts::Weight::Bold));
 
     Frame = new QFrame(this);
     Frame->setObjectName(QStringLiteral("frame"));
@@ -83,6 +84,7 @@ SoundFilesDialog::SoundFilesDialog(GameState& state, const std::string& programD
     FileDialog->setNameFilter(QStringLiteral("Wav Files (*.wav *.WAV)"));
     FileDialog->setFilter(QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot);
 
+    DialogKit::AddHelpKey(this, hooks_.ShowHelp, HelpContext::Sounds);
     OkButton->setFocus();
 }
 
@@ -91,8 +93,7 @@ QPushButton* SoundFilesDialog::AddButton(const QString& name, const QString& cap
     auto* button = new QPushButton(caption, this);
     button->setObjectName(name);
     button->setGeometry(place);
-    button->setFont(
-        DialogKit::FormFont(11, DialogKit::FontSize::Pixels, DialogKit::FontWeight::Normal));
+    button->setFont(Fonts::Dialog(11, Fonts::Size::Pixels, Fonts::Weight::Normal));
     button->setToolTip(hint);
     button->setAutoDefault(false);
     return button;
@@ -103,8 +104,7 @@ QLabel* SoundFilesDialog::AddLabel(const QString& name, const QString& caption, 
     auto* label = new QLabel(caption, this);
     label->setObjectName(name);
     label->setGeometry(place);
-    label->setFont(
-        DialogKit::FormFont(13, DialogKit::FontSize::Pixels, DialogKit::FontWeight::Bold));
+    label->setFont(Fonts::Dialog(13, Fonts::Size::Pixels, Fonts::Weight::Bold));
     label->setToolTip(hint);
     // Labels size themselves to their text, as the fonts here may be wider.
     label->resize(label->sizeHint().expandedTo(place.size()));
@@ -148,13 +148,6 @@ void SoundFilesDialog::PreviewWinSound() {
 
 void SoundFilesDialog::RestoreDefaultSounds() {
     state_.RestoreDefaultSounds(programDir_);
-}
-
-void SoundFilesDialog::keyPressEvent(QKeyEvent* event) {
-    if (DialogKit::HandleHelpKey(event, hooks_.ShowHelp, HelpContext::Sounds)) {
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace kelvory
