@@ -81,7 +81,7 @@ StatisticsWindow::StatisticsWindow(const PlayerStatistics& statistics, ShowHelpF
     AddRow(QStringLiteral("BiggestWin"), QStringLiteral("Biggest win"));
     AddRow(QStringLiteral("LongestLosingRun"), QStringLiteral("Longest run without a win"));
     AddRow(QStringLiteral("Played"), QStringLiteral("Time played"));
-    for (int row = 0; row < 8; ++row) {
+    for (int row = 0; row < kPayRows; ++row) {
         AddRow(QStringLiteral("Row %1").arg(row + 1),
                QStringLiteral("%1. %2").arg(row + 1).arg(QLatin1String(ParSheet::kRowNames[row])));
     }
@@ -147,7 +147,7 @@ void StatisticsWindow::Refresh() {
         Set(QStringLiteral("BiggestWin"), column, Count(t.BiggestWin));
         Set(QStringLiteral("LongestLosingRun"), column, Count(t.LongestLosingRun));
         Set(QStringLiteral("Played"), column, Duration(t.PlayedMs));
-        for (int row = 0; row < 8; ++row) {
+        for (int row = 0; row < kPayRows; ++row) {
             Set(QStringLiteral("Row %1").arg(row + 1), column, Count(t.Wins[row]));
         }
     };
@@ -171,7 +171,7 @@ void StatisticsWindow::Refresh() {
     Set(QStringLiteral("BiggestWin"), Odds, QString());
     Set(QStringLiteral("LongestLosingRun"), Odds, QString());
     Set(QStringLiteral("Played"), Odds, QString());
-    for (int row = 0; row < 8; ++row) {
+    for (int row = 0; row < kPayRows; ++row) {
         const double expected = spins * sheet.ForStake(1).rows[row].probability;
         Set(QStringLiteral("Row %1").arg(row + 1), Odds,
             QLocale::system().toString(expected, 'f', 1));

@@ -23,7 +23,11 @@ enum Symbol : int {
 using ReelWindow = std::array<std::int32_t, 3>;
 using VisibleCellGrid = std::array<ReelWindow, 3>;
 
-inline constexpr std::array<std::int32_t, 9> kPayValues{2500, 250, 50, 20, 10, 5, 2, 4, 1};
+// The pay of each win rule, in the order the rules are tried (see WinRules):
+// one per pay-table row, and the last row's two rules (two clover reels, one).
+inline constexpr int kWinRuleCount = 9;
+using PayValueTable = std::array<std::int32_t, kWinRuleCount>;
+inline constexpr PayValueTable kPayValues{2500, 250, 50, 20, 10, 5, 2, 4, 1};
 inline constexpr std::array<std::int32_t, 3> kStartReelStops{8, 20, 52};
 inline constexpr double kStartCredits = 1000.0;
 // The longest text kept: a sound path, or a saved game's name as typed.
@@ -58,11 +62,13 @@ struct GameState {
         LoseSound = programDir + "KELVRY5.WAV";
     }
 
-    std::array<std::int32_t, 9> PayValues = kPayValues;
+    PayValueTable PayValues = kPayValues;
     std::array<std::int32_t, 3> ReelStops = kStartReelStops;
     VisibleCellGrid VisibleCells{};
     std::int32_t WinAmount = 0;
     std::int32_t WinningRow = 0;
+    // While the winning row flashes: whether it is drawn lit now.
+    bool WinningRowLit = true;
     std::uint8_t CloverMultiplier = 0;
 };
 

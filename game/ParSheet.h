@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "game/WinRules.h"
+
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -15,7 +17,7 @@ struct ParSheet {
     // The two-sided 90 % quantile of the standard normal distribution.
     static constexpr double kZ90 = 1.6448536269514722;
     // What each pay-table row wins for, as the reports name it.
-    static constexpr std::array<const char*, 8> kRowNames{
+    static constexpr std::array<const char*, kPayRows> kRowNames{
         "Three clovers on the payline",
         "A clover on every reel",
         "Three sevens",
@@ -54,7 +56,7 @@ struct ParSheet {
         std::int64_t windows = 0;
         std::int64_t wins = 0;
         std::int64_t paid = 0;
-        std::array<Row, 8> rows{};
+        std::array<Row, kPayRows> rows{};
         std::vector<Pay> pays;        // every distinct amount, ascending, 0 first
         double hitFrequency = 0;      // wins / windows
         double returnToPlayer = 0;    // paid / staked

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "game/WinRules.h"
+
 #include <array>
 #include <cstdint>
 
@@ -12,7 +14,7 @@ struct PlayTally {
     std::int64_t Spins = 0;
     std::int64_t Staked = 0;
     std::int64_t Paid = 0;
-    std::array<std::int64_t, 8> Wins{}; // per pay-table row
+    std::array<std::int64_t, kPayRows> Wins{}; // per pay-table row
     std::int64_t BiggestWin = 0;
     std::int64_t LongestLosingRun = 0; // most spins in a row without a win
     std::int64_t LosingRun = 0;        // spins without a win since the last win

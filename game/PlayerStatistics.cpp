@@ -19,8 +19,7 @@ void PlayerStatistics::Attach(SlotEngine& engine, Clock& clock) {
     }
     engine.SetSpinEndedHandler([this, &engine, &clock] {
         const GameState& state = engine.State();
-        // The flashing adds 10 to the row while it is unlit.
-        RecordSpin(state.LastBet, state.WinAmount, state.WinningRow % 10, clock.NowMs());
+        RecordSpin(state.LastBet, state.WinAmount, state.WinningRow, clock.NowMs());
     });
 }
 

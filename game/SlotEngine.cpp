@@ -67,7 +67,7 @@ void SlotEngine::Wait(double seconds) {
 }
 
 void SlotEngine::DrawColumn(int column, bool lit) {
-    for (int row = 0; row < 8; ++row) {
+    for (int row = 0; row < kPayRows; ++row) {
         world_.display.DrawPayRow(row, lit, column);
     }
 }
@@ -171,6 +171,7 @@ void SlotEngine::EvaluateWin() {
         return;
     }
     state_.WinningRow = result.Row;
+    state_.WinningRowLit = true;
     world_.timers.SetFlashing(true);
     state_.CloverMultiplier = result.Multiplier;
     state_.WinAmount = result.Amount;
@@ -292,13 +293,8 @@ void SlotEngine::NewGame() {
 
 void SlotEngine::FlashWinningRow() {
     const int column = std::clamp(state_.LastBet - 1, 0, 1);
-    if (state_.WinningRow >= 10) {
-        state_.WinningRow -= 10;
-        world_.display.DrawPayRow(state_.WinningRow, true, column);
-    } else {
-        world_.display.DrawPayRow(state_.WinningRow, false, column);
-        state_.WinningRow += 10;
-    }
+    state_.WinningRowLit = !state_.WinningRowLit;
+    world_.display.DrawPayRow(state_.WinningRow, state_.WinningRowLit, column);
 }
 
 } // namespace kelvory

@@ -22,7 +22,8 @@ namespace kelvory {
 //
 // The state and its rules. There is one GameState; the window owns it. The
 // engine writes the play (Credits, BetInPlay, LastBet, Spinning, Spins,
-// ReelStops, VisibleCells, WinAmount, WinningRow, CloverMultiplier), and it
+// ReelStops, VisibleCells, WinAmount, WinningRow, WinningRowLit,
+// CloverMultiplier), and it
 // alone derives VisibleCells from ReelStops. The view only reads the state.
 // The menus and dialogs write what the player sets: Speed, AutoSpinOn, the
 // sound switches and sounds, Credits and Borrowed (borrowing, a new or an
@@ -33,8 +34,8 @@ namespace kelvory {
 //   having cleared CloverMultiplier; during a bet pause it may stake or spin.
 // - Any menu command or dialog: the speed, auto-spin and sound switches, new
 //   game, open and save, borrowing, the sounds dialog, statistics and help.
-// - The timers: FlashWinningRow toggles WinningRow between the row and row +
-//   10 (unlit); AutoSpinDue spins unless Spinning or the credits are short.
+// - The timers: FlashWinningRow toggles WinningRowLit and draws the row so;
+//   AutoSpinDue spins unless Spinning or the credits are short.
 // - The end of the session: Settle() makes the flow finish without waiting.
 //
 // What each flow reads again after a wait:

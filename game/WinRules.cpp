@@ -11,16 +11,30 @@ bool IsBar(int code) {
     return code == TripleBar || code == DoubleBar || code == SingleBar;
 }
 
-// The pay-table row of each rule in the order Evaluate tries them: both
-// clover-reel rules share the last row.
-constexpr std::array<std::int32_t, 9> kRowOfRule{0, 1, 2, 3, 4, 5, 6, 7, 7};
-constexpr std::int32_t kJackpot = 2500;
-constexpr std::int32_t kJackpotOnTwoCoins = 10000;
+// The rules in the order Evaluate tries them. The first eight are the rows of
+// the pay table; both clover-reel rules share the last row.
+enum Rule : int {
+    PaylineClovers,
+    CloverOnEveryReel,
+    Sevens,
+    TripleBars,
+    DoubleBars,
+    SingleBars,
+    MixedBars,
+    TwoCloverReels,
+    OneCloverReel,
+};
+
+constexpr std::int32_t RowOfRule(int rule) {
+    return rule == OneCloverReel ? kCloverRow : rule;
+}
+static_assert(RowOfRule(TwoCloverReels) == kCloverRow && RowOfRule(OneCloverReel) == kCloverRow);
+static_assert(OneCloverReel + 1 == kWinRuleCount);
 
 } // namespace
 
-WinResult WinRules::Evaluate(const VisibleCellGrid& cells,
-                             const std::array<std::int32_t, 9>& payValues, int lastBet) {
+WinResult WinRules::Evaluate(const VisibleCellGrid& cells, const PayValueTable& payValues,
+                             int lastBet) {
     std::array<bool, 3> cloverReel{};
     std::array<int, 3> payline{};
     for (int r = 0; r < 3; ++r) {
@@ -42,36 +56,36 @@ WinResult WinRules::Evaluate(const VisibleCellGrid& cells,
     WinResult result;
     int rule = -1;
     if (paylineClovers == 3) {
-        rule = 0;
+        rule = PaylineClovers;
     } else if (cloverReels == 3) {
-        rule = 1;
+        rule = CloverOnEveryReel;
     } else if (every([](int c) { return c == Seven; })) {
-        rule = 2;
+        rule = Sevens;
     } else if (every([](int c) { return c == TripleBar; })) {
-        rule = 3;
+        rule = TripleBars;
     } else if (every([](int c) { return c == DoubleBar; })) {
-        rule = 4;
+        rule = DoubleBars;
     } else if (every([](int c) { return c == SingleBar; })) {
-        rule = 5;
+        rule = SingleBars;
     } else if (every(IsBar)) {
-        rule = 6;
-    } else if (cloverReels >= 2) {
-        rule = 7;
+        rule = MixedBars;
+    } else if (cloverReels == 2) {
+        rule = TwoCloverReels;
     } else if (cloverReels == 1) {
-        rule = 8;
+        rule = OneCloverReel;
     }
     std::int32_t amount = rule < 0 ? 0 : payValues[static_cast<std::size_t>(rule)];
     if (amount == 0) {
         return result;
     }
 
-    result.Row = kRowOfRule[static_cast<std::size_t>(rule)];
-    // Two clover reels are stored as 4 but pay 2: the last row promises the
+    result.Row = RowOfRule(rule);
+    // Two clover reels are stored as 4 but pay 2: the clover row promises the
     // stake back once per clover reel. The table keeps its 4 as it always had.
-    if (amount == 4) {
-        amount = 2;
+    if (rule == TwoCloverReels) {
+        amount = 2 * payValues[OneCloverReel];
     }
-    if (amount >= 1 && amount <= 249) {
+    if (result.Row >= kFirstMultipliedRow) {
         if (paylineClovers >= 2) {
             amount *= 4;
             result.Multiplier = 4;
@@ -80,21 +94,25 @@ WinResult WinRules::Evaluate(const VisibleCellGrid& cells,
             result.Multiplier = 2;
         }
     }
-    result.Amount = PayForStake(amount, lastBet);
+    result.Amount = PayForStake(amount, result.Row, lastBet);
     return result;
 }
 
-std::int32_t WinRules::PayForStake(std::int32_t pay, int stake) {
+std::int32_t WinRules::PayForStake(std::int32_t pay, int row, int stake) {
     if (stake != 2) {
         return pay;
     }
-    // The jackpot pays four times, not twice, on two coins: the reward for
+    // The top prize pays four times, not twice, on two coins: the reward for
     // playing the full stake.
-    return pay == kJackpot ? kJackpotOnTwoCoins : pay * 2;
+    return row == kTopRow ? pay * 4 : pay * 2;
 }
 
-std::int32_t WinRules::TopPrize(const std::array<std::int32_t, 9>& payValues, int stake) {
-    return PayForStake(payValues[0], stake);
+std::int32_t WinRules::RowPay(const PayValueTable& payValues, int row, int stake) {
+    return PayForStake(payValues[static_cast<std::size_t>(row)], row, stake);
+}
+
+std::int32_t WinRules::TopPrize(const PayValueTable& payValues, int stake) {
+    return RowPay(payValues, kTopRow, stake);
 }
 
 } // namespace kelvory

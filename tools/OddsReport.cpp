@@ -50,7 +50,7 @@ void AppendStake(std::string& out, const ParSheet::Stake& odds) {
     Append(out, "\nStake of %d credit%s\n\n", odds.stake, odds.stake == 1 ? "" : "s");
     Append(out, "  %-4s%-30s%9s%14s%12s%10s\n", "Row", "Wins when", "Windows", "Probability",
            "1 in", "Return");
-    for (int row = 0; row < 8; ++row) {
+    for (int row = 0; row < kPayRows; ++row) {
         const ParSheet::Stake::Row& r = odds.rows[row];
         Append(out, "  %-4d%-30s%9s%13.4f%%%12.1f%9.2f%%\n", row + 1, ParSheet::kRowNames[row],
                Grouped(r.count).c_str(), 100.0 * r.probability, r.oneIn, 100.0 * r.returnShare);
@@ -115,7 +115,7 @@ std::string OddsReport::Csv(const ParSheet& sheet) {
         CsvLine(out, "summary", stake, "pay_std_dev", odds.payStdDev);
         CsvLine(out, "summary", stake, "big_wins", static_cast<double>(odds.bigWins));
         CsvLine(out, "summary", stake, "big_win_probability", odds.bigWinProbability);
-        for (int row = 0; row < 8; ++row) {
+        for (int row = 0; row < kPayRows; ++row) {
             const ParSheet::Stake::Row& r = odds.rows[row];
             CsvLine(out, "row_count", stake, row + 1, static_cast<double>(r.count));
             CsvLine(out, "row_probability", stake, row + 1, r.probability);

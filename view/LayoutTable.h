@@ -42,13 +42,13 @@ struct LayoutValues {
     int boxRight;
     int iconSize;
     int iconStep;
-    int row7Lowered;
-    Text pays;       // "Pays ", left and top, from (L, T)
-    Text amount;     // right end and top, from (L, T)
-    Text anyWhere;   // "Any Position", centre and top, from (L, T)
-    Text row7;       // centre from L, line pitch as dy, font
-    int row7Lines;   // 3 or 5 explanation lines
-    Text multiplier; // left and top, from (L, T)
+    int cloverRowIconDrop;
+    Text pays;          // "Pays ", left and top, from (L, T)
+    Text amount;        // right end and top, from (L, T)
+    Text anyWhere;      // "Any Position", centre and top, from (L, T)
+    Text cloverRowText; // centre from L, line pitch as dy, font
+    int cloverRowLines; // 3 or 5 explanation lines
+    Text multiplier;    // left and top, from (L, T)
 
     // Column headings "1 Coin" and "2 Coins"; none when headingPoints is 0.
     int headingPoints;
@@ -86,12 +86,12 @@ inline constexpr LayoutValues kSmallLayout{
     .boxRight = 121,
     .iconSize = 32,
     .iconStep = 44,
-    .row7Lowered = 9,
+    .cloverRowIconDrop = 9,
     .pays = {50, 30, 8, false},
     .amount = {118, 32, 8, true},
     .anyWhere = {60, 7, 10, true},
-    .row7 = {60, 15, 8, false},
-    .row7Lines = 3,
+    .cloverRowText = {60, 15, 8, false},
+    .cloverRowLines = 3,
     .multiplier = {4, 24, 14, true},
     .headingPoints = 0,
     .heading1 = QPoint(0, 0),
@@ -122,12 +122,12 @@ inline constexpr LayoutValues kMediumLayout{
     .boxRight = 146,
     .iconSize = 32,
     .iconStep = 56,
-    .row7Lowered = 14,
+    .cloverRowIconDrop = 14,
     .pays = {74, 38, 8, false},
     .amount = {142, 38, 8, true},
     .anyWhere = {73, 7, 10, true},
-    .row7 = {72, 10, 8, false},
-    .row7Lines = 5,
+    .cloverRowText = {72, 10, 8, false},
+    .cloverRowLines = 5,
     .multiplier = {4, 30, 18, true},
     .headingPoints = 18,
     .heading1 = QPoint(44, 2),
@@ -158,12 +158,12 @@ inline constexpr LayoutValues kLargeLayout{
     .boxRight = 173,
     .iconSize = 48,
     .iconStep = 62,
-    .row7Lowered = 18,
+    .cloverRowIconDrop = 18,
     .pays = {74, 50, 12, true},
     .amount = {170, 50, 12, true},
     .anyWhere = {86, 7, 14, true},
-    .row7 = {86, 14, 10, false},
-    .row7Lines = 5,
+    .cloverRowText = {86, 14, 10, false},
+    .cloverRowLines = 5,
     .multiplier = {6, 40, 24, true},
     .headingPoints = 24,
     .heading1 = QPoint(50, 5),

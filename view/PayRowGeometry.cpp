@@ -16,14 +16,14 @@ PayRowGeometry PayRowGeometry::For(const LayoutValues& values, int row, int colu
     g.box = QRect(QPoint(left - 1, top - 1),
                   QPoint(left + values.boxRight - 1, top + values.rowPitch - 1));
     g.step = values.iconStep;
-    g.row7Lowered = values.row7Lowered;
+    g.cloverRowIconDrop = values.cloverRowIconDrop;
     g.pays = at(values.pays);
     g.amount = at(values.amount);
     g.anyWhere = at(values.anyWhere);
-    g.row7Centre = left + values.row7.dx;
-    g.row7Points = values.row7.points;
-    g.row7LineCount = values.row7Lines;
-    g.row7LinePitch = values.row7.dy;
+    g.cloverTextCentre = left + values.cloverRowText.dx;
+    g.cloverTextPoints = values.cloverRowText.points;
+    g.cloverTextLines = values.cloverRowLines;
+    g.cloverTextPitch = values.cloverRowText.dy;
     g.multiplier = at(values.multiplier);
     return g;
 }

@@ -30,14 +30,14 @@ class PayRowGeometry {
     QPoint icon;             // L, T: the first icon
     QRect box;               // the filled box, outline included
     int step = 44;
-    int row7Lowered = 9;
+    int cloverRowIconDrop = 9;
     Text pays;     // "Pays ", left and top
     Text amount;   // right end and top
     Text anyWhere; // "Any Position", centre and top
-    int row7Centre = 0;
-    int row7Points = 8;
-    int row7LineCount = 3;
-    int row7LinePitch = 15;
+    int cloverTextCentre = 0;
+    int cloverTextPoints = 8;
+    int cloverTextLines = 3;
+    int cloverTextPitch = 15;
     Text multiplier; // left and top
 };
 

@@ -27,7 +27,7 @@ const QImage& Icons(bool large, bool lit, qreal ratio) {
     return lit ? Pictures::SmallPayIconsLit(ratio) : Pictures::SmallPayIcons(ratio);
 }
 
-QStringList Row7Lines(int lineCount) {
+QStringList CloverRowLines(int lineCount) {
     if (lineCount == 3) {
         return {QStringLiteral("Each Shamrock on"), QStringLiteral("the screen returns"),
                 QStringLiteral("the current bet.")};
@@ -40,7 +40,7 @@ QStringList Row7Lines(int lineCount) {
 
 void PayTablePainter::DrawPayRow(QPainter& painter, const GameState& state,
                                  const LayoutValues& values, int row, bool lit, int column) {
-    if (row < 0 || row > 7 || column < 0 || column > 1) {
+    if (row < 0 || row >= kPayRows || column < 0 || column > 1) {
         return;
     }
     const PayRowGeometry g = PayRowGeometry::For(values, row, column);
@@ -57,7 +57,7 @@ void PayTablePainter::DrawPayRow(QPainter& painter, const GameState& state,
     };
     const int x = g.icon.x();
     const int y = g.icon.y();
-    if (row < 7) {
+    if (row != kCloverRow) {
         const int tile = row == 0 ? 0 : row - 1;
         for (int i = 0; i < 3; ++i) {
             icon(tile, x + i * g.step, y);
@@ -65,29 +65,29 @@ void PayTablePainter::DrawPayRow(QPainter& painter, const GameState& state,
         painter.setFont(Fonts::Canvas(g.pays.points, g.pays.bold));
         CanvasText::DrawAt(painter, g.pays.at.x(), g.pays.at.y(), QStringLiteral("Pays "), kBlack);
         painter.setFont(Fonts::Canvas(g.amount.points, true));
-        if (column == 1 && row == 0) {
-            const QString text = QString::number(WinRules::TopPrize(state.PayValues, 2));
-            const int width = painter.fontMetrics().horizontalAdvance(text);
-            CanvasText::DrawOpaqueAt(painter, g.amount.at.x() - width, g.amount.at.y(), text,
+        const int stake = column + 1;
+        const QString pays = QString::number(WinRules::RowPay(state.PayValues, row, stake));
+        if (row == kTopRow && stake == 2) {
+            // The top prize on two coins stands out: white on red.
+            const int width = painter.fontMetrics().horizontalAdvance(pays);
+            CanvasText::DrawOpaqueAt(painter, g.amount.at.x() - width, g.amount.at.y(), pays,
                                      kWhite, kRed);
         } else {
-            const int pays = state.PayValues[static_cast<std::size_t>(row)] * (column + 1);
-            CanvasText::DrawRightAligned(painter, g.amount.at.x(), g.amount.at.y(),
-                                         QString::number(pays), kRed);
+            CanvasText::DrawRightAligned(painter, g.amount.at.x(), g.amount.at.y(), pays, kRed);
         }
-        if (row == 1) {
+        if (row == kCloverOnEveryReelRow) {
             painter.setFont(Fonts::Canvas(g.anyWhere.points, true));
             CanvasText::DrawCentred(painter, g.anyWhere.at.x(), g.anyWhere.at.y(),
                                     QStringLiteral("Any Position"), kRed);
         }
     } else {
-        icon(Clover, x, y + g.row7Lowered);
-        icon(Clover, x + 2 * g.step, y + g.row7Lowered);
-        painter.setFont(Fonts::Canvas(g.row7Points, false));
-        const QStringList lines = Row7Lines(g.row7LineCount);
+        icon(Clover, x, y + g.cloverRowIconDrop);
+        icon(Clover, x + 2 * g.step, y + g.cloverRowIconDrop);
+        painter.setFont(Fonts::Canvas(g.cloverTextPoints, false));
+        const QStringList lines = CloverRowLines(g.cloverTextLines);
         for (int i = 0; i < lines.size(); ++i) {
-            CanvasText::DrawCentred(painter, g.row7Centre, y + i * g.row7LinePitch, lines[i],
-                                    kBlack);
+            CanvasText::DrawCentred(painter, g.cloverTextCentre, y + i * g.cloverTextPitch,
+                                    lines[i], kBlack);
         }
     }
     if (state.CloverMultiplier > 0 && row == state.WinningRow && lit) {
@@ -129,10 +129,10 @@ void PayTablePainter::DrawAllRows(QPainter& painter, const GameState& state,
     default:
         return;
     }
-    for (int row = 0; row < 8; ++row) {
+    for (int row = 0; row < kPayRows; ++row) {
         DrawPayRow(painter, state, values, row, firstLit, first);
     }
-    for (int row = 0; row < 8; ++row) {
+    for (int row = 0; row < kPayRows; ++row) {
         DrawPayRow(painter, state, values, row, secondLit, 1 - first);
     }
 }

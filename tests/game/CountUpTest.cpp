@@ -124,14 +124,16 @@ void CountUpTest::winFlashesItsOwnRow() {
 void CountUpTest::lossPlaysLoseSoundOnly() {
     Rig rig;
     rig.state.LastBet = 1;
-    rig.state.WinningRow = 13;
+    rig.state.WinningRow = 3;
+    rig.state.WinningRowLit = false;
     rig.NextSpinLoses();
     rig.engine.Spin();
     QCOMPARE(rig.world.Count("lose"), 1);
     QCOMPARE(rig.world.Count("win"), 0);
     QCOMPARE(rig.world.Count("flash on"), 0);
     QCOMPARE(rig.state.WinAmount, 0);
-    QCOMPARE(rig.state.WinningRow, 13);
+    QCOMPARE(rig.state.WinningRow, 3);
+    QVERIFY(!rig.state.WinningRowLit);
 }
 
 void CountUpTest::flashTimerAlternatesWinningRow() {
@@ -139,8 +141,9 @@ void CountUpTest::flashTimerAlternatesWinningRow() {
     rig.state.LastBet = 2;
     rig.state.WinningRow = 3;
     rig.engine.FlashWinningRow();
-    QCOMPARE(rig.state.WinningRow, 13);
+    QVERIFY(!rig.state.WinningRowLit);
     rig.engine.FlashWinningRow();
+    QVERIFY(rig.state.WinningRowLit);
     QCOMPARE(rig.state.WinningRow, 3);
     QCOMPARE(rig.world.Whats(), (std::vector<std::string>{"row 3 unlit 1", "row 3 lit 1"}));
 }
