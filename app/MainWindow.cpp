@@ -18,7 +18,11 @@
 
 namespace kelvory {
 
-MainWindow::MainWindow(const QString& programDir, QWidget* parent) : QMainWindow(parent) {
+MainWindow::MainWindow(const QString& programDir, RandomSource* random, QWidget* parent)
+    : QMainWindow(parent) {
+    if (random != nullptr) {
+        random_ = random;
+    }
     // The folder stays the file system's bytes: sound paths are built from it.
     programDir_ =
         programDir.isEmpty() ? ProgramDir::Find() : QFile::encodeName(programDir).toStdString();
@@ -42,7 +46,7 @@ MainWindow::MainWindow(const QString& programDir, QWidget* parent) : QMainWindow
     pump_ = std::make_unique<QtEventPump>(clock_);
     LoadSoundImages();
     CreateSounds();
-    CreateEngine(random_);
+    CreateEngine();
 
     connect(canvas_->BetOneButton(), &QPushButton::clicked, this, &MainWindow::BetOne);
     connect(canvas_->BetTwoButton(), &QPushButton::clicked, this, &MainWindow::BetTwo);

@@ -3,6 +3,7 @@
 
 #include "app/MainMenu.h"
 #include "app/dialogs/HelpContext.h"
+#include "app/dialogs/SavedGamesDialog.h"
 #include "game/Dialogs.h"
 #include "game/GameState.h"
 #include "game/PlayerStatistics.h"
@@ -39,7 +40,11 @@ class MainWindow : public QMainWindow, public Dialogs {
   public:
     // Where the program's own files are looked for; empty means the folder of
     // the executable. Tests point it elsewhere.
-    explicit MainWindow(const QString& programDir = QString(), QWidget* parent = nullptr);
+    explicit MainWindow(const QString& programDir = QString(), QWidget* parent = nullptr)
+        : MainWindow(programDir, nullptr, parent) {}
+    // Spins with this source instead of the time-seeded generator.
+    MainWindow(const QString& programDir, RandomSource& random, QWidget* parent = nullptr)
+        : MainWindow(programDir, &random, parent) {}
     ~MainWindow() override;
 
     // Dialogs
@@ -85,9 +90,6 @@ class MainWindow : public QMainWindow, public Dialogs {
     void ShowHelp(HelpContext context);
     void ShowInfoScreen(int screen);
 
-    // Spins with this source from now on instead of the time-seeded generator.
-    void UseRandomSource(RandomSource& random);
-
     // A termination signal: ends the session at once, whatever is open. Open
     // dialogs and boxes close as their close box would, a running spin and its
     // payout finish without waiting, the game is saved, and the window closes.
@@ -104,8 +106,11 @@ class MainWindow : public QMainWindow, public Dialogs {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    MainWindow(const QString& programDir, RandomSource* random, QWidget* parent);
     // The settings file; its folder is looked up once.
     std::string SettingsPath();
+    // Shows the saved-games dialog; returns whether a slot was chosen.
+    bool RunSavedGamesDialog(SavedGamesDialog::Mode mode);
     void ConnectMenu();
     void ConnectFileMenu();
     void ConnectOptionsMenu();
@@ -114,7 +119,7 @@ class MainWindow : public QMainWindow, public Dialogs {
     void LoadSoundImages();
     void CreateSounds();
     void SetUpTerminationSignals();
-    void CreateEngine(RandomSource& random);
+    void CreateEngine();
     // Finishes the running spin, payout or bet pause without waiting.
     void Settle();
 
@@ -127,7 +132,8 @@ class MainWindow : public QMainWindow, public Dialogs {
     MainMenu menu_;
     QtTimers timers_{[this] { FlashWinningRow(); }, [this] { AutoSpinDue(); }};
     SteadyClock clock_;
-    StdRandomSource random_;
+    StdRandomSource timeSeededRandom_;
+    RandomSource* random_ = &timeSeededRandom_;
     std::unique_ptr<QtEventPump> pump_;
     SlotCanvas* canvas_ = nullptr;
     // The engine uses the sound events, and they use the images and the

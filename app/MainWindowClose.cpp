@@ -14,18 +14,14 @@
 
 namespace kelvory {
 
-void MainWindow::CreateEngine(RandomSource& random) {
+void MainWindow::CreateEngine() {
     engine_ = std::make_unique<SlotEngine>(
-        state_, SlotEngine::World{clock_, *pump_, *canvas_, *sounds_, *this, timers_, random});
+        state_, SlotEngine::World{clock_, *pump_, *canvas_, *sounds_, *this, timers_, *random_});
     engine_->SetIdleHandler([this] {
         if (closePending_) {
             QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
         }
     });
-}
-
-void MainWindow::UseRandomSource(RandomSource& random) {
-    CreateEngine(random);
 }
 
 void MainWindow::Settle() {

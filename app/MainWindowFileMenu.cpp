@@ -16,24 +16,6 @@
 
 namespace kelvory {
 
-namespace {
-
-// Returns whether a slot was chosen.
-bool RunSlotsDialog(MainWindow& window, SavedGamesDialog::Mode mode) {
-    const std::string path = window.SettingsFolder() + ConfigDir::kFileName;
-    bool chosen = false;
-    {
-        SavedGamesDialog dialog(
-            window.State(), mode, path,
-            [&window](HelpContext context) { window.ShowHelp(context); }, &window);
-        chosen = dialog.exec() == QDialog::Accepted;
-    }
-    window.Canvas().RepaintAll();
-    return chosen;
-}
-
-} // namespace
-
 void MainWindow::ConnectFileMenu() {
     connect(menu_.NewGameItem, &QAction::triggered, this, &MainWindow::NewGame);
     connect(menu_.OpenGameItem, &QAction::triggered, this, &MainWindow::OpenSavedGame);
@@ -53,13 +35,24 @@ void MainWindow::Quit() {
 
 void MainWindow::OpenSavedGame() {
     // An opened game starts the statistics of the current game afresh.
-    if (RunSlotsDialog(*this, SavedGamesDialog::Open)) {
+    if (RunSavedGamesDialog(SavedGamesDialog::Open)) {
         statistics_->NewGame();
     }
 }
 
+bool MainWindow::RunSavedGamesDialog(SavedGamesDialog::Mode mode) {
+    bool chosen = false;
+    {
+        SavedGamesDialog dialog(
+            state_, mode, SettingsPath(), [this](HelpContext context) { ShowHelp(context); }, this);
+        chosen = dialog.exec() == QDialog::Accepted;
+    }
+    canvas_->RepaintAll();
+    return chosen;
+}
+
 void MainWindow::SaveGame() {
-    RunSlotsDialog(*this, SavedGamesDialog::Save);
+    RunSavedGamesDialog(SavedGamesDialog::Save);
 }
 
 std::string MainWindow::SettingsPath() {

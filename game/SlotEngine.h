@@ -103,7 +103,7 @@ class SlotEngine {
     // Pause after a counted credit, by the credits still to pay.
     static double CountUpPause(int remaining);
 
-    GameState& State() { return state_; }
+    const GameState& State() const { return state_; }
 
   private:
     class BusyScope;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/MainWindow.h"
+#include "tests/support/FakeWorld.h"
 #include "tests/support/ModalDriver.h"
 #include "view/SlotCanvas.h"
 
@@ -51,6 +52,7 @@ class MainWindowTest : public QObject {
     void spinWithoutBetShowsInformationBox();
     void enterPressesSpin();
     void buttonsCarryCaptionsAndHints();
+    void spinsOfAGivenRandomSourceAreCounted();
     void fullScreenComesAndGoesAndIsNotSaved_data();
     void fullScreenComesAndGoesAndIsNotSaved();
 
@@ -183,6 +185,18 @@ void MainWindowTest::buttonsCarryCaptionsAndHints() {
     QCOMPARE(window.SpinButton()->toolTip(), QStringLiteral("Spin the slot wheels"));
     QCOMPARE(window.FlashTimer()->interval(), 300);
     QVERIFY(!window.FlashTimer()->isActive());
+}
+
+void MainWindowTest::spinsOfAGivenRandomSourceAreCounted() {
+    test::FakeWorld random;
+    random.choices = {0, 0, 0};
+    MainWindow window(programDir_, random);
+    window.State().Speed = 1;
+    window.BetOne();
+    window.Spin();
+    QCOMPARE(window.State().Spins, 1);
+    QCOMPARE(window.Statistics().Game().Spins, 1);
+    QVERIFY(random.choices.empty()); // the reels rested where the source said
 }
 
 void MainWindowTest::fullScreenComesAndGoesAndIsNotSaved_data() {

@@ -104,8 +104,7 @@ class SessionEndTest : public QObject {
     std::unique_ptr<MainWindow> Window(int amount) {
         random_.choices.clear();
         random_.NextSpinWins(2, amount);
-        auto window = std::make_unique<MainWindow>(programDir_);
-        window->UseRandomSource(random_);
+        auto window = std::make_unique<MainWindow>(programDir_, random_);
         window->State().sndWin = false;
         window->show();
         return window;
