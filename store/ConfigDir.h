@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QString>
-
 #include <string>
 
 namespace kelvory {
@@ -18,18 +16,8 @@ inline constexpr char kFileName[] = "KELVRY.INI";
 // later as a failed write).
 std::string Folder();
 
-// The folder of the running program file, ending in "/", as the file
-// system's bytes; empty when it cannot be found.
-std::string ExecutableDir();
-
 // Creates the folder and its parents where missing.
 void MakeFolder(const std::string& folder);
-
-// A path from a Qt file API as the file system's bytes.
-std::string NativePath(const QString& path);
-// A path for messages and Qt file APIs; bytes that are not valid UTF-8
-// become replacement characters, so never build a path from it.
-QString FromNativePath(const std::string& path);
 } // namespace ConfigDir
 
 } // namespace kelvory

@@ -151,6 +151,56 @@ std::string KeyLineOf(std::string_view key, std::string_view value) {
     return keyLine;
 }
 
+std::string_view NewlineOf(std::string_view text) {
+    return text.find("\r\n") != std::string_view::npos ? "\r\n" : "\n";
+}
+
+// Ends the text with a new section holding the key lines, after a blank line.
+void AppendSection(std::string& out, const std::vector<Line>& lines, std::string_view newline,
+                   std::string_view section, std::string_view keyLines) {
+    if (!lines.empty() && lines.back().eol.empty()) {
+        out.append(newline);
+    }
+    if (!out.empty()) {
+        out.append(newline);
+    }
+    out.append("[").append(section).append("]").append(newline).append(keyLines);
+}
+
+// The text with one key set, for names a single pass cannot handle: the key
+// is looked up as a read would find it, then replaced or added.
+std::string SetKey(std::string_view text, std::string_view section, std::string_view key,
+                   std::string_view value) {
+    const std::vector<Line> lines = SplitLines(text);
+    const std::string_view newline = NewlineOf(text);
+    const std::string keyLine = KeyLineOf(key, value);
+    const KeyLocation location = FindKey(lines, section, key);
+    std::string out;
+    out.reserve(text.size() + keyLine.size() + section.size() + 8);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const Line& line = lines[i];
+        if (location.keyLine == i) {
+            // Keep a byte order mark in front of a first line.
+            if (i == 0 && line.content.starts_with(kByteOrderMark)) {
+                out.append(kByteOrderMark);
+            }
+            out.append(keyLine).append(line.eol.empty() ? newline : line.eol);
+            continue;
+        }
+        out.append(line.content);
+        if (!location.keyLine && location.insertAfter == i) {
+            out.append(line.eol.empty() ? newline : line.eol);
+            out.append(keyLine).append(newline);
+            continue;
+        }
+        out.append(line.eol);
+    }
+    if (!location.keyLine && !location.insertAfter) {
+        AppendSection(out, lines, newline, section, keyLine + std::string(newline));
+    }
+    return out;
+}
+
 // A name that reads back as written once it is in a header or a key line.
 bool IsPlainName(std::string_view name, bool isSection) {
     if (name.empty() || IsBlank(name.front()) || IsBlank(name.back()) ||
@@ -190,12 +240,12 @@ ProfileText::WriteSection(std::string_view text, std::string_view section,
     if (!CanWriteInOnePass(text, section, values)) {
         std::string out(text);
         for (const auto& [key, value] : values) {
-            out = Write(out, section, key, value);
+            out = SetKey(out, section, key, value);
         }
         return out;
     }
     const std::vector<Line> lines = SplitLines(text);
-    const std::string_view newline = text.find("\r\n") != std::string_view::npos ? "\r\n" : "\n";
+    const std::string_view newline = NewlineOf(text);
 
     // Where each key is (its first line in a matching section), and the last
     // key line or the header of the first matching section.
@@ -252,13 +302,7 @@ ProfileText::WriteSection(std::string_view text, std::string_view section,
         }
     }
     if (!insertAfter) {
-        if (!lines.empty() && lines.back().eol.empty()) {
-            out.append(newline);
-        }
-        if (!out.empty()) {
-            out.append(newline);
-        }
-        out.append("[").append(section).append("]").append(newline).append(missing);
+        AppendSection(out, lines, newline, section, missing);
     }
     return out;
 }
@@ -274,48 +318,7 @@ std::string ProfileText::Read(std::string_view text, std::string_view section, s
 
 std::string ProfileText::Write(std::string_view text, std::string_view section,
                                std::string_view key, std::string_view value) {
-    const std::vector<Line> lines = SplitLines(text);
-    const std::string_view newline = text.find("\r\n") != std::string_view::npos ? "\r\n" : "\n";
-
-    std::string keyLine;
-    keyLine.reserve(key.size() + 1 + value.size());
-    keyLine.append(key).append("=");
-    for (const char c : value) {
-        keyLine.push_back(c == '\n' || c == '\r' ? ' ' : c);
-    }
-
-    const KeyLocation location = FindKey(lines, section, key);
-    std::string out;
-    out.reserve(text.size() + keyLine.size() + section.size() + 8);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const Line& line = lines[i];
-        if (location.keyLine == i) {
-            // Keep a byte order mark in front of a first line.
-            if (i == 0 && line.content.starts_with(kByteOrderMark)) {
-                out.append(kByteOrderMark);
-            }
-            out.append(keyLine).append(line.eol.empty() ? newline : line.eol);
-            continue;
-        }
-        out.append(line.content);
-        if (!location.keyLine && location.insertAfter == i) {
-            out.append(line.eol.empty() ? newline : line.eol);
-            out.append(keyLine).append(newline);
-            continue;
-        }
-        out.append(line.eol);
-    }
-    if (!location.keyLine && !location.insertAfter) {
-        if (!lines.empty() && lines.back().eol.empty()) {
-            out.append(newline);
-        }
-        if (!out.empty()) {
-            out.append(newline);
-        }
-        out.append("[").append(section).append("]").append(newline);
-        out.append(keyLine).append(newline);
-    }
-    return out;
+    return WriteSection(text, section, {{std::string(key), std::string(value)}});
 }
 
 std::string ProfileText::Prefix(std::string_view text, std::size_t maxChars) {
