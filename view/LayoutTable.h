@@ -52,8 +52,8 @@ struct LayoutValues {
 
     // Column headings "1 Coin" and "2 Coins"; none when headingPoints is 0.
     int headingPoints;
-    QPoint heading1;
-    QPoint heading2;
+    QPoint oneCoinHeading;
+    QPoint twoCoinHeading;
 
     // Credit meter: the cleared rectangle, the font, the label's top-left and
     // the amount's right end and top.
@@ -94,8 +94,8 @@ inline constexpr LayoutValues kSmallLayout{
     .cloverRowLines = 3,
     .multiplier = {4, 24, 14, true},
     .headingPoints = 0,
-    .heading1 = QPoint(0, 0),
-    .heading2 = QPoint(0, 0),
+    .oneCoinHeading = QPoint(0, 0),
+    .twoCoinHeading = QPoint(0, 0),
     .creditsCleared = QRect(QPoint(400, 0), QPoint(494, 19)),
     .meterPoints = 10,
     .meterBold = false,
@@ -130,8 +130,8 @@ inline constexpr LayoutValues kMediumLayout{
     .cloverRowLines = 5,
     .multiplier = {4, 30, 18, true},
     .headingPoints = 18,
-    .heading1 = QPoint(44, 2),
-    .heading2 = QPoint(660, 2),
+    .oneCoinHeading = QPoint(44, 2),
+    .twoCoinHeading = QPoint(660, 2),
     .creditsCleared = QRect(QPoint(400, 3), QPoint(629, 19)),
     .meterPoints = 10,
     .meterBold = false,
@@ -166,8 +166,8 @@ inline constexpr LayoutValues kLargeLayout{
     .cloverRowLines = 5,
     .multiplier = {6, 40, 24, true},
     .headingPoints = 24,
-    .heading1 = QPoint(50, 5),
-    .heading2 = QPoint(872, 5),
+    .oneCoinHeading = QPoint(50, 5),
+    .twoCoinHeading = QPoint(872, 5),
     .creditsCleared = QRect(QPoint(700, 0), QPoint(839, 27)),
     .meterPoints = 12,
     .meterBold = true,

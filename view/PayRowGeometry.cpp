@@ -29,7 +29,8 @@ PayRowGeometry PayRowGeometry::For(const LayoutValues& values, int row, int colu
 }
 
 PayRowGeometry::Text PayRowGeometry::Heading(const LayoutValues& values, int column) {
-    return {column == 0 ? values.heading1 : values.heading2, values.headingPoints, true};
+    return {column == 0 ? values.oneCoinHeading : values.twoCoinHeading, values.headingPoints,
+            true};
 }
 
 } // namespace kelvory

@@ -160,8 +160,8 @@ void SlotCanvas::PlaceButtons() {
     betTwoButton_->resize(spinButton_->width(), ViewLayout::kButtonHeight);
     const ViewLayout::ButtonRow row = layout_.PlacedButtons(size());
     spinButton_->move(row.spinLeft, row.top);
-    betOneButton_->move(row.bet1Left, row.top);
-    betTwoButton_->move(row.bet2Left, row.top);
+    betOneButton_->move(row.betOneLeft, row.top);
+    betTwoButton_->move(row.betTwoLeft, row.top);
 }
 
 void SlotCanvas::LayOut() {

@@ -34,8 +34,8 @@ ViewLayout::ButtonRow ViewLayout::Buttons(int outerWidth, int clientHeight) cons
     const int panelRight = panel.x() + panel.width();
     ButtonRow row{};
     row.spinLeft = panelRight - ButtonWidth() + 10;
-    row.bet1Left = panel.x() - 10;
-    row.bet2Left = (row.bet1Left + row.spinLeft) / 2;
+    row.betOneLeft = panel.x() - 10;
+    row.betTwoLeft = (row.betOneLeft + row.spinLeft) / 2;
     row.top = clientHeight - 4 - kButtonHeight - Values().buttonRaise;
     return row;
 }
@@ -44,8 +44,8 @@ ViewLayout::ButtonRow ViewLayout::PlacedButtons(QSize client) const {
     const QSize composed = ComposedSize(client);
     const QPoint offset = Offset(client);
     ButtonRow row = Buttons(OuterWidth(composed.width()), composed.height());
-    row.bet1Left += offset.x();
-    row.bet2Left += offset.x();
+    row.betOneLeft += offset.x();
+    row.betTwoLeft += offset.x();
     row.spinLeft += offset.x();
     row.top += offset.y();
     return row;

@@ -20,8 +20,8 @@ class ViewLayout {
     static constexpr int kReelGap = 9;
 
     struct ButtonRow {
-        int bet1Left;
-        int bet2Left;
+        int betOneLeft;
+        int betTwoLeft;
         int spinLeft;
         int top;
     };

@@ -71,8 +71,8 @@ void ViewLayoutTest::designSizePlacesPanelReelsAndButtons() {
     QCOMPARE(layout.LeftArrow(reelLeft), QPoint(149, 163));
     QCOMPARE(layout.RightArrow(reelLeft), QPoint(473, 163));
     const ViewLayout::ButtonRow row = layout.Buttons(outer, 394);
-    QCOMPARE(row.bet1Left, 135);
-    QCOMPARE(row.bet2Left, 259);
+    QCOMPARE(row.betOneLeft, 135);
+    QCOMPARE(row.betTwoLeft, 259);
     QCOMPARE(row.spinLeft, 383);
     QCOMPARE(row.top, 341);
 }
@@ -94,8 +94,8 @@ void ViewLayoutTest::buttonsStandAboveTheBottomEdge() {
     const ViewLayout::ButtonRow row = layout.Buttons(ViewLayout::OuterWidth(width), height);
     QTEST(height - (row.top + ViewLayout::kButtonHeight), "gap");
     // "Bet 2" halfway between the other two, all inside the window.
-    QCOMPARE(row.bet2Left, (row.bet1Left + row.spinLeft) / 2);
-    QVERIFY(row.bet1Left >= 0);
+    QCOMPARE(row.betTwoLeft, (row.betOneLeft + row.spinLeft) / 2);
+    QVERIFY(row.betOneLeft >= 0);
     QVERIFY(row.spinLeft + layout.ButtonWidth() <= width);
 }
 
@@ -161,7 +161,7 @@ void ViewLayoutTest::designSizesCompose() {
     }
     parts.append({"reel panel", layout.Panel(reelLeft).adjusted(-5, -5, 5, 5)});
     const ViewLayout::ButtonRow row = layout.Buttons(outer, design.height());
-    for (int left : {row.bet1Left, row.bet2Left, row.spinLeft}) {
+    for (int left : {row.betOneLeft, row.betTwoLeft, row.spinLeft}) {
         parts.append({"button at " + QString::number(left),
                       QRect(left, row.top, layout.ButtonWidth(), ViewLayout::kButtonHeight)});
     }
@@ -203,7 +203,7 @@ void ViewLayoutTest::compositionCentresOnLargerClients() {
     const ViewLayout::ButtonRow at =
         layout.Buttons(ViewLayout::OuterWidth(composed.width()), composed.height());
     const ViewLayout::ButtonRow placed = layout.PlacedButtons(client);
-    QCOMPARE(QPoint(placed.bet1Left, placed.top), QPoint(at.bet1Left, at.top) + offset);
+    QCOMPARE(QPoint(placed.betOneLeft, placed.top), QPoint(at.betOneLeft, at.top) + offset);
     QCOMPARE(placed.spinLeft, at.spinLeft + offset.x());
 }
 
