@@ -173,7 +173,8 @@ void ProfileFileTest::writeAsOtherUser_data() {
     QTest::addColumn<bool>("saves");
     QTest::newRow("read-only file fails") << "file" << false;
     QTest::newRow("read-only folder, read-only file fails") << "folder" << false;
-    QTest::newRow("read-only folder, writable file saves in place") << "folder, file 666" << true;
+    QTest::newRow("read-only folder, writable file rewritten in place and cut to length")
+        << "folder, file 666" << true;
     QTest::newRow("folder is a regular file fails") << "notdir" << false;
     QTest::newRow("file is a folder fails") << "isdir" << false;
 }
@@ -184,7 +185,8 @@ void ProfileFileTest::writeAsOtherUser() {
     const QString folder = dir_->filePath("cfg");
     QVERIFY(QDir().mkpath(folder));
     QString path = folder + "/KELVRY.INI";
-    const QByteArray before = "[Other]\r\nx = 1\r\n[Settings]\r\nCredits=1.00\r\n";
+    // Longer than what the write leaves: a rewrite in place must cut the file.
+    const QByteArray before = "[Other]\r\nx = 1\r\n[Settings]\r\nCredits=1000.00\r\n";
     if (setup == "file") {
         QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0777) == 0);
         WriteAll(path, before);
