@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/MainWindow.h"
 #include "tests/support/ModalDriver.h"
+#include "tests/support/RuntimeDir.h"
 #include "view/SlotCanvas.h"
 
 #include <QFile>
@@ -10,6 +11,7 @@
 
 using namespace kelvory;
 using kelvory::test::ModalDriver;
+using kelvory::test::RuntimeDir;
 
 namespace {
 
@@ -56,7 +58,7 @@ class MainWindowTest : public QObject {
 
   private:
     QTemporaryDir config_;
-    QString programDir_ = qEnvironmentVariable("KELVORY_RUNTIME_DIR");
+    QString programDir_ = RuntimeDir();
 };
 
 void MainWindowTest::init() {

@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "store/ProfileFile.h"
 #include "tests/support/Rig.h"
+#include "tests/support/RuntimeDir.h"
 
 #include <QApplication>
 #include <QDataStream>
@@ -16,6 +17,7 @@
 #include <functional>
 
 using namespace kelvory;
+using kelvory::test::RuntimeDir;
 
 namespace {
 
@@ -113,7 +115,7 @@ class SessionEndTest : public QObject {
 
     std::unique_ptr<QTemporaryDir> dir_;
     ScriptedRandom random_;
-    QString programDir_ = qEnvironmentVariable("KELVORY_RUNTIME_DIR");
+    QString programDir_ = RuntimeDir();
 };
 
 void SessionEndTest::init() {

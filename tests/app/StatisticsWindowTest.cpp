@@ -7,6 +7,7 @@
 #include "app/NetResultChart.h"
 #include "store/SavedGamesDialog.h"
 #include "tests/support/ModalDriver.h"
+#include "tests/support/RuntimeDir.h"
 
 #include <QLocale>
 #include <QSignalSpy>
@@ -18,6 +19,7 @@
 
 using namespace kelvory;
 using kelvory::test::ModalDriver;
+using kelvory::test::RuntimeDir;
 
 namespace {
 
@@ -52,7 +54,7 @@ class StatisticsWindowTest : public QObject {
     Q_OBJECT
   private:
     QTemporaryDir config_;
-    QString programDir_ = qEnvironmentVariable("KELVORY_RUNTIME_DIR");
+    QString programDir_ = RuntimeDir();
 
   private slots:
     void init() {
