@@ -5,6 +5,7 @@
 #include "game/SlotEngine.h"
 #include "game/StdRandomSource.h"
 #include "game/SteadyClock.h"
+#include "tests/support/QuietDisplay.h"
 #include "view/QtEventPump.h"
 
 #include <QCoreApplication>
@@ -59,26 +60,11 @@ class BusyPump : public EventPump {
 };
 
 // Records when each tick drew the reels; everything else does nothing.
-class TickRecorder : public Display, public Sounds, public Dialogs, public Timers {
+class TickRecorder : public test::QuietDisplay, public test::QuietSounds {
   public:
     explicit TickRecorder(Clock& clock) : clock_(clock) {}
     std::vector<double> ticks;
-    void ShowCredits(double) override {}
-    void ShowWinnings(bool, double) override {}
-    void DrawPayRow(int, bool, int) override {}
     void DrawReels(const std::array<int, 3>&) override { ticks.push_back(clock_.NowMs()); }
-    void DrawPayline() override {}
-    void SetFlashing(bool) override {}
-    void RepaintAll() override {}
-    void PlayStopSound() override {}
-    void PlaySpinSound() override {}
-    void PlayCoinSound() override {}
-    void PlayCreditSound() override {}
-    void PlayWinSound() override {}
-    void PlayLoseSound() override {}
-    void ShowInformation(const std::string&) override {}
-    void FocusSpinButton() override {}
-    void StartAutoSpinTimer() override {}
 
   private:
     Clock& clock_;

@@ -12,6 +12,7 @@
 #include "game/SlotEngine.h"
 #include "game/SteadyClock.h"
 #include "game/WinRules.h"
+#include "tests/support/QuietDisplay.h"
 #include "view/QtEventPump.h"
 #include "view/SlotCanvas.h"
 
@@ -54,25 +55,8 @@ class BusyPump : public EventPump {
     Clock& clock_;
 };
 
-class Quiet : public kelvory::Display, public Sounds, public Dialogs, public Timers {
-  public:
-    void ShowCredits(double) override {}
-    void ShowWinnings(bool, double) override {}
-    void DrawPayRow(int, bool, int) override {}
-    void DrawReels(const std::array<int, 3>&) override {}
-    void DrawPayline() override {}
-    void SetFlashing(bool) override {}
-    void RepaintAll() override {}
-    void PlayStopSound() override {}
-    void PlaySpinSound() override {}
-    void PlayCoinSound() override {}
-    void PlayCreditSound() override {}
-    void PlayWinSound() override {}
-    void PlayLoseSound() override {}
-    void ShowInformation(const std::string&) override {}
-    void FocusSpinButton() override {}
-    void StartAutoSpinTimer() override {}
-};
+// Everything but the drawing does nothing.
+struct Quiet : test::QuietDisplay, test::QuietSounds {};
 
 // Random positions before the choice ticks, then stops that lose, so that the
 // spin is measured without a payout.

@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 #include "tests/support/FakeWorld.h"
 #include "tests/support/ModalDriver.h"
+#include "tests/support/RuntimeDir.h"
 #include "view/SlotCanvas.h"
 
 #include <QFile>
@@ -11,6 +12,7 @@
 
 using namespace kelvory;
 using kelvory::test::ModalDriver;
+using kelvory::test::RuntimeDir;
 
 namespace {
 
@@ -58,7 +60,7 @@ class MainWindowTest : public QObject {
 
   private:
     QTemporaryDir config_;
-    QString programDir_ = qEnvironmentVariable("KELVORY_RUNTIME_DIR");
+    QString programDir_ = RuntimeDir();
 };
 
 void MainWindowTest::init() {

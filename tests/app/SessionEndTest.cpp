@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "store/ProfileFile.h"
 #include "tests/support/Rig.h"
+#include "tests/support/RuntimeDir.h"
 
 #include <QApplication>
 #include <QDataStream>
@@ -16,34 +17,9 @@
 #include <functional>
 
 using namespace kelvory;
+using kelvory::test::RuntimeDir;
 
 namespace {
-
-// Reel choices set by the test; everything else at position 0.
-class ScriptedRandom : public RandomSource {
-  public:
-    std::deque<int> choices;
-    void Seed(std::uint32_t) override {}
-    int Next(int n) override {
-        if (n == 40 && !choices.empty()) {
-            const int value = choices.front();
-            choices.pop_front();
-            return value;
-        }
-        return 0;
-    }
-    // The next spin, staked with `stake`, wins `amount`.
-    void NextSpinWins(int stake, int amount) {
-        const auto stops = test::Rig::FindStops(
-            stake, [amount](const WinResult& r) { return r.Amount == amount; });
-        if (stops[0] < 0) {
-            qFatal("No resting place wins %d", amount);
-        }
-        choices.push_back(((stops[0] + 20) % 80) / 2);
-        choices.push_back(((stops[1] + 20) % 80) / 2);
-        choices.push_back(((stops[2] + 22) % 80) / 2);
-    }
-};
 
 // Runs `action` once from the event loop as soon as `when` holds.
 void OnceWhen(QObject* context, std::function<bool()> when, std::function<void()> action) {
@@ -102,17 +78,17 @@ class SessionEndTest : public QObject {
     }
     // A shown window whose next spin, staked with 2, wins `amount`.
     std::unique_ptr<MainWindow> Window(int amount) {
-        random_.choices.clear();
-        random_.NextSpinWins(2, amount);
-        auto window = std::make_unique<MainWindow>(programDir_, random_);
+        scripted_.world.choices.clear();
+        scripted_.NextSpinWins(2, amount);
+        auto window = std::make_unique<MainWindow>(programDir_, scripted_.world);
         window->State().sndWin = false;
         window->show();
         return window;
     }
 
     std::unique_ptr<QTemporaryDir> dir_;
-    ScriptedRandom random_;
-    QString programDir_ = qEnvironmentVariable("KELVORY_RUNTIME_DIR");
+    test::Rig scripted_; // its fake world chooses where the window's reels rest
+    QString programDir_ = RuntimeDir();
 };
 
 void SessionEndTest::init() {

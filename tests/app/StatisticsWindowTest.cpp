@@ -7,6 +7,7 @@
 #include "app/NetResultChart.h"
 #include "app/dialogs/SavedGamesDialog.h"
 #include "tests/support/ModalDriver.h"
+#include "tests/support/RuntimeDir.h"
 
 #include <QLocale>
 #include <QSignalSpy>
@@ -18,6 +19,7 @@
 
 using namespace kelvory;
 using kelvory::test::ModalDriver;
+using kelvory::test::RuntimeDir;
 
 namespace {
 
@@ -52,7 +54,7 @@ class StatisticsWindowTest : public QObject {
     Q_OBJECT
   private:
     QTemporaryDir config_;
-    QString programDir_ = qEnvironmentVariable("KELVORY_RUNTIME_DIR");
+    QString programDir_ = RuntimeDir();
 
   private slots:
     void init() {
@@ -219,19 +221,31 @@ class StatisticsWindowTest : public QObject {
                            NetResultChart::kPlayerColor, 1));
     }
 
+    void countersSurviveACloseAndAStart_data() {
+        QTest::addColumn<int>("spinsAfterNew");
+        QTest::addColumn<QByteArray>("saved"); // the start of the [Statistics] section
+        QTest::newRow("a spin after File > New")
+            << 1 << QByteArray("Spins=4\nStaked=6\nPaid=206\n");
+        QTest::newRow("File > New, no spin") << 0 << QByteArray("Spins=3\nStaked=4\nPaid=202\n");
+    }
     void countersSurviveACloseAndAStart() {
+        QFETCH(int, spinsAfterNew);
+        QFETCH(QByteArray, saved);
         PlayTally allTime;
         PlayTally game;
         {
             MainWindow window(programDir_);
             PlayScriptedGame(window.Statistics());
             window.NewGame();
-            window.Statistics().RecordSpin(2, 4, 7, 0);
+            for (int spin = 0; spin < spinsAfterNew; ++spin) {
+                window.Statistics().RecordSpin(2, 4, 7, 0);
+            }
             allTime = window.Statistics().AllTime();
             game = window.Statistics().Game();
             QVERIFY(window.close());
         }
-        QCOMPARE(allTime.Spins, 4);
+        QCOMPARE(allTime.Spins, 3 + spinsAfterNew);
+        QCOMPARE(game.Spins, spinsAfterNew);
         MainWindow window(programDir_);
         QCOMPARE(window.Statistics().AllTime(), allTime);
         QCOMPARE(window.Statistics().Game(), game);
@@ -239,7 +253,7 @@ class StatisticsWindowTest : public QObject {
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray text = file.readAll();
         QVERIFY(text.startsWith("[Settings]\nCredits=1000.00\n"));
-        QVERIFY(text.contains("\n[Statistics]\nSpins=4\nStaked=6\nPaid=206\n"));
+        QVERIFY(text.contains("\n[Statistics]\n" + saved));
     }
 };
 

@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "store/ProfileFile.h"
 #include "tests/support/ModalDriver.h"
+#include "tests/support/RuntimeDir.h"
 
 #include <QDate>
 #include <QFile>
@@ -19,6 +20,7 @@
 using kelvory::GameState;
 using kelvory::SavedGamesDialog;
 using kelvory::test::ModalDriver;
+using kelvory::test::RuntimeDir;
 
 namespace {
 
@@ -271,7 +273,7 @@ void SavedGamesDialogTest::openDuringSpinPaysIntoOpenedGame() {
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir_->path()));
     kelvory::ProfileFile::Write(Ini(), "Saved Game 4", "Credits", "500.00");
     const QByteArray before = FileText();
-    kelvory::MainWindow window(qEnvironmentVariable("KELVORY_RUNTIME_DIR"));
+    kelvory::MainWindow window(RuntimeDir());
     window.show();
     bool spinning = false;
     QTimer::singleShot(1500, &window, [&] {

@@ -5,6 +5,7 @@
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "app/dialogs/InfoScreen.h"
+#include "tests/support/RuntimeDir.h"
 
 #include <QApplication>
 #include <QProcess>
@@ -21,6 +22,7 @@
 using kelvory::HelpWindow;
 using kelvory::InfoScreen;
 using kelvory::MainWindow;
+using kelvory::test::RuntimeDir;
 
 namespace {
 
@@ -108,7 +110,7 @@ class KeyboardPlayTest : public QObject {
     }
 
     void init() {
-        window_ = std::make_unique<MainWindow>(qEnvironmentVariable("KELVORY_RUNTIME_DIR"));
+        window_ = std::make_unique<MainWindow>(RuntimeDir());
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
         Focus(window_.get());

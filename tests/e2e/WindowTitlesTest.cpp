@@ -7,6 +7,7 @@
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "app/dialogs/ErrorBox.h"
+#include "tests/support/RuntimeDir.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,6 +20,7 @@
 #include <functional>
 
 using kelvory::MainWindow;
+using kelvory::test::RuntimeDir;
 using Opener = std::function<void(MainWindow&)>;
 Q_DECLARE_METATYPE(Opener)
 
@@ -48,7 +50,7 @@ class WindowTitlesTest : public QObject {
         kelvory::ApplicationIdentity::Apply();
         QVERIFY(config_.isValid());
         qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
-        window_ = std::make_unique<MainWindow>(qEnvironmentVariable("KELVORY_RUNTIME_DIR"));
+        window_ = std::make_unique<MainWindow>(RuntimeDir());
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     }

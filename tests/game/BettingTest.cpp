@@ -47,6 +47,7 @@ class BettingTest : public QObject {
     void creditsNeverNegativeWhateverIsClicked_data();
     void creditsNeverNegativeWhateverIsClicked();
     void betStopsFlashingAndClearsMultiplier();
+    void autoSpinRepeatsUntilSwitchedOff_data();
     void autoSpinRepeatsUntilSwitchedOff();
     void autoSpinStopsWhenCreditsRunShort();
     void autoSpinBeforeFirstBetAsksForBet();
@@ -261,18 +262,30 @@ void BettingTest::betStopsFlashingAndClearsMultiplier() {
     QCOMPARE(int(rig.state.CloverMultiplier), 0);
 }
 
+void BettingTest::autoSpinRepeatsUntilSwitchedOff_data() {
+    QTest::addColumn<double>("offMs"); // after the third spin started
+    QTest::newRow("early in the spin") << 300.0;
+    QTest::newRow("in its last half second") << 800.0;
+    // The 2.75 s count-up of its five credits has 0.25 s left.
+    QTest::newRow("late in its count-up") << 1010.0 + 2500;
+}
+
 void BettingTest::autoSpinRepeatsUntilSwitchedOff() {
+    QFETCH(double, offMs);
     Rig rig;
-    for (int i = 0; i < 5; ++i) {
-        rig.NextSpinLoses();
-    }
+    rig.NextSpinLoses();
+    rig.NextSpinLoses();
+    rig.NextSpinWins(1, 5);
+    rig.NextSpinLoses();
+    rig.NextSpinLoses();
     rig.state.LastBet = 1;
     rig.engine.ToggleAutoSpin();
     QVERIFY(rig.state.AutoSpinOn);
     // Each spin: 500 ms delay, 1010 ms of ticks. Switch off during the third.
-    rig.world.At(rig.world.now + 3 * 500 + 2 * 1010 + 300, [&] { rig.engine.ToggleAutoSpin(); });
+    rig.world.At(rig.world.now + 3 * 500 + 2 * 1010 + offMs, [&] { rig.engine.ToggleAutoSpin(); });
     rig.world.WaitUntil(rig.world.now + 20000);
     QCOMPARE(rig.state.Spins, 3);
+    QCOMPARE(rig.state.Credits, 1000.0 - 3 + 5);
     QVERIFY(!rig.state.AutoSpinOn);
 }
 

@@ -15,8 +15,8 @@ class CountUpTest : public QObject {
     void borrowDuringCountUpKeepsBothAmounts();
     void newGameDuringCountUpPaysRestOnTop();
     void winSoundEndsBeforeCountUp();
-    void winFlashesItsOwnRow_data();
-    void winFlashesItsOwnRow();
+    void paidWinFlashesItsRowAndKeepsItsMultiplier_data();
+    void paidWinFlashesItsRowAndKeepsItsMultiplier();
     void lossPlaysLoseSoundOnly();
     void flashTimerAlternatesWinningRow();
 };
@@ -100,25 +100,33 @@ void CountUpTest::winSoundEndsBeforeCountUp() {
     QCOMPARE(int(rig.state.BetInPlay), 0);
 }
 
-void CountUpTest::winFlashesItsOwnRow_data() {
+void CountUpTest::paidWinFlashesItsRowAndKeepsItsMultiplier_data() {
     QTest::addColumn<int>("row");
-    QTest::newRow("top row") << 0;
-    QTest::newRow("a middle row") << 3;
-    QTest::newRow("bottom row") << 7;
+    QTest::addColumn<int>("multiplier"); // the "2X" or "4X" shown beside the lit row
+    QTest::newRow("top row, three payline clovers") << 0 << 0;
+    QTest::newRow("a middle row, 2X") << 3 << 2;
+    QTest::newRow("a middle row, 4X") << 5 << 4;
+    QTest::newRow("bottom row") << 7 << 0;
 }
 
-void CountUpTest::winFlashesItsOwnRow() {
+void CountUpTest::paidWinFlashesItsRowAndKeepsItsMultiplier() {
     QFETCH(int, row);
+    QFETCH(int, multiplier);
     Rig rig;
     rig.state.LastBet = 1;
     rig.state.WinningRow = 5;
-    rig.NextSpinRestsAt(Rig::FindStops(1, [row](const WinResult& r) { return r.Row == row; }));
+    rig.NextSpinRestsAt(Rig::FindStops(
+        1, [=](const WinResult& r) { return r.Row == row && r.Multiplier == multiplier; }));
     rig.engine.Spin();
-    QCOMPARE(rig.state.WinningRow, row);
     rig.world.log.clear();
-    rig.engine.FlashWinningRow();
-    QCOMPARE(rig.world.Whats(),
-             std::vector<std::string>{"row " + std::to_string(row) + " unlit 0"});
+    // Flash ticks after the payout: unlit first, then alternating.
+    std::vector<std::string> drawn;
+    for (int tick = 0; tick < 4; ++tick) {
+        rig.engine.FlashWinningRow();
+        drawn.push_back("row " + std::to_string(row) + (tick % 2 == 1 ? " lit 0" : " unlit 0"));
+    }
+    QCOMPARE(rig.world.Whats(), drawn);
+    QCOMPARE(int(rig.state.CloverMultiplier), multiplier);
 }
 
 void CountUpTest::lossPlaysLoseSoundOnly() {

@@ -80,6 +80,14 @@ class PlayerStatisticsTest : public QObject {
         QCOMPARE(stats.Track().back().variance, sheet.ForStake(2).payVariance);
     }
 
+    void biggestWinOutlastsSmallerWins() {
+        PlayerStatistics stats;
+        stats.RecordSpin(2, 200, 2, 0);
+        stats.RecordSpin(1, 5, 5, 0);
+        QCOMPARE(stats.Game().BiggestWin, 200);
+        QCOMPARE(stats.AllTime().BiggestWin, 200);
+    }
+
     void longestRunWithoutAWin_data() {
         QTest::addColumn<QString>("results"); // L: a loss, W: a win
         QTest::addColumn<int>("longest");

@@ -5,6 +5,7 @@
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "tests/support/ModalDriver.h"
+#include "tests/support/RuntimeDir.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
@@ -19,6 +20,7 @@ using kelvory::HelpContext;
 using kelvory::HelpWindow;
 using kelvory::MainWindow;
 using kelvory::test::ModalDriver;
+using kelvory::test::RuntimeDir;
 
 namespace {
 
@@ -54,11 +56,11 @@ class HelpWindowTest : public QObject {
   private:
     QTemporaryDir config_;
     QString runtimeDir_;
-    QString HelpFile() const { return runtimeDir_ + QStringLiteral("/kelvory-help.html"); }
+    QString HelpFile() const { return runtimeDir_ + QStringLiteral("kelvory-help.html"); }
 
   private slots:
     void initTestCase() {
-        runtimeDir_ = qEnvironmentVariable("KELVORY_RUNTIME_DIR");
+        runtimeDir_ = RuntimeDir();
         QVERIFY(config_.isValid());
         qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
         QVERIFY2(QFile::exists(HelpFile()), qPrintable(HelpFile()));

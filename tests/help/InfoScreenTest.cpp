@@ -6,6 +6,7 @@
 #include "app/MainWindow.h"
 #include "app/dialogs/InfoPicture.h"
 #include "tests/support/ModalDriver.h"
+#include "tests/support/RuntimeDir.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -17,6 +18,7 @@ using kelvory::InfoPicture;
 using kelvory::InfoScreen;
 using kelvory::MainWindow;
 using kelvory::test::ModalDriver;
+using kelvory::test::RuntimeDir;
 
 class InfoScreenTest : public QObject {
     Q_OBJECT
@@ -42,7 +44,7 @@ class InfoScreenTest : public QObject {
     void menuItemOpensItsModalScreen() {
         QFETCH(QString, item);
         QFETCH(QString, caption);
-        MainWindow window(qEnvironmentVariable("KELVORY_RUNTIME_DIR"));
+        MainWindow window(RuntimeDir());
         window.show();
         ModalDriver driver(ModalDriver::Others::Close);
         driver.AnswerNext<InfoScreen>([](InfoScreen* screen) { screen->reject(); });

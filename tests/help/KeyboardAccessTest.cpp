@@ -4,6 +4,7 @@
 // the buttons carry accessible names.
 #include "app/MainWindow.h"
 #include "tests/support/ModalDriver.h"
+#include "tests/support/RuntimeDir.h"
 
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -12,6 +13,7 @@
 
 using kelvory::MainWindow;
 using kelvory::test::ModalDriver;
+using kelvory::test::RuntimeDir;
 
 namespace {
 QChar Mnemonic(const QString& caption) {
@@ -29,7 +31,7 @@ class KeyboardAccessTest : public QObject {
     void initTestCase() { qputenv("XDG_CONFIG_HOME", config_.path().toUtf8()); }
 
     void acceleratorsAreUniqueInEachMenu() {
-        MainWindow window(qEnvironmentVariable("KELVORY_RUNTIME_DIR"));
+        MainWindow window(RuntimeDir());
         QList<QList<QAction*>> menus{window.menuBar()->actions()};
         for (QAction* top : window.menuBar()->actions()) {
             if (top->menu() != nullptr) {
@@ -73,7 +75,7 @@ class KeyboardAccessTest : public QObject {
         QFETCH(int, button);
         QFETCH(QString, name);
         QFETCH(QString, description);
-        MainWindow window(qEnvironmentVariable("KELVORY_RUNTIME_DIR"));
+        MainWindow window(RuntimeDir());
         QPushButton* buttons[] = {window.BetOneButton(), window.BetTwoButton(),
                                   window.SpinButton()};
         QCOMPARE(buttons[button]->text(), name);
@@ -92,7 +94,7 @@ class KeyboardAccessTest : public QObject {
     void enterPressesTheRightButton() {
         QFETCH(int, focused);
         QFETCH(int, pressed);
-        MainWindow window(qEnvironmentVariable("KELVORY_RUNTIME_DIR"));
+        MainWindow window(RuntimeDir());
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));

@@ -4,6 +4,7 @@
 #include "game/ParSheet.h"
 #include "game/Reels.h"
 #include "game/WinRules.h"
+#include "tests/support/RuntimeDir.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -12,6 +13,7 @@
 #include <array>
 
 using namespace kelvory;
+using kelvory::test::RuntimeDir;
 
 namespace {
 
@@ -80,8 +82,7 @@ class PayoffFiguresTest : public QObject {
 
   private slots:
     void initTestCase() {
-        QFile file(qEnvironmentVariable("KELVORY_RUNTIME_DIR") +
-                   QStringLiteral("/kelvory-help.html"));
+        QFile file(RuntimeDir() + QStringLiteral("kelvory-help.html"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         html_ = QString::fromUtf8(file.readAll());
         figures_ = WholeTable();

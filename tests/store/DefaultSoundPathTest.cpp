@@ -5,6 +5,7 @@
 #include "store/ProfileFile.h"
 #include "store/SettingsFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,7 +21,8 @@ class DefaultSoundPathTest : public QObject {
 };
 
 void DefaultSoundPathTest::savedSoundPath_data() {
-    QTest::addColumn<QString>("saved");    // "@" stands for a folder that exists
+    // "@" stands for a folder that exists; "#" too, and the path in it is a folder.
+    QTest::addColumn<QString>("saved");
     QTest::addColumn<QString>("expected"); // "=" means the saved path itself
     const QString current = QStringLiteral("CURRENT");
     QTest::newRow("old build folder's default is the current one")
@@ -33,6 +35,8 @@ void DefaultSoundPathTest::savedSoundPath_data() {
                                                        << "=";
     QTest::newRow("an existing file of the default's name is kept") << "@/KELVRY4.WAV"
                                                                     << "=";
+    QTest::newRow("a folder of the default's name is kept") << "#/KELVRY4.WAV"
+                                                            << "=";
     QTest::newRow("a name that merely ends like the default is kept") << "/gone/OLDKELVRY4.WAV"
                                                                       << "=";
     QTest::newRow("an empty path is kept") << ""
@@ -45,7 +49,7 @@ void DefaultSoundPathTest::savedSoundPath() {
     QTemporaryDir dir;
     const std::string folder = QFile::encodeName(dir.path()).toStdString();
     std::string stored = QFile::encodeName(saved).toStdString();
-    if (stored.starts_with('@')) {
+    if (stored.starts_with('@') || stored.starts_with('#')) {
         stored = folder + stored.substr(1);
     }
     // The lose sound is stored the same way, with a 5 for the 4.
@@ -53,10 +57,12 @@ void DefaultSoundPathTest::savedSoundPath() {
     if (!loseStored.empty()) {
         loseStored[loseStored.size() - 5] = '5';
     }
-    if (saved.startsWith(QLatin1Char('@'))) {
-        for (const std::string& path : {stored, loseStored}) {
-            QFile file(QFile::decodeName(path.c_str()));
+    for (const std::string& path : {stored, loseStored}) {
+        QFile file(QFile::decodeName(path.c_str()));
+        if (saved.startsWith(QLatin1Char('@'))) {
             QVERIFY(file.open(QIODevice::WriteOnly));
+        } else if (saved.startsWith(QLatin1Char('#'))) {
+            QVERIFY(QDir().mkdir(file.fileName()));
         }
     }
     const std::string ini = folder + "/KELVRY.INI";

@@ -3,6 +3,7 @@
 // and folders, leftovers of killed writers, and kills in the middle of saves.
 #include "store/ProfileFile.h"
 #include "game/GameState.h"
+#include "store/FileReplacer.h"
 #include "store/ProfileText.h"
 #include "store/ProfileWriteError.h"
 #include "store/SettingsFile.h"
@@ -20,6 +21,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/inotify.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -118,6 +120,7 @@ class ProfileFileTest : public QObject {
     void writeAsOtherUser_data();
     void writeAsOtherUser();
     void oneSaveIsOneReplace();
+    void failedSaveLeavesOnlyTheFile();
     void startRemovesOnlyStaleTemporaries();
     void killedSavesLeaveOldOrNewGame_data();
     void killedSavesLeaveOldOrNewGame();
@@ -173,7 +176,8 @@ void ProfileFileTest::writeAsOtherUser_data() {
     QTest::addColumn<bool>("saves");
     QTest::newRow("read-only file fails") << "file" << false;
     QTest::newRow("read-only folder, read-only file fails") << "folder" << false;
-    QTest::newRow("read-only folder, writable file saves in place") << "folder, file 666" << true;
+    QTest::newRow("read-only folder, writable file rewritten in place and cut to length")
+        << "folder, file 666" << true;
     QTest::newRow("folder is a regular file fails") << "notdir" << false;
     QTest::newRow("file is a folder fails") << "isdir" << false;
 }
@@ -184,7 +188,8 @@ void ProfileFileTest::writeAsOtherUser() {
     const QString folder = dir_->filePath("cfg");
     QVERIFY(QDir().mkpath(folder));
     QString path = folder + "/KELVRY.INI";
-    const QByteArray before = "[Other]\r\nx = 1\r\n[Settings]\r\nCredits=1.00\r\n";
+    // Longer than what the write leaves: a rewrite in place must cut the file.
+    const QByteArray before = "[Other]\r\nx = 1\r\n[Settings]\r\nCredits=1000.00\r\n";
     if (setup == "file") {
         QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0777) == 0);
         WriteAll(path, before);
@@ -261,6 +266,33 @@ void ProfileFileTest::oneSaveIsOneReplace() {
                                        "sndSpin=0\nsndStop=1\nsndWin=1\nsndLose=0\nSpeed=10\n"
                                        "WinSound=/w\nLoseSound=/l\n[Saved Game 2]\nName=Ann\n\n"
                                        "[Statistics]\nGames=3\n"));
+    QCOMPARE(FolderEntries(dir_->path()), QStringList{"KELVRY.INI"});
+}
+
+void ProfileFileTest::failedSaveLeavesOnlyTheFile() {
+    const QString path = dir_->filePath("KELVRY.INI");
+    const QByteArray before = UnknownSections();
+    WriteAll(path, before);
+    // A file size limit binds root too: the save fails while writing its named
+    // temporary file.
+    kelvory::FileReplacer::SetUnnamedTemporaries(false);
+    ::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    QVERIFY(::getrlimit(RLIMIT_FSIZE, &limit) == 0);
+    const rlim_t previous = std::exchange(limit.rlim_cur, static_cast<rlim_t>(before.size() / 2));
+    QVERIFY(::setrlimit(RLIMIT_FSIZE, &limit) == 0);
+    bool failed = false;
+    try {
+        ProfileFile::Write(Native(path), "Settings", "Credits", "5.00");
+    } catch (const kelvory::ProfileWriteError&) {
+        failed = true;
+    }
+    limit.rlim_cur = previous;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    ::signal(SIGXFSZ, SIG_DFL);
+    kelvory::FileReplacer::SetUnnamedTemporaries(true);
+    QVERIFY(failed);
+    QVERIFY(ReadAll(path) == before);
     QCOMPARE(FolderEntries(dir_->path()), QStringList{"KELVRY.INI"});
 }
 

@@ -5,6 +5,7 @@
 #include "app/MainWindow.h"
 #include "store/ProfileFile.h"
 #include "tests/support/ModalDriver.h"
+#include "tests/support/RuntimeDir.h"
 
 #include <QFile>
 #include <QMessageBox>
@@ -17,6 +18,7 @@
 
 using kelvory::MainWindow;
 using kelvory::test::ModalDriver;
+using kelvory::test::RuntimeDir;
 
 class SettingsWindowTest : public QObject {
     Q_OBJECT
@@ -39,7 +41,7 @@ class SettingsWindowTest : public QObject {
     }
 
     std::unique_ptr<QTemporaryDir> dir_;
-    QString programDir_ = qEnvironmentVariable("KELVORY_RUNTIME_DIR");
+    QString programDir_ = RuntimeDir();
 };
 
 void SettingsWindowTest::init() {
@@ -56,7 +58,6 @@ void SettingsWindowTest::firstCloseWritesTheSettingsSection() {
     }
     QFile file(IniPath());
     QVERIFY(file.open(QIODevice::ReadOnly));
-    const QString dir = programDir_.endsWith('/') ? programDir_ : programDir_ + "/";
     QCOMPARE(QString::fromUtf8(file.readAll()), "[Settings]\n"
                                                 "Credits=1000.00\n"
                                                 "Borrowed=1000.00\n"
@@ -71,8 +72,8 @@ void SettingsWindowTest::firstCloseWritesTheSettingsSection() {
                                                 "sndLose=0\n"
                                                 "Speed=10\n"
                                                 "WinSound=" +
-                                                    dir + "KELVRY4.WAV\n" + "LoseSound=" + dir +
-                                                    "KELVRY5.WAV\n");
+                                                    programDir_ + "KELVRY4.WAV\n" +
+                                                    "LoseSound=" + programDir_ + "KELVRY5.WAV\n");
 }
 
 void SettingsWindowTest::settingsShapeTheStart() {

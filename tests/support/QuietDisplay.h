@@ -4,6 +4,7 @@
 #include "game/Dialogs.h"
 #include "game/Display.h"
 #include "game/RandomSource.h"
+#include "game/Sounds.h"
 #include "game/Timers.h"
 
 namespace kelvory::test {
@@ -24,6 +25,18 @@ class QuietDisplay : public Display, public Dialogs, public Timers, public Rando
     void StartAutoSpinTimer() override {}
     void Seed(std::uint32_t) override {}
     int Next(int) override { return 1; }
+};
+
+// Sounds that play nothing: with QuietDisplay, an engine that only spends time
+// in its own loops and pauses (the benchmarks time it so).
+class QuietSounds : public Sounds {
+  public:
+    void PlayStopSound() override {}
+    void PlaySpinSound() override {}
+    void PlayCoinSound() override {}
+    void PlayCreditSound() override {}
+    void PlayWinSound() override {}
+    void PlayLoseSound() override {}
 };
 
 } // namespace kelvory::test

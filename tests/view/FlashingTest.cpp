@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/MainWindow.h"
 #include "tests/support/RedPixels.h"
+#include "tests/support/RuntimeDir.h"
 #include "view/PayRowGeometry.h"
 #include "view/SlotCanvas.h"
 
@@ -10,6 +11,7 @@
 using namespace kelvory;
 
 using kelvory::test::RedPixels;
+using kelvory::test::RuntimeDir;
 
 // The winning row flashes through the window's flash timer handler.
 class FlashingTest : public QObject {
@@ -43,7 +45,7 @@ void FlashingTest::winningRowFlashes() {
     QFETCH(int, row);
     QFETCH(int, lastBet);
     QFETCH(int, multiplier);
-    MainWindow window(qEnvironmentVariable("KELVORY_RUNTIME_DIR"));
+    MainWindow window(RuntimeDir());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     SlotCanvas& canvas = window.Canvas();
@@ -67,7 +69,7 @@ void FlashingTest::winningRowFlashes() {
 }
 
 void FlashingTest::doubledTopPrizeShowsTenThousand() {
-    MainWindow window(qEnvironmentVariable("KELVORY_RUNTIME_DIR"));
+    MainWindow window(RuntimeDir());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     GameState& state = window.State();
@@ -84,7 +86,7 @@ void FlashingTest::doubledTopPrizeShowsTenThousand() {
 }
 
 void FlashingTest::winFlashesUntilTheNextBet() {
-    MainWindow window(qEnvironmentVariable("KELVORY_RUNTIME_DIR"));
+    MainWindow window(RuntimeDir());
     window.show();
     GameState& state = window.State();
     state.sndWin = false;
