@@ -303,6 +303,9 @@ void SlotCanvasTest::creditMeterEndsAtItsRightEnd() {
         }
     }
     QVERIFY(dark > 20);
+    // The largest balance the game keeps stays clear of the label.
+    w.canvas.ShowCredits(999999999.99);
+    QCOMPARE(RedPixels(canvas, label), 0);
     // A smaller amount leaves nothing of the larger one in the cleared area.
     w.canvas.ShowCredits(1);
     const int cleared = width == kLarge.width() ? 700 : (width == kMedium.width() ? 520 : 400);
