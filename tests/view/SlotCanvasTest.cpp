@@ -111,7 +111,7 @@ void SlotCanvasTest::choosesTheLayoutByWidth() {
     w.canvas.resize(width, 700);
     w.canvas.LayOut();
     QCOMPARE(w.canvas.CellSize(), cellSize);
-    QVERIFY(w.canvas.ArtworkPath().endsWith(artwork));
+    QVERIFY(w.canvas.ArtworkPath().ends_with(artwork.toStdString()));
     QCOMPARE(w.canvas.SymbolSheet().size(), QSize(3 * cellSize, 3 * cellSize));
     QCOMPARE(w.canvas.ReelImage(0).size(), QSize(cellSize, 3 * cellSize));
     // The panel follows the layout.
