@@ -18,7 +18,8 @@ struct ProfileSection {
 // gives the default. A write creates the file and its sections when needed,
 // keeps every byte it does not write, and stores all its values with one
 // replace of the file (FileReplacer), so a crash or a kill leaves either the
-// file before the write or the file after it. A write that cannot be done
+// file before the write or the file after it (except in a read-only folder,
+// where FileReplacer rewrites the file in place). A write that cannot be done
 // throws ProfileWriteError and changes nothing.
 namespace ProfileFile {
 // The whole text of the file; empty when it is missing or unreadable. The
