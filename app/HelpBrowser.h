@@ -18,7 +18,6 @@ class HelpBrowser : public QTextBrowser {
 
     // The content served for the URL (any fragment aside).
     void SetDocument(const QUrl& url, const QByteArray& content);
-    const QUrl& DocumentUrl() const { return documentUrl_; }
 
     QVariant loadResource(int type, const QUrl& name) override;
 
