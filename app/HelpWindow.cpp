@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/HelpWindow.h"
 
+#include "app/HelpBrowser.h"
 #include "app/dialogs/HelpContext.h"
+#include "view/FileBytes.h"
 
 #include <QApplication>
 #include <QFile>
@@ -14,13 +16,13 @@
 
 namespace kelvory {
 
-HelpWindow::HelpWindow(const QString& helpFile, QWidget* parent)
+HelpWindow::HelpWindow(const std::string& helpFile, QWidget* parent)
     : QWidget(parent, Qt::Window), helpFile_(helpFile) {
     setWindowTitle(QStringLiteral("Kelvory Help"));
     setAccessibleName(QStringLiteral("Kelvory Help"));
     resize(680, 560);
 
-    browser_ = new QTextBrowser(this);
+    browser_ = new HelpBrowser(this);
     browser_->setAccessibleName(QStringLiteral("Help text"));
     browser_->setOpenExternalLinks(false);
 
@@ -63,13 +65,13 @@ QString HelpWindow::AnchorFor(HelpContext context) {
     return QStringLiteral("contents");
 }
 
-bool HelpWindow::FileReadable() const {
-    QFile file(helpFile_);
-    return file.open(QIODevice::ReadOnly);
+QTextBrowser* HelpWindow::Browser() const {
+    return browser_;
 }
 
 bool HelpWindow::ShowContext(HelpContext context) {
-    if (!FileReadable()) {
+    const std::optional<QByteArray> content = FileBytes::Read(helpFile_);
+    if (!content) {
         return false;
     }
     QWidget* modal = QApplication::activeModalWidget();
@@ -85,7 +87,9 @@ bool HelpWindow::ShowContext(HelpContext context) {
     raise();
     activateWindow();
     const QString anchor = AnchorFor(context);
-    const QUrl document = QUrl::fromLocalFile(helpFile_);
+    const QUrl document =
+        QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(helpFile_)));
+    browser_->SetDocument(document, *content);
     if (browser_->source().adjusted(QUrl::RemoveFragment) != document) {
         QUrl url = document;
         url.setFragment(anchor);

@@ -6,9 +6,13 @@
 #include <QString>
 #include <QWidget>
 
+#include <string>
+
 class QTextBrowser;
 
 namespace kelvory {
+
+class HelpBrowser;
 
 // The help window: the program's HTML help in a browser, opened at the anchor
 // of a help context. One window is reused for every request; it is not modal,
@@ -17,7 +21,8 @@ namespace kelvory {
 class HelpWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit HelpWindow(const QString& helpFile, QWidget* parent = nullptr);
+    // helpFile: the HTML file as the file system's bytes of its path.
+    explicit HelpWindow(const std::string& helpFile, QWidget* parent = nullptr);
 
     // The anchor name in the document for a help context.
     static QString AnchorFor(HelpContext context);
@@ -26,17 +31,14 @@ class HelpWindow : public QWidget {
     // false, showing nothing, when the help file cannot be read.
     bool ShowContext(HelpContext context);
 
-    QTextBrowser* Browser() const { return browser_; }
-    const QString& HelpFile() const { return helpFile_; }
+    QTextBrowser* Browser() const;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    bool FileReadable() const;
-
-    QString helpFile_;
-    QTextBrowser* browser_ = nullptr;
+    std::string helpFile_;
+    HelpBrowser* browser_ = nullptr;
 };
 
 } // namespace kelvory

@@ -35,9 +35,9 @@ MainWindow::MainWindow(const QString& programDir, RandomSource* random, QWidget*
     setWindowTitle(QStringLiteral("Kelvory"));
     setUpdatesEnabled(false);
     menu_.Build(menuBar());
-    helpFile_ = ProgramDirText() + QStringLiteral("kelvory-help.html");
+    helpFile_ = programDir_ + "kelvory-help.html";
 
-    canvas_ = new SlotCanvas(state_, ProgramDirText(), this);
+    canvas_ = new SlotCanvas(state_, programDir_, this);
     setCentralWidget(canvas_);
     connect(canvas_, &SlotCanvas::artworkFailed, this,
             [this](const QString& message) { ErrorBox::Show(this, message); });
@@ -64,10 +64,6 @@ MainWindow::MainWindow(const QString& programDir, RandomSource* random, QWidget*
 }
 
 MainWindow::~MainWindow() = default;
-
-QString MainWindow::ProgramDirText() const {
-    return QFile::decodeName(QByteArray::fromStdString(programDir_));
-}
 
 QPushButton* MainWindow::BetOneButton() const {
     return canvas_->BetOneButton();

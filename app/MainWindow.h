@@ -124,11 +124,9 @@ class MainWindow : public QMainWindow, public Dialogs {
     void Settle();
 
     GameState state_;
-    std::string programDir_; // the file system's bytes
-    // The program folder for Qt's file APIs (lossy where it is not UTF-8).
-    QString ProgramDirText() const;
+    std::string programDir_;     // the file system's bytes
     std::string settingsFolder_; // the file system's bytes
-    QString helpFile_;
+    std::string helpFile_;       // the file system's bytes
     MainMenu menu_;
     QtTimers timers_{[this] { FlashWinningRow(); }, [this] { AutoSpinDue(); }};
     SteadyClock clock_;

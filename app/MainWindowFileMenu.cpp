@@ -63,9 +63,10 @@ std::string MainWindow::SettingsPath() {
 }
 
 void MainWindow::LoadSettings() {
-    const std::string path = SettingsPath();
-    const bool maximised = SettingsFile::Load(path, state_);
-    const StatisticsSection::Tallies tallies = StatisticsSection::Load(path);
+    // One read of the file for all the start takes from it.
+    const std::string text = ProfileFile::ReadAtStartUp(SettingsPath());
+    const bool maximised = SettingsFile::FromProfileText(text, state_);
+    const StatisticsSection::Tallies tallies = StatisticsSection::FromProfileText(text);
     statistics_->Restore(tallies.allTime, tallies.game, clock_.NowMs());
     setWindowState(maximised ? (windowState() | Qt::WindowMaximized)
                              : (windowState() & ~Qt::WindowMaximized));

@@ -8,11 +8,13 @@
 #include "app/dialogs/ErrorBox.h"
 #include "app/dialogs/HelpContext.h"
 #include "app/dialogs/InfoScreen.h"
+#include "view/FileBytes.h"
 
 #include <QApplication>
-#include <QFileInfo>
+#include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QPixmap>
 
 namespace kelvory {
 
@@ -43,9 +45,11 @@ void MainWindow::ConnectHelpMenu() {
 
     // The desktop entry and icon the installed program belongs to.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kelvory.Kelvory"));
-    const QString icon = ProgramDirText() + QStringLiteral("kelvory.svg");
-    if (QFileInfo::exists(icon)) {
-        setWindowIcon(QIcon(icon));
+    if (const std::optional<QByteArray> svg = FileBytes::Read(programDir_ + "kelvory.svg")) {
+        QPixmap icon;
+        if (icon.loadFromData(*svg, "SVG")) {
+            setWindowIcon(QIcon(icon));
+        }
     }
 }
 
@@ -65,7 +69,8 @@ void MainWindow::ShowHelp(HelpContext context) {
     if (!help->ShowContext(context)) {
         QWidget* modal = QApplication::activeModalWidget();
         ErrorBox::Show(modal != nullptr ? modal : this,
-                       QStringLiteral("Cannot open file %1").arg(helpFile_));
+                       QStringLiteral("Cannot open file %1")
+                           .arg(QFile::decodeName(QByteArray::fromStdString(helpFile_))));
     }
 }
 

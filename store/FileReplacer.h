@@ -20,6 +20,9 @@ namespace kelvory {
 //
 // Where the folder takes no new file (read-only folder) but the file itself is
 // writable, the file is rewritten in place instead (write, truncate, flush).
+// That rewrite is not atomic: a crash or a kill during it can leave the new
+// content up to some point followed by the old (README, "Where the game keeps
+// its state").
 namespace FileReplacer {
 // False when the content could not be stored; the file is unchanged then,
 // unless the in-place rewrite failed halfway.

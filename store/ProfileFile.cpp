@@ -5,6 +5,7 @@
 #include "store/ProfileText.h"
 #include "store/ProfileWriteError.h"
 
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -16,8 +17,11 @@ namespace kelvory {
 
 namespace {
 
+std::atomic<std::size_t> readCount{0};
+
 // Reads a whole file; false when it cannot be opened or read.
 bool ReadWholeFile(const std::string& path, std::string& text) {
+    ++readCount;
     // Non-blocking, so that a pipe in place of the file cannot hang us.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
@@ -60,6 +64,20 @@ std::string ResolveTarget(const std::string& path) {
 }
 
 } // namespace
+
+std::string ProfileFile::ReadText(const std::string& path) {
+    std::string text;
+    if (!ReadWholeFile(path, text)) {
+        text.clear();
+    }
+    return text;
+}
+
+std::string ProfileFile::ReadAtStartUp(const std::string& path) {
+    // Start-up is when no earlier copy can still be writing.
+    RemoveStaleTemporaries(path);
+    return ReadText(path);
+}
 
 std::string ProfileFile::Read(const std::string& path, const std::string& section,
                               const std::string& key, const std::string& defaultValue) {
@@ -105,6 +123,10 @@ void ProfileFile::Write(const std::string& path, const std::string& section, con
 
 void ProfileFile::RemoveStaleTemporaries(const std::string& path) {
     FileReplacer::RemoveStaleTemporaries(ResolveTarget(path));
+}
+
+std::size_t ProfileFile::ReadCount() {
+    return readCount;
 }
 
 } // namespace kelvory

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,9 +18,18 @@ struct ProfileSection {
 // gives the default. A write creates the file and its sections when needed,
 // keeps every byte it does not write, and stores all its values with one
 // replace of the file (FileReplacer), so a crash or a kill leaves either the
-// file before the write or the file after it. A write that cannot be done
+// file before the write or the file after it (except in a read-only folder,
+// where FileReplacer rewrites the file in place). A write that cannot be done
 // throws ProfileWriteError and changes nothing.
 namespace ProfileFile {
+// The whole text of the file; empty when it is missing or unreadable. The
+// readers of the sections take this text, so that a start or a dialog reads
+// the file once.
+std::string ReadText(const std::string& path);
+
+// The text as the start reads it, after clearing what a killed save left.
+std::string ReadAtStartUp(const std::string& path);
+
 std::string Read(const std::string& path, const std::string& section, const std::string& key,
                  const std::string& defaultValue);
 
@@ -31,6 +41,10 @@ void Write(const std::string& path, const std::string& section, const std::strin
 
 // Deletes what killed writers left beside the file (see FileReplacer).
 void RemoveStaleTemporaries(const std::string& path);
+
+// How many times this process has read the file (or tried to), reads before
+// writes included.
+std::size_t ReadCount();
 } // namespace ProfileFile
 
 } // namespace kelvory

@@ -23,17 +23,20 @@ struct ParsedLine {
     std::string_view value;
 };
 
+// Lines end in LF (CR LF counts as one line end); in a text without any LF,
+// as old Mac files are, each lone CR ends a line.
 std::vector<Line> SplitLines(std::string_view text) {
+    const char lineEnd = text.find('\n') == std::string_view::npos ? '\r' : '\n';
     std::vector<Line> lines;
     std::size_t start = 0;
     while (start < text.size()) {
-        const std::size_t newline = text.find('\n', start);
+        const std::size_t newline = text.find(lineEnd, start);
         if (newline == std::string_view::npos) {
             lines.push_back({text.substr(start), {}});
             break;
         }
         std::size_t end = newline;
-        if (end > start && text[end - 1] == '\r') {
+        if (lineEnd == '\n' && end > start && text[end - 1] == '\r') {
             --end;
         }
         lines.push_back({text.substr(start, end - start), text.substr(end, newline + 1 - end)});
@@ -151,8 +154,14 @@ std::string KeyLineOf(std::string_view key, std::string_view value) {
     return keyLine;
 }
 
+// The line end new lines get: the file's own, LF in a text without one.
 std::string_view NewlineOf(std::string_view text) {
-    return text.find("\r\n") != std::string_view::npos ? "\r\n" : "\n";
+    if (text.find("\r\n") != std::string_view::npos) {
+        return "\r\n";
+    }
+    const bool crOnly =
+        text.find('\n') == std::string_view::npos && text.find('\r') != std::string_view::npos;
+    return crOnly ? "\r" : "\n";
 }
 
 // Ends the text with a new section holding the key lines, after a blank line.
@@ -211,12 +220,13 @@ bool IsPlainName(std::string_view name, bool isSection) {
 }
 
 // Whether one pass gives the same text as one write per key: plain, distinct
-// names, and no last line ending in a lone CR that a line end would turn into
-// the file's first CR LF.
+// names, and, in a text with LF line ends, no last line ending in a lone CR
+// that a line end would turn into the file's first CR LF.
 bool CanWriteInOnePass(std::string_view text, std::string_view section,
                        const std::vector<std::pair<std::string, std::string>>& values) {
     if (!IsPlainName(section, true) ||
-        (text.ends_with('\r') && text.find("\r\n") == std::string_view::npos)) {
+        (text.ends_with('\r') && text.find('\n') != std::string_view::npos &&
+         text.find("\r\n") == std::string_view::npos)) {
         return false;
     }
     for (std::size_t i = 0; i < values.size(); ++i) {

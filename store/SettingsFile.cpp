@@ -14,13 +14,13 @@ namespace {
 
 class SettingsReader {
   public:
-    explicit SettingsReader(const std::string& path) : path_(path) {}
+    explicit SettingsReader(std::string_view text) : text_(text) {}
 
     std::string Text(const char* key, const std::string& defaultValue) const {
-        return ProfileFile::Read(path_, SettingsFile::kSection, key, defaultValue);
+        return ProfileText::Read(text_, SettingsFile::kSection, key, defaultValue);
     }
     double Money(const char* key, double current) const {
-        return ParseMoney(Text(key, FormatMoney(current)).substr(0, kMaxMoneyTextLength));
+        return ParseBalance(Text(key, FormatMoney(current)));
     }
     std::int32_t Integer(const char* key, std::int32_t current) const {
         const std::string fallback = std::to_string(current);
@@ -29,8 +29,11 @@ class SettingsReader {
     bool Switch(const char* key, bool current) const { return Integer(key, current ? 1 : 0) != 0; }
 
   private:
-    const std::string& path_;
+    std::string_view text_;
 };
+
+constexpr std::int32_t kMinSpeedMs = 1;
+constexpr std::int32_t kMaxSpeedMs = 1000;
 
 const char* Flag(bool on) {
     return on ? "1" : "0";
@@ -39,10 +42,11 @@ const char* Flag(bool on) {
 } // namespace
 
 bool SettingsFile::Load(const std::string& path, GameState& state) {
-    // Start-up is when no earlier copy can still be writing: clear what a
-    // killed save left.
-    ProfileFile::RemoveStaleTemporaries(path);
-    const SettingsReader read(path);
+    return FromProfileText(ProfileFile::ReadAtStartUp(path), state);
+}
+
+bool SettingsFile::FromProfileText(std::string_view text, GameState& state) {
+    const SettingsReader read(text);
     state.Credits = read.Money("Credits", state.Credits);
     state.Borrowed = read.Money("Borrowed", state.Borrowed);
     state.Spins = read.Integer("Spins", 0);
@@ -54,7 +58,10 @@ bool SettingsFile::Load(const std::string& path, GameState& state) {
     state.sndStop = read.Switch("sndStop", state.sndStop);
     state.sndWin = read.Switch("sndWin", state.sndWin);
     state.sndLose = read.Switch("sndLose", state.sndLose);
-    state.Speed = read.Integer("Speed", state.Speed);
+    // A spin is about a hundred ticks: a tick of no time or of more than a
+    // second is no speed to play at.
+    const std::int32_t speed = read.Integer("Speed", state.Speed);
+    state.Speed = speed >= kMinSpeedMs && speed <= kMaxSpeedMs ? speed : kSpinSpeeds[0].TickMs;
     // A default sound saved by a copy of the program that has since moved is
     // read as the default of this copy.
     state.WinSound = DefaultSoundPath::Resolve(

@@ -4,6 +4,7 @@
 #include "store/ProfileFile.h"
 
 #include <string>
+#include <string_view>
 
 namespace kelvory {
 
@@ -14,9 +15,12 @@ struct GameState;
 namespace SettingsFile {
 inline constexpr char kSection[] = "Settings";
 
-// Reads the section into the state; a missing or unusable value keeps the
-// field as it is. Returns whether the window is to open maximised. Clears
-// the leftovers of a killed save first.
+// Reads the section of the profile text into the state; a missing or
+// unusable value keeps the field as it is. Returns whether the window is to
+// open maximised.
+bool FromProfileText(std::string_view text, GameState& state);
+
+// The same from the file as the start reads it (ProfileFile::ReadAtStartUp).
 bool Load(const std::string& path, GameState& state);
 
 // The fourteen keys in their order, as the close-time save writes them.

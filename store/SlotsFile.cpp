@@ -15,18 +15,17 @@ std::string SlotsFile::SectionName(int slot) {
     return "Saved Game " + std::to_string(slot);
 }
 
-SlotsFile::SavedSlot SlotsFile::ReadSlot(const std::string& path, int slot,
-                                         const std::string& today) {
+SlotsFile::SavedSlot SlotsFile::FromProfileText(std::string_view text, int slot,
+                                                const std::string& today) {
     const std::string section = SectionName(slot);
     const auto money = [&](const char* key) {
-        const std::string text = ProfileFile::Read(path, section, key, kFreshBalance);
-        return ParseMoney(text.substr(0, kMaxMoneyTextLength));
+        return ParseBalance(ProfileText::Read(text, section, key, kFreshBalance));
     };
     SavedSlot saved;
     saved.Name = ProfileText::Prefix(
-        ProfileFile::Read(path, section, "Name", "Game #" + std::to_string(slot)), kMaxNameLength);
+        ProfileText::Read(text, section, "Name", "Game #" + std::to_string(slot)), kMaxNameLength);
     saved.Date =
-        ProfileText::Prefix(ProfileFile::Read(path, section, "Date", today), kMaxDateLength);
+        ProfileText::Prefix(ProfileText::Read(text, section, "Date", today), kMaxDateLength);
     saved.Credits = money("Credits");
     saved.Borrowed = money("Borrowed");
     return saved;
@@ -34,9 +33,10 @@ SlotsFile::SavedSlot SlotsFile::ReadSlot(const std::string& path, int slot,
 
 std::array<SlotsFile::SavedSlot, SlotsFile::kSlotCount>
 SlotsFile::ReadAll(const std::string& path, const std::string& today) {
+    const std::string text = ProfileFile::ReadText(path);
     std::array<SavedSlot, kSlotCount> slots;
     for (int n = 1; n <= kSlotCount; ++n) {
-        slots[static_cast<std::size_t>(n - 1)] = ReadSlot(path, n, today);
+        slots[static_cast<std::size_t>(n - 1)] = FromProfileText(text, n, today);
     }
     return slots;
 }

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace kelvory {
 
@@ -22,9 +23,10 @@ class SlotsFile {
 
     static std::string SectionName(int slot);
 
-    // One slot as the file holds it; a slot never saved reads as a fresh game
-    // ("Game #n", today, 1000 credits, 1000 borrowed).
-    static SavedSlot ReadSlot(const std::string& path, int slot, const std::string& today);
+    // One slot as the profile text holds it; a slot never saved reads as a
+    // fresh game ("Game #n", today, 1000 credits, 1000 borrowed).
+    static SavedSlot FromProfileText(std::string_view text, int slot, const std::string& today);
+    // Every slot, from one read of the file.
     static std::array<SavedSlot, kSlotCount> ReadAll(const std::string& path,
                                                      const std::string& today);
 

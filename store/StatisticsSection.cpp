@@ -132,13 +132,7 @@ StatisticsSection::Tallies StatisticsSection::FromProfileText(std::string_view t
 }
 
 StatisticsSection::Tallies StatisticsSection::Load(const std::string& path) {
-    return Read([&path](const std::string& key) -> std::optional<std::string> {
-        std::string value = ProfileFile::Read(path, kSection, key, kMissing);
-        if (value == kMissing) {
-            return std::nullopt;
-        }
-        return value;
-    });
+    return FromProfileText(ProfileFile::ReadText(path));
 }
 
 ProfileSection StatisticsSection::Section(const PlayTally& allTime, const PlayTally& game) {

@@ -41,10 +41,10 @@ void Line(QPainter& painter, QPoint from, QPoint to, const QColor& colour) {
 }
 } // namespace
 
-SlotCanvas::SlotCanvas(const GameState& state, const QString& programDir, QWidget* parent)
+SlotCanvas::SlotCanvas(const GameState& state, const std::string& programDir, QWidget* parent)
     : QWidget(parent), state_(state), programDir_(programDir) {
-    if (!programDir_.endsWith(QLatin1Char('/'))) {
-        programDir_ += QLatin1Char('/');
+    if (!programDir_.ends_with('/')) {
+        programDir_ += '/';
     }
     setAttribute(Qt::WA_OpaquePaintEvent);
     betOneButton_ = MakeButton(QStringLiteral("Bet 1"), QStringLiteral("Bet one credit"),

@@ -39,8 +39,9 @@ class SlotCanvas : public QWidget, public Display {
     static constexpr int kDesignWidth = kSmallLayout.designClient.width();
     static constexpr int kDesignHeight = kSmallLayout.designClient.height();
 
-    // programDir: the folder of the reel artwork files.
-    SlotCanvas(const GameState& state, const QString& programDir, QWidget* parent = nullptr);
+    // programDir: the folder of the reel artwork files, as the file system's
+    // bytes.
+    SlotCanvas(const GameState& state, const std::string& programDir, QWidget* parent = nullptr);
 
     void ShowCredits(double amount) override;
     void ShowWinnings(bool visible, double amount) override;
@@ -82,8 +83,8 @@ class SlotCanvas : public QWidget, public Display {
     // rounded as the painter rounds them.
     QRect DeviceRect(const QRect& logical) const;
     // The artwork file of the current layout, and its double-size companion.
-    QString ArtworkPath() const;
-    QString DeviceArtworkPath() const;
+    std::string ArtworkPath() const;
+    std::string DeviceArtworkPath() const;
 
     QSize sizeHint() const override { return {kDesignWidth, kDesignHeight}; }
 
@@ -130,7 +131,7 @@ class SlotCanvas : public QWidget, public Display {
     void ReportErrorLater(const QString& message);
 
     const GameState& state_;
-    QString programDir_;
+    std::string programDir_;
     ViewLayout layout_;
     // In the coordinates of the composition, whose top-left corner is at
     // offset_ in the client area.

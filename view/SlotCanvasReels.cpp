@@ -4,6 +4,7 @@
 #include "view/SlotCanvas.h"
 
 #include "game/Reels.h"
+#include "view/FileBytes.h"
 #include "view/ReelRenderer.h"
 
 #include <QFile>
@@ -15,23 +16,22 @@ namespace kelvory {
 
 namespace {
 // Reads a Windows bitmap; a null image when the file is missing or invalid.
-QImage ReadBitmap(const QString& path) {
-    QFile file(path);
+QImage ReadBitmap(const std::string& path) {
     QImage image;
-    if (file.open(QIODevice::ReadOnly)) {
-        image.loadFromData(file.readAll(), "BMP");
+    if (const std::optional<QByteArray> bytes = FileBytes::Read(path)) {
+        image.loadFromData(*bytes, "BMP");
     }
     return image;
 }
 } // namespace
 
-QString SlotCanvas::ArtworkPath() const {
-    return programDir_ + QLatin1String(layout_.Values().artworkFile);
+std::string SlotCanvas::ArtworkPath() const {
+    return programDir_ + layout_.Values().artworkFile;
 }
 
-QString SlotCanvas::DeviceArtworkPath() const {
-    QString path = ArtworkPath();
-    return path.insert(path.size() - 4, QLatin1String("@2x"));
+std::string SlotCanvas::DeviceArtworkPath() const {
+    std::string path = ArtworkPath();
+    return path.insert(path.size() - 4, "@2x");
 }
 
 int SlotCanvas::DeviceCellSize() const {
@@ -50,14 +50,15 @@ bool SlotCanvas::LoadArtwork() {
     reelsOnScreen_.reset();
     symbolSheet_ = QImage();
     deviceSheet_ = QImage();
-    const QString path = ArtworkPath();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ReportErrorLater(QStringLiteral("Cannot open file ") + path);
+    const std::string path = ArtworkPath();
+    const std::optional<QByteArray> bytes = FileBytes::Read(path);
+    if (!bytes) {
+        ReportErrorLater(QStringLiteral("Cannot open file ") +
+                         QFile::decodeName(QByteArray::fromStdString(path)));
         return false;
     }
     QImage sheet;
-    if (!sheet.loadFromData(file.readAll(), "BMP")) {
+    if (!sheet.loadFromData(*bytes, "BMP")) {
         ReportErrorLater(QStringLiteral("Bitmap image is not valid"));
         return false;
     }

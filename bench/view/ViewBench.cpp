@@ -7,6 +7,7 @@
 #include "view/SlotCanvas.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QWindow>
 #include <benchmark/benchmark.h>
 
@@ -46,7 +47,7 @@ void ShowExposed(QWidget& widget) {
 void SpinTick(benchmark::State& bench, bool toScreen) {
     const int cellSize = static_cast<int>(bench.range(0));
     GameState state;
-    SlotCanvas canvas(state, RuntimeDir());
+    SlotCanvas canvas(state, QFile::encodeName(RuntimeDir()).toStdString());
     canvas.resize(ClientWidth(cellSize), ClientHeight(cellSize));
     if (toScreen) {
         ShowExposed(canvas);

@@ -199,7 +199,8 @@ void SavedGamesDialogTest::storedValuesAsShown_data() {
     QTest::newRow("one fraction digit") << "12.5" << 12.5 << "12.50";
     QTest::newRow("two fraction digits") << "12.05" << 12.05 << "12.05";
     QTest::newRow("letters") << "none" << 0.0 << "0.00";
-    QTest::newRow("eleven digits") << "12345678901" << 12345678901.0 << "12345678901.00";
+    QTest::newRow("above the meters held at the largest")
+        << "12345678901" << 999999999.99 << "999999999.99";
 }
 
 void SavedGamesDialogTest::storedValuesAsShown() {
@@ -207,7 +208,9 @@ void SavedGamesDialogTest::storedValuesAsShown() {
     QFETCH(double, credits);
     QFETCH(QString, shown);
     kelvory::ProfileFile::Write(Ini(), "Saved Game 2", "Credits", stored.toStdString());
+    const std::size_t readsBefore = kelvory::ProfileFile::ReadCount();
     SavedGamesDialog dialog(state_, SavedGamesDialog::Open, Ini(), {});
+    QCOMPARE(kelvory::ProfileFile::ReadCount() - readsBefore, 1u); // all eight slots at once
     dialog.show();
     QCOMPARE(dialog.SlotCredits[1]->text(), Money(shown.toLatin1().constData()) + " credits");
     dialog.hide();

@@ -35,6 +35,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     (void)kelvory::ParseMoney(text);
 
+    // A stored balance is held to what the meters show and reads back as
+    // written.
+    const double balance = kelvory::ParseBalance(text);
+    Check(balance >= 0 && balance * 100 <= static_cast<double>(kelvory::kMaxBalanceCents));
+    Check(kelvory::ParseBalance(kelvory::FormatMoney(balance)) == balance);
+
     if (size >= sizeof(double)) {
         double any = 0;
         std::memcpy(&any, data, sizeof any);

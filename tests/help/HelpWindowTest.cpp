@@ -57,6 +57,7 @@ class HelpWindowTest : public QObject {
     QTemporaryDir config_;
     QString runtimeDir_;
     QString HelpFile() const { return runtimeDir_ + QStringLiteral("kelvory-help.html"); }
+    std::string HelpFileBytes() const { return QFile::encodeName(HelpFile()).toStdString(); }
 
   private slots:
     void initTestCase() {
@@ -91,7 +92,7 @@ class HelpWindowTest : public QObject {
         QFETCH(int, context);
         QFETCH(QString, anchor);
         QFETCH(QString, heading);
-        HelpWindow help(HelpFile());
+        HelpWindow help(HelpFileBytes());
         QVERIFY(help.ShowContext(static_cast<HelpContext>(context)));
         QVERIFY(help.isVisible());
         QTextBrowser* browser = help.Browser();
@@ -159,7 +160,7 @@ class HelpWindowTest : public QObject {
     }
 
     void escapeClosesTheHelpWindow() {
-        HelpWindow help(HelpFile());
+        HelpWindow help(HelpFileBytes());
         QVERIFY(help.ShowContext(HelpContext::Payoffs));
         QTest::keyClick(help.Browser(), Qt::Key_Escape);
         QVERIFY(!help.isVisible());
@@ -189,7 +190,7 @@ class HelpWindowTest : public QObject {
     }
 
     void missingHelpFileIsReported() {
-        HelpWindow alone(QStringLiteral("/nonexistent/kelvory-help.html"));
+        HelpWindow alone("/nonexistent/kelvory-help.html");
         QVERIFY(!alone.ShowContext(HelpContext::Contents));
         QVERIFY(!alone.isVisible());
 

@@ -18,6 +18,8 @@ class MoneyTextTest : public QObject {
     void moneyToStr_data();
     void moneyToStr();
     void everyCentValueReadsBackExactly();
+    void balance_data();
+    void balance();
     void trimBlanks_data();
     void trimBlanks();
     void strToIntDef_data();
@@ -35,7 +37,7 @@ void MoneyTextTest::strToMoney_data() {
     QTest::newRow("point without fraction") << "7." << 7.0;
     QTest::newRow("fraction only") << ".25" << 0.25;
     QTest::newRow("eleven-digit whole part read whole") << "12345678901.25" << 12345678901.25;
-    QTest::newRow("twenty digits") << "12345678901234567890" << 12345678901234567890.0;
+    QTest::newRow("whole part held at 10^16") << "12345678901234567890" << 1e16;
     QTest::newRow("empty") << "" << 0.0;
     QTest::newRow("letters only") << "abc" << 0.0;
     QTest::newRow("leading blanks skipped") << "   42.10" << 42.1;
@@ -63,8 +65,11 @@ void MoneyTextTest::moneyToStr_data() {
     QTest::newRow("no thousands separators") << 1234567.89 << "1234567.89";
     QTest::newRow("longer than the field is not cut") << 123456789012.5 << "123456789012.50";
     QTest::newRow("rounded to cents") << 2.675000001 << "2.68";
-    QTest::newRow("cut to thirty characters")
-        << 1267650600228229401496703205376.0 << "126765060022822940149670320537";
+    QTest::newRow("largest balance") << 999999999.99 << "999999999.99";
+    QTest::newRow("fifteen digits exact") << 999999999999998.0 << "999999999999998.00";
+    QTest::newRow("beyond the readable range held at its end")
+        << 1267650600228229401496703205376.0 << "10000000000000000.00";
+    QTest::newRow("not a number") << std::nan("") << "0.00";
 }
 
 void MoneyTextTest::moneyToStr() {
@@ -87,6 +92,26 @@ void MoneyTextTest::everyCentValueReadsBackExactly() {
         QVERIFY(std::fabs(read - credits) < 0.005);
         QCOMPARE(FormatMoney(read), FormatMoney(credits));
     }
+}
+
+void MoneyTextTest::balance_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("in range") << "1234.56" << 1234.56;
+    QTest::newRow("largest kept") << "999999999.99" << 999999999.99;
+    QTest::newRow("above the meters held at the largest") << "1000000000.00" << 999999999.99;
+    QTest::newRow("fifteen digits held at the largest") << "999999999999998.00" << 999999999.99;
+    QTest::newRow("thirty digits held at the largest") << QString(30, '9') + ".00" << 999999999.99;
+    QTest::newRow("negative held at zero") << "-5.00" << 0.0;
+    QTest::newRow("read from thirty characters") << QString(30, '0') + "1.50" << 0.0;
+}
+
+void MoneyTextTest::balance() {
+    QFETCH(QString, text);
+    QFETCH(double, expected);
+    const double value = ParseBalance(text.toStdString());
+    QCOMPARE(value, expected);
+    QCOMPARE(ParseBalance(FormatMoney(value)), value);
 }
 
 void MoneyTextTest::trimBlanks_data() {

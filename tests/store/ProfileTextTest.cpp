@@ -56,6 +56,11 @@ void ProfileTextTest::read_data() {
         << QByteArray("3");
     QTest::newRow("CRLF line ends")
         << QByteArray("[S]\r\nk=v\r\n") << QByteArray("S") << QByteArray("k") << QByteArray("v");
+    QTest::newRow("CR line ends in a file without LF")
+        << QByteArray("[A]\rk=1\r[S]\rk=v\r") << QByteArray("S") << QByteArray("k")
+        << QByteArray("v");
+    QTest::newRow("lone CR inside a line of an LF file")
+        << QByteArray("[S]\rk=1\nk=v\n") << QByteArray("S") << QByteArray("k") << QByteArray("v");
     QTest::newRow("byte order mark before the first section")
         << QByteArray("\xEF\xBB\xBF[S]\nk=v\n") << QByteArray("S") << QByteArray("k")
         << QByteArray("v");
@@ -104,6 +109,12 @@ void ProfileTextTest::write_data() {
     QTest::newRow("CRLF file stays CRLF")
         << QByteArray("[S]\r\na=1\r\n") << QByteArray("S") << QByteArray("b") << QByteArray("2")
         << QByteArray("[S]\r\na=1\r\nb=2\r\n");
+    QTest::newRow("CR file stays CR")
+        << QByteArray("[S]\ra=1\rb=0\r[T]\r") << QByteArray("S") << QByteArray("b")
+        << QByteArray("2") << QByteArray("[S]\ra=1\rb=2\r[T]\r");
+    QTest::newRow("new section in a CR file")
+        << QByteArray("[S]\ra=1") << QByteArray("T") << QByteArray("b") << QByteArray("2")
+        << QByteArray("[S]\ra=1\r\r[T]\rb=2\r");
     QTest::newRow("last line without line end")
         << QByteArray("[S]\na=1") << QByteArray("S") << QByteArray("b") << QByteArray("2")
         << QByteArray("[S]\na=1\nb=2\n");

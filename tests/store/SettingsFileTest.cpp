@@ -83,7 +83,7 @@ void SettingsFileTest::firstSaveWritesTheSettingsSection() {
 void SettingsFileTest::everyKeyReadsBack() {
     GameState saved = StartState();
     saved.Credits = 12.05;
-    saved.Borrowed = 12345678901.5;
+    saved.Borrowed = 999999999.99;
     saved.Spins = 321;
     saved.Sound = false;
     saved.sndCoins = false;
@@ -129,9 +129,8 @@ void SettingsFileTest::storedValues_data() {
                                         << "12.50" << 12.5 << 10 << true << false;
     QTest::newRow("credits no point") << "Credits"
                                       << "1234" << 1234.0 << 10 << true << false;
-    QTest::newRow("credits eleven digits")
-        << "Credits"
-        << "12345678901.00" << 12345678901.0 << 10 << true << false;
+    QTest::newRow("credits nine digits") << "Credits"
+                                         << "999999999.99" << 999999999.99 << 10 << true << false;
     QTest::newRow("credits empty gives 0") << "Credits"
                                            << "" << 0.0 << 10 << true << false;
     QTest::newRow("credits letters give 0") << "Credits"
@@ -139,6 +138,22 @@ void SettingsFileTest::storedValues_data() {
     QTest::newRow("credits read from 30 characters")
         << "Credits"
         << "0000000000000000000000000000001.50" << 0.0 << 10 << true << false;
+    QTest::newRow("credits above the meters held at the largest")
+        << "Credits"
+        << "999999999999998.00" << 999999999.99 << 10 << true << false;
+    QTest::newRow("negative credits held at zero") << "Credits"
+                                                   << "-1.00" << 0.0 << 10 << true << false;
+    QTest::newRow("speed 1") << "Speed"
+                             << "1" << 1000.0 << 1 << true << false;
+    QTest::newRow("speed 1000") << "Speed"
+                                << "1000" << 1000.0 << 1000 << true << false;
+    QTest::newRow("speed 0 gives the default") << "Speed"
+                                               << "0" << 1000.0 << 10 << true << false;
+    QTest::newRow("speed above a second gives the default")
+        << "Speed"
+        << "2147483647" << 1000.0 << 10 << true << false;
+    QTest::newRow("negative speed gives the default") << "Speed"
+                                                      << "-55" << 1000.0 << 10 << true << false;
     QTest::newRow("speed 100") << "Speed"
                                << "100" << 1000.0 << 100 << true << false;
     QTest::newRow("speed hex") << "Speed"

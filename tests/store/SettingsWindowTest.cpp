@@ -85,7 +85,10 @@ void SettingsWindowTest::settingsShapeTheStart() {
                                      {"Speed", "100"}}) {
         kelvory::ProfileFile::Write(ini, "Settings", key, value);
     }
+    const std::size_t readsBefore = kelvory::ProfileFile::ReadCount();
     MainWindow window(programDir_);
+    // The start reads the file once, whatever it takes from it.
+    QCOMPARE(kelvory::ProfileFile::ReadCount() - readsBefore, 1u);
     QCOMPARE(window.State().Credits, 12.5);
     QCOMPARE(window.State().Borrowed, 2000.0);
     QCOMPARE(window.State().Speed, 100);
@@ -95,6 +98,9 @@ void SettingsWindowTest::settingsShapeTheStart() {
                            window.Menu().MediumItem, window.Menu().SlowItem}) {
         QVERIFY(!speed->isChecked());
     }
+    window.show();
+    QVERIFY(window.close());
+    QCOMPARE(kelvory::ProfileFile::ReadCount() - readsBefore, 2u);
 }
 
 void SettingsWindowTest::maximisedState_data() {

@@ -14,7 +14,7 @@ namespace kelvory::test {
 // A canvas laid out at a client size, with the built artwork.
 struct CanvasWindow {
     GameState state;
-    SlotCanvas canvas{state, RuntimeDir()};
+    SlotCanvas canvas{state, RuntimeDirBytes()};
     explicit CanvasWindow(QSize client) {
         canvas.resize(client);
         canvas.LayOut();

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "tests/support/ModalDriver.h"
 #include "tests/support/RuntimeDir.h"
@@ -10,7 +11,10 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
+
+#include <filesystem>
 
 using namespace kelvory;
 using kelvory::test::ModalDriver;
@@ -42,6 +46,7 @@ class ArtworkFailureTest : public QObject {
     void failedLoadLeavesTheButtonsOnScreen_data();
     void failedLoadLeavesTheButtonsOnScreen();
     void gamePlaysOnWithoutArtwork();
+    void nonUtf8ProgramFolderLoadsArtworkAndHelp();
 
   private:
     QTemporaryDir home_;
@@ -68,7 +73,7 @@ void ArtworkFailureTest::layoutPassReportsBadArtwork() {
     Prepare(dir, static_cast<Artwork>(artwork));
     const QString programDir = dir.path() + QLatin1Char('/');
     GameState state;
-    SlotCanvas canvas(state, programDir);
+    SlotCanvas canvas(state, QFile::encodeName(programDir).toStdString());
     canvas.resize(632, 394);
     canvas.SpinButton()->move(1, 2);
     QSignalSpy failures(&canvas, &SlotCanvas::artworkFailed);
@@ -118,7 +123,7 @@ void ArtworkFailureTest::failedLoadLeavesTheButtonsOnScreen() {
         }
     }
     GameState state;
-    SlotCanvas canvas(state, dir.path());
+    SlotCanvas canvas(state, QFile::encodeName(dir.path()).toStdString());
     canvas.resize(from);
     canvas.LayOut();
     QSignalSpy failures(&canvas, &SlotCanvas::artworkFailed);
@@ -160,6 +165,28 @@ void ArtworkFailureTest::gamePlaysOnWithoutArtwork() {
     QCOMPARE(state.Spins, 1);
     QVERIFY(!state.Spinning);
     QVERIFY(state.Credits >= credits - 1);
+}
+
+void ArtworkFailureTest::nonUtf8ProgramFolderLoadsArtworkAndHelp() {
+    // "latén" in Latin-1: byte 0xE9 is not valid UTF-8, so the name does not
+    // survive a QString.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const std::string folder = QFile::encodeName(dir.path()).toStdString() + "/lat\xe9n/";
+    QVERIFY(std::filesystem::create_directory(folder));
+    for (const char* name : {"kelvry1.bmp", "kelvory-help.html"}) {
+        QVERIFY(std::filesystem::copy_file(test::RuntimeDirBytes() + name, folder + name));
+    }
+    GameState state;
+    SlotCanvas canvas(state, folder);
+    QSignalSpy failures(&canvas, &SlotCanvas::artworkFailed);
+    canvas.resize(632, 394);
+    canvas.LayOut();
+    QVERIFY(!canvas.ReelImage(0).isNull());
+    HelpWindow help(folder + "kelvory-help.html");
+    QVERIFY(help.ShowContext(HelpContext::Contents));
+    QVERIFY(help.Browser()->toPlainText().contains(QStringLiteral("Kelvory Help")));
+    QCOMPARE(failures.size(), 0);
 }
 
 QTEST_MAIN(ArtworkFailureTest)

@@ -117,7 +117,7 @@ void HiDpiCanvasTest::reelsUseArtworkForThePhysicalCell() {
     QCOMPARE(w.canvas.DeviceSheet().size(), QSize(3 * deviceCell, 3 * deviceCell));
     if (ScaleFactor() == 2.0) {
         // The double-size artwork itself, not the small sheet blown up.
-        const QImage artwork(w.canvas.DeviceArtworkPath(), "BMP");
+        const QImage artwork(QFile::decodeName(w.canvas.DeviceArtworkPath().c_str()), "BMP");
         QCOMPARE(w.canvas.DeviceSheet(),
                  Pixels(artwork, artwork.rect()).convertToFormat(QImage::Format_RGB32));
     }

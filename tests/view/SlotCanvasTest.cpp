@@ -111,7 +111,7 @@ void SlotCanvasTest::choosesTheLayoutByWidth() {
     w.canvas.resize(width, 700);
     w.canvas.LayOut();
     QCOMPARE(w.canvas.CellSize(), cellSize);
-    QVERIFY(w.canvas.ArtworkPath().endsWith(artwork));
+    QVERIFY(w.canvas.ArtworkPath().ends_with(artwork.toStdString()));
     QCOMPARE(w.canvas.SymbolSheet().size(), QSize(3 * cellSize, 3 * cellSize));
     QCOMPARE(w.canvas.ReelImage(0).size(), QSize(cellSize, 3 * cellSize));
     // The panel follows the layout.
@@ -303,6 +303,9 @@ void SlotCanvasTest::creditMeterEndsAtItsRightEnd() {
         }
     }
     QVERIFY(dark > 20);
+    // The largest balance the game keeps stays clear of the label.
+    w.canvas.ShowCredits(999999999.99);
+    QCOMPARE(RedPixels(canvas, label), 0);
     // A smaller amount leaves nothing of the larger one in the cleared area.
     w.canvas.ShowCredits(1);
     const int cleared = width == kLarge.width() ? 700 : (width == kMedium.width() ? 520 : 400);
