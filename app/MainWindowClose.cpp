@@ -62,14 +62,14 @@ void MainWindow::Terminate() {
         modalCloser_ = new ModalCloser(this);
     }
     modalCloser_->CloseAll();
-    if (engine_->Busy()) {
+    if (engine_->Busy() && !closePending_) {
         // Saved now, so that a kill that follows keeps the game with its stake.
-        if (!closePending_) {
-            SaveSettings();
-            closePending_ = true;
-        }
-        Settle();
+        SaveSettings();
+        closePending_ = true;
     }
+    // Also when the engine is idle: a sound played to its end outside a spin
+    // (the sound dialog's preview) would hold the exit for its whole length.
+    Settle();
     QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 

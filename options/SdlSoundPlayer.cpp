@@ -2,6 +2,7 @@
 #include "options/SdlSoundPlayer.h"
 
 #include "options/DefaultSound.h"
+#include "options/SoundImages.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -43,8 +44,14 @@ SdlSoundPlayer::Chunk DecodeBytes(const void* data, std::size_t size) {
     return DecodeAndClose(SDL_RWFromConstMem(data, static_cast<int>(size)));
 }
 
+// Read here, with the checks of every sound file, and handed to SDL as bytes:
+// SDL's own loader would block on a pipe and read an endless device for ever.
 SdlSoundPlayer::Chunk DecodeFile(const std::string& path) {
-    return path.empty() ? nullptr : DecodeAndClose(SDL_RWFromFile(path.c_str(), "rb"));
+    SoundImage bytes;
+    if (!SoundImages::ReadFile(path, bytes).empty()) {
+        return nullptr;
+    }
+    return DecodeBytes(bytes.data(), bytes.size());
 }
 } // namespace
 

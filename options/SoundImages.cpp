@@ -2,54 +2,80 @@
 #include "options/SoundImages.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <memory>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace kelvory {
 
 namespace {
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
 std::string ErrorText(int error) {
     if (error == ENOENT) {
         return "File not found";
     }
     return std::strerror(error);
 }
+
+// A pipe or a device may block or never end, and a folder's size is
+// meaningless: only a regular file is read.
+std::string NotRegularError(const struct stat& info) {
+    if (S_ISREG(info.st_mode)) {
+        return {};
+    }
+    return ErrorText(S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+}
+
+// Reads the open file to its end; only a regular file of at most
+// kMaxFileBytes is read.
+std::string ReadOpenFile(int fd, SoundImage& image) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        return ErrorText(errno);
+    }
+    if (std::string error = NotRegularError(info); !error.empty()) {
+        return error;
+    }
+    // No sound is that long: such a file counts as a missing one.
+    if (info.st_size > static_cast<off_t>(SoundImages::kMaxFileBytes)) {
+        return ErrorText(ENOENT);
+    }
+    SoundImage bytes;
+    bytes.reserve(static_cast<std::size_t>(info.st_size));
+    std::uint8_t buffer[65536];
+    for (;;) {
+        const ssize_t count = ::read(fd, buffer, sizeof buffer);
+        if (count == 0) {
+            break;
+        }
+        if (count < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return ErrorText(errno);
+        }
+        // A file still growing is cut off at the limit, as one that was too long.
+        if (bytes.size() + static_cast<std::size_t>(count) > SoundImages::kMaxFileBytes) {
+            return ErrorText(ENOENT);
+        }
+        bytes.insert(bytes.end(), buffer, buffer + count);
+    }
+    image = std::move(bytes);
+    return {};
+}
 } // namespace
 
 std::string SoundImages::ReadFile(const std::string& path, SoundImage& image) {
     image.clear();
-    errno = 0;
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) {
-        return ErrorText(errno != 0 ? errno : ENOENT);
-    }
-    // Only a regular file has a size to read: a folder opens, but its
-    // reported size is meaningless.
-    struct stat info {};
-    if (fstat(fileno(file.get()), &info) != 0) {
+    // Without blocking: opening a pipe for reading waits for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
         return ErrorText(errno);
     }
-    if (!S_ISREG(info.st_mode)) {
-        return ErrorText(S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
-    }
-    const auto size = static_cast<std::size_t>(info.st_size);
-    SoundImage bytes(size);
-    const std::size_t read = std::fread(bytes.data(), 1, bytes.size(), file.get());
-    if (read != bytes.size()) {
-        if (std::ferror(file.get()) != 0) {
-            return ErrorText(errno != 0 ? errno : EIO);
-        }
-        return "Read beyond end of file";
-    }
-    image = std::move(bytes);
-    return {};
+    std::string error = ReadOpenFile(fd, image);
+    ::close(fd);
+    return error;
 }
 
 std::string SoundImages::Load(const std::string& programDir) {

@@ -28,7 +28,12 @@ class SoundImages {
     // a missing file), or an empty text when all four were read.
     std::string Load(const std::string& programDir);
 
-    // Reads one whole file into image; returns the error text or "".
+    // The longest file read: a longer one is treated as missing.
+    static constexpr std::size_t kMaxFileBytes = 64 * 1024 * 1024;
+
+    // Reads one whole regular file into image without ever blocking on the
+    // path (a pipe or a device there is refused); returns the error text or
+    // "". A file longer than kMaxFileBytes gives "File not found".
     static std::string ReadFile(const std::string& path, SoundImage& image);
 };
 

@@ -10,6 +10,7 @@ program=$1
 work=$(mktemp -d)
 pid=""
 case_name=""
+audio=dummy # SDL's audio driver; "disk" writes the output to audio.raw
 cleanup() {
     if [ -n "$pid" ]; then kill -KILL "$pid" 2>/dev/null || true; fi
     rm -rf "$work"
@@ -23,7 +24,8 @@ fail() {
     exit 1
 }
 
-# A silent WAV of 90 s: 8-bit mono at 8000 Hz.
+# A WAV of 90 s, 8-bit mono at 8000 Hz: silent, or a constant level that
+# shows in the audio output (octal byte value as the second argument).
 le32() { printf "\\x$(printf %02x $(($1 & 255)))\\x$(printf %02x $((($1 >> 8) & 255)))\\x$(printf %02x $((($1 >> 16) & 255)))\\x$(printf %02x $((($1 >> 24) & 255)))"; }
 long_wav() {
     local bytes=720000
@@ -31,7 +33,7 @@ long_wav() {
         printf 'RIFF'; le32 $((36 + bytes)); printf 'WAVEfmt '; le32 16
         printf '\x01\x00\x01\x00'; le32 8000; le32 8000; printf '\x01\x00\x08\x00'
         printf 'data'; le32 $bytes
-        head -c $bytes /dev/zero | tr '\0' '\200'
+        head -c $bytes /dev/zero | tr '\0' "\\${2:-200}"
     } >"$1"
 }
 
@@ -41,7 +43,7 @@ start() {
     rm -rf "$work/cfg"
     mkdir -p "$work/cfg"
     printf '[Settings]\n%s\n' "$2" >"$work/cfg/KELVRY.INI"
-    XDG_CONFIG_HOME=$work/cfg HOME=$work SDL_AUDIODRIVER=dummy "$program" 2>"$work/stderr" &
+    XDG_CONFIG_HOME=$work/cfg HOME=$work SDL_AUDIODRIVER=$audio SDL_DISKAUDIOFILE=$work/audio.raw "$program" 2>"$work/stderr" &
     pid=$!
     window=""
     for _ in $(seq 1 100); do
@@ -128,6 +130,21 @@ for dialog in "borrow:alt+b" "saved games:alt+f o" "sounds:alt+o s Up Return"; d
     ends_within_2s TERM
     expect Credits 500.00
 done
+
+# The preview plays its sound from the open dialog: the audio output, written
+# to a file by SDL's disk driver, shows that it plays when the signal comes.
+long_wav "$work/level.wav" 100
+audio=disk
+start "sounds dialog previewing a long sound" "$(printf 'Credits=500.00\nLoseSound=%s' "$work/level.wav")"
+keys alt+o s Up Return
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$(xdotool search --onlyvisible --name '^Change Sounds')")"
+xdotool mousemove $((X + 328)) $((Y + 52)) click 1 # the lose sound's "Preview"
+sleep 1
+[ "$(tail -c 4096 "$work/audio.raw" | tr -d '\000' | head -c 1 | wc -c)" = 1 ] || fail "the preview is not playing"
+ends_within_2s TERM
+expect Credits 500.00
+audio=dummy
 
 start "SIGTERM then SIGKILL during a slow spin" "Speed=55"
 bet_two

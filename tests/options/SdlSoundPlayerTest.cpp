@@ -3,6 +3,7 @@
 #include "options/DefaultSound.h"
 #include "options/SoundEvents.h"
 #include "options/WavImage.h"
+#include "tests/support/ChildWithin.h"
 #include "tests/support/FakeSoundWorld.h"
 #include "tests/support/RuntimeDir.h"
 
@@ -16,8 +17,11 @@
 #include <cmath>
 #include <memory>
 
+#include <sys/stat.h>
+
 using namespace kelvory;
 using kelvory::test::FakeSoundWorld;
+using kelvory::test::PassesInChildWithin;
 using kelvory::test::RuntimeDir;
 
 namespace {
@@ -171,6 +175,32 @@ class SdlSoundPlayerTest : public QObject {
             QVERIFY(QApplication::topLevelWidgets().isEmpty());
         }
         QVERIFY(AudibleFrames(output_) > 1000);
+    }
+
+    void endlessOrHugeFileGivesTheDefaultSound_data() {
+        QTest::addColumn<QString>("path");
+        const QString pipe = dir_.filePath(QStringLiteral("pipe.wav"));
+        QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        // A playable sound, made longer than 64 MB by a sparse end.
+        const QString huge = dir_.filePath(QStringLiteral("huge.wav"));
+        QFile file(huge);
+        QVERIFY(WriteTone(huge, 100) && file.open(QIODevice::ReadWrite) &&
+                file.resize(static_cast<qint64>(SoundImages::kMaxFileBytes) + 1));
+        QTest::newRow("named pipe") << pipe;
+        QTest::newRow("endless device") << "/dev/zero";
+        QTest::newRow("file over 64 MB") << huge;
+    }
+    void endlessOrHugeFileGivesTheDefaultSound() {
+        QFETCH(QString, path);
+        const auto playsTheDefault = [&] {
+            qputenv("SDL_AUDIODRIVER", "dummy");
+            SdlSoundPlayer player;
+            return player.PlayFile(QFile::encodeName(path).toStdString()) ==
+                   DefaultSound::kLengthMs;
+        };
+        // No memory limit: SDL's loader would take a failed allocation for an
+        // unplayable file. The alarm stops its read, which grows slowly.
+        QVERIFY(PassesInChildWithin(4, playsTheDefault));
     }
 
     void longPathPlaysWhole_data() {

@@ -211,6 +211,23 @@ class SoundEventsTest : public QObject {
         events.PlayWinSound();
         QCOMPARE(world_.now, start + world_.fileLengthMs);
     }
+
+    void endOfSessionCutsTheWaitInProgress() {
+        // The session ends during the first wait, whose pump then returns early.
+        struct EndingWorld : FakeSoundWorld {
+            SoundEvents* events = nullptr;
+            void WaitUntil(double) override {
+                ++pumpCalls;
+                now += 10.0;
+                events->SetCutShort(true);
+            }
+        } world;
+        SoundEvents events(state_, images_, world, world, world);
+        world.events = &events;
+        events.PlayFileAndWait(state_.LoseSound);
+        QCOMPARE(world.pumpCalls, 1);
+        QCOMPARE(world.stops, 1);
+    }
 };
 
 QTEST_GUILESS_MAIN(SoundEventsTest)

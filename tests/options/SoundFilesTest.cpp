@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "options/SoundImages.h"
+#include "tests/support/ChildWithin.h"
 #include "tests/support/RuntimeDir.h"
 
 #include <QDir>
@@ -10,7 +11,10 @@
 #include <cmath>
 #include <cstring>
 
+#include <sys/stat.h>
+
 using namespace kelvory;
+using kelvory::test::PassesInChildWithin;
 using kelvory::test::RuntimeDir;
 
 namespace {
@@ -56,6 +60,8 @@ double Peak(const std::vector<double>& s, std::size_t from, std::size_t to) {
 
 class SoundFilesTest : public QObject {
     Q_OBJECT
+    QTemporaryDir dir_;
+
   private slots:
     void generatedSoundIsShortCleanPcm_data() {
         QTest::addColumn<QString>("file");
@@ -137,6 +143,45 @@ class SoundFilesTest : public QObject {
         for (int i = 0; i < 4; ++i) {
             QCOMPARE(all[i]->empty(), i == broken);
         }
+    }
+
+    void readFileTakesOnlyRegularFilesUpTo64Mb_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<qint64>("bytes");
+        const QString pipe = dir_.filePath(QStringLiteral("pipe.wav"));
+        QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        // Sparse files: long, but nothing written to disk.
+        const auto sparse = [this](const char* name, qint64 size) {
+            QFile file(dir_.filePath(QString::fromLatin1(name)));
+            return file.open(QIODevice::WriteOnly) && file.resize(size) ? file.fileName() : "";
+        };
+        const auto limit = static_cast<qint64>(SoundImages::kMaxFileBytes);
+        QTest::newRow("named pipe refused without waiting for a writer")
+            << pipe << "Invalid argument" << 0LL;
+        QTest::newRow("endless device refused") << "/dev/zero"
+                                                << "Invalid argument" << 0LL;
+        QTest::newRow("file over 64 MB treated as missing")
+            << sparse("huge.wav", limit + 1) << "File not found" << 0LL;
+        QTest::newRow("file of 64 MB read") << sparse("large.wav", limit) << "" << limit;
+    }
+    void readFileTakesOnlyRegularFilesUpTo64Mb() {
+        QFETCH(QString, path);
+        QFETCH(QString, error);
+        QFETCH(qint64, bytes);
+        const auto readsAsExpected = [&] {
+            SoundImage image;
+            const std::string text =
+                SoundImages::ReadFile(QFile::encodeName(path).toStdString(), image);
+            if (QString::fromStdString(text) != error ||
+                static_cast<qint64>(image.size()) != bytes) {
+                qWarning("ReadFile gave '%s' and %zu bytes", text.c_str(), image.size());
+                return false;
+            }
+            return true;
+        };
+        // A read that never ends fails at 1 GiB, long before the alarm.
+        QVERIFY(PassesInChildWithin(4, readsAsExpected, std::size_t{1} << 30));
     }
 };
 
