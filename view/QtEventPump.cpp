@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
+#include <poll.h>
 #include <sys/prctl.h>
 #include <sys/timerfd.h>
 #include <unistd.h>
@@ -20,6 +21,7 @@ struct QtEventPump::Waiter {
     std::unique_ptr<QSocketNotifier> notifier;
     QEventLoop* loop = nullptr;
     bool interrupted = false;
+    bool woken = false; // the timer fired while the loop ran
 };
 
 QtEventPump::TimerCalls QtEventPump::KernelTimerCalls() {
@@ -52,6 +54,7 @@ QtEventPump::Waiter& QtEventPump::WaiterAt(int depth) {
                 std::uint64_t expirations = 0;
                 while (read(raw->fd, &expirations, sizeof expirations) < 0 && errno == EINTR) {
                 }
+                raw->woken = true;
                 if (raw->loop != nullptr) {
                     raw->loop->quit();
                 }
@@ -82,15 +85,28 @@ bool QtEventPump::Sleep(Waiter& waiter, double wakeAtMs) {
     if (!armed) {
         fallback.setTimerType(Qt::PreciseTimer);
         fallback.setSingleShot(true);
-        QObject::connect(&fallback, &QTimer::timeout, &loop, &QEventLoop::quit);
+        QObject::connect(&fallback, &QTimer::timeout, &loop, [&] {
+            waiter.woken = true;
+            loop.quit();
+        });
         fallback.start(static_cast<int>(std::ceil(wakeAtMs - clock_.NowMs())));
     }
     waiter.loop = &loop;
     waiter.interrupted = false;
+    waiter.woken = false;
     ++depth_;
     loop.exec();
     --depth_;
     waiter.loop = nullptr;
+    if (!waiter.woken && !waiter.interrupted) {
+        // The loop returned at once: the application is quitting and runs no
+        // event loop any more. Sleep until the wake-up rather than spin.
+        const double remainingMs = std::ceil(wakeAtMs - clock_.NowMs());
+        if (remainingMs > 0) {
+            pollfd timer{armed ? waiter.fd : -1, POLLIN, 0};
+            poll(&timer, 1, static_cast<int>(remainingMs));
+        }
+    }
     if (armed) {
         itimerspec off{};
         calls_.settime(waiter.fd, 0, &off, nullptr);

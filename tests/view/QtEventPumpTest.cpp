@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <ctime>
+#include <sys/timerfd.h>
 
 using namespace kelvory;
 
@@ -22,6 +23,11 @@ int FailCreate(int, int) {
 int FailSettime(int, int, const itimerspec*, itimerspec*) {
     errno = EINVAL;
     return -1;
+}
+int settimeCalls = 0;
+int CountedSettime(int fd, int flags, const itimerspec* value, itimerspec* old) {
+    ++settimeCalls;
+    return timerfd_settime(fd, flags, value, old);
 }
 
 double CpuMs() {
@@ -43,6 +49,7 @@ class QtEventPumpTest : public QObject {
     void failingKernelTimerFallsBackToSleep_data();
     void failingKernelTimerFallsBackToSleep();
     void interruptEndsEveryWait();
+    void quittingApplicationDoesNotSpin();
 
   private:
     SteadyClock clock_;
@@ -148,6 +155,18 @@ void QtEventPumpTest::interruptEndsEveryWait() {
     pump.WaitUntil(deadline);
     QVERIFY(innerReturned);
     QVERIFY(clock_.NowMs() < deadline);
+}
+
+void QtEventPumpTest::quittingApplicationDoesNotSpin() {
+    // Once the application quits, every event loop returns at once; a wait
+    // must then sleep to its deadline, not arm its timer again and again.
+    QtEventPump pump(clock_, {&timerfd_create, &CountedSettime});
+    settimeCalls = 0;
+    QCoreApplication::exit(0);
+    const double deadline = clock_.NowMs() + 50;
+    pump.WaitUntil(deadline);
+    QVERIFY(clock_.NowMs() >= deadline);
+    QVERIFY2(settimeCalls <= 4, qPrintable(QString::number(settimeCalls)));
 }
 
 QTEST_MAIN(QtEventPumpTest)
