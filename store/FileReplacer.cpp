@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "store/FileReplacer.h"
 
+#include "store/InPlaceRewrite.h"
+
 #include <atomic>
 #include <cerrno>
 #include <dirent.h>
@@ -155,26 +157,6 @@ bool IsFolderRefusal(int error) {
 
 // Reserves the disk space for the new content, so that a full disk fails
 // before the first byte changes (where the file system can tell).
-bool ReserveSpace(int fd, std::size_t size) {
-    return size == 0 || ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(size)) == 0 ||
-           (errno != ENOSPC && errno != EDQUOT);
-}
-
-// For a folder that takes no new file: the file's own bytes are overwritten,
-// then cut to the new length and flushed.
-bool RewriteInPlace(const std::string& target, std::string_view text) {
-    const int fd = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        return false;
-    }
-    struct stat info {};
-    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ReserveSpace(fd, text.size()) &&
-              WriteAll(fd, text) && ::ftruncate(fd, static_cast<off_t>(text.size())) == 0 &&
-              ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    return ok;
-}
-
 bool ReplaceVia(const std::string& target, std::string_view text, mode_t mode, bool tryUnnamed) {
     const std::string folder = FolderOf(target);
     const std::string prefix = TemporaryPrefix(target);
@@ -188,7 +170,7 @@ bool ReplaceVia(const std::string& target, std::string_view text, mode_t mode, b
         }
     }
     if (!unnamed && !CreateNamed(folder, prefix, temporary)) {
-        return IsFolderRefusal(errno) && RewriteInPlace(target, text);
+        return IsFolderRefusal(errno) && InPlaceRewrite::Rewrite(target, text);
     }
     bool ok = WriteAll(temporary.fd, text) && ::fchmod(temporary.fd, mode) == 0 &&
               ::fsync(temporary.fd) == 0;

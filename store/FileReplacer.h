@@ -19,10 +19,8 @@ namespace kelvory {
 // file of a running one.
 //
 // Where the folder takes no new file (read-only folder) but the file itself is
-// writable, the file is rewritten in place instead (write, truncate, flush).
-// That rewrite is not atomic: a crash or a kill during it can leave the new
-// content up to some point followed by the old (README, "Where the game keeps
-// its state").
+// writable, the file is rewritten in place instead, journaled so that the
+// next start can finish or undo a rewrite a kill interrupted (InPlaceRewrite).
 namespace FileReplacer {
 // False when the content could not be stored; the file is unchanged then,
 // unless the in-place rewrite failed halfway.

@@ -2,6 +2,7 @@
 #include "store/ProfileFile.h"
 
 #include "store/FileReplacer.h"
+#include "store/InPlaceRewrite.h"
 #include "store/ProfileText.h"
 #include "store/ProfileWriteError.h"
 
@@ -76,6 +77,7 @@ std::string ProfileFile::ReadText(const std::string& path) {
 std::string ProfileFile::ReadAtStartUp(const std::string& path) {
     // Start-up is when no earlier copy can still be writing.
     RemoveStaleTemporaries(path);
+    InPlaceRewrite::Recover(ResolveTarget(path));
     return ReadText(path);
 }
 

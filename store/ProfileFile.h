@@ -18,8 +18,9 @@ struct ProfileSection {
 // gives the default. A write creates the file and its sections when needed,
 // keeps every byte it does not write, and stores all its values with one
 // replace of the file (FileReplacer), so a crash or a kill leaves either the
-// file before the write or the file after it (except in a read-only folder,
-// where FileReplacer rewrites the file in place). A write that cannot be done
+// file before the write or the file after it (in a read-only folder, once the
+// next start has finished or undone an interrupted in-place rewrite). A write
+// that cannot be done
 // throws ProfileWriteError and changes nothing.
 namespace ProfileFile {
 // The whole text of the file; empty when it is missing or unreadable. The
@@ -27,7 +28,8 @@ namespace ProfileFile {
 // the file once.
 std::string ReadText(const std::string& path);
 
-// The text as the start reads it, after clearing what a killed save left.
+// The text as the start reads it, after clearing what a killed save left and
+// finishing or undoing an in-place rewrite a kill interrupted.
 std::string ReadAtStartUp(const std::string& path);
 
 std::string Read(const std::string& path, const std::string& section, const std::string& key,
