@@ -42,7 +42,7 @@ void NetResultChart::SetTrack(std::vector<PlayerStatistics::TrackPoint> track) {
 }
 
 double NetResultChart::BandHalfWidth(const PlayerStatistics::TrackPoint& point) {
-    return ParSheet::kZ90 * std::sqrt(std::max(point.variance, 0.0));
+    return 1.6448536269514722 * std::sqrt(std::max(point.variance, 0.0));
 }
 
 NetResultChart::Scale NetResultChart::ComputeScale() const {
