@@ -91,7 +91,7 @@ StatisticsWindow::StatisticsWindow(const PlayerStatistics& statistics, ShowHelpF
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
 
-    chart_ = new NetResultChart;
+    chart_ = new NetResultChart(statistics_.Sheet());
     auto* chartTitle = new QLabel(QStringLiteral("<b>Net result of this game</b>"));
     auto* helpButton = new QPushButton(QStringLiteral("&Help"));
     DialogKit::ConnectHelpButton(helpButton, showHelp_, HelpContext::Statistics);
