@@ -157,6 +157,9 @@ class StatisticsWindowTest : public QObject {
         QCOMPARE(view->Figure("Return", StatisticsWindow::Odds), percent(expectedReturn));
         QCOMPARE(view->Figure("HitRate", StatisticsWindow::ThisGame), percent(2.0 / 3));
         QCOMPARE(view->Figure("HitRate", StatisticsWindow::Odds), percent(17717.0 / 64000));
+        QCOMPARE(view->Figure("Volatility", StatisticsWindow::Odds),
+                 locale.toString(sheet.ForStake(1).payStdDev, 'f', 2) + QStringLiteral(" - ") +
+                     locale.toString(sheet.ForStake(2).payStdDev, 'f', 2));
         QCOMPARE(view->Figure("BiggestWin", StatisticsWindow::AllGames), locale.toString(200));
         QCOMPARE(view->Figure("Row 3", StatisticsWindow::ThisGame), locale.toString(1));
         QCOMPARE(view->Chart()->Track().size(), std::size_t{4});
