@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/NetResultChart.h"
 
+#include "game/NetDistribution.h"
 #include "game/ParSheet.h"
 
 #include <QLocale>
@@ -30,7 +31,8 @@ double NiceStep(double span, int count) {
 
 } // namespace
 
-NetResultChart::NetResultChart(QWidget* parent) : QWidget(parent) {
+NetResultChart::NetResultChart(const ParSheet& sheet, QWidget* parent)
+    : QWidget(parent), sheet_(sheet) {
     setAccessibleName(QStringLiteral("Net result of this game"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setAutoFillBackground(false);
@@ -38,11 +40,63 @@ NetResultChart::NetResultChart(QWidget* parent) : QWidget(parent) {
 
 void NetResultChart::SetTrack(std::vector<PlayerStatistics::TrackPoint> track) {
     track_ = std::move(track);
+    ComputeBands();
     update();
 }
 
-double NetResultChart::BandHalfWidth(const PlayerStatistics::TrackPoint& point) {
-    return ParSheet::kZ90 * std::sqrt(std::max(point.variance, 0.0));
+void NetResultChart::ComputeBands() {
+    bands_.assign(track_.size(), Band{});
+    if (track_.empty()) {
+        known_.clear();
+        return;
+    }
+    const std::size_t stride = (track_.size() + kBandPoints - 1) / kBandPoints;
+    std::vector<std::size_t> exact;
+    for (std::size_t i = 0; i < track_.size(); i += stride) {
+        exact.push_back(i);
+    }
+    if (exact.back() != track_.size() - 1) {
+        exact.push_back(track_.size() - 1);
+    }
+    const auto key = [this](std::size_t i) {
+        return std::pair{track_[i].oneCreditSpins, track_[i].twoCreditSpins};
+    };
+    std::vector<NetDistribution::Mix> missing;
+    for (const std::size_t i : exact) {
+        if (!known_.contains(key(i))) {
+            missing.push_back({track_[i].oneCreditSpins, track_[i].twoCreditSpins});
+        }
+    }
+    const auto quantiles = NetDistribution::QuantilesAfterEach(sheet_, missing, {0.05, 0.5, 0.95});
+    for (std::size_t m = 0; m < missing.size(); ++m) {
+        known_[{missing[m].oneCreditSpins, missing[m].twoCreditSpins}] =
+            Band{double(quantiles[m][0]), double(quantiles[m][1]), double(quantiles[m][2])};
+    }
+    // Only what this track still needs is kept.
+    std::map<std::pair<std::int64_t, std::int64_t>, Band> kept;
+    for (const std::size_t i : exact) {
+        kept[key(i)] = known_[key(i)];
+    }
+    known_ = std::move(kept);
+
+    // The quantiles are of the change since the track starts.
+    const double start = track_.front().net;
+    for (std::size_t e = 0; e < exact.size(); ++e) {
+        const std::size_t from = exact[e];
+        const Band a = known_[key(from)];
+        const std::size_t to = e + 1 < exact.size() ? exact[e + 1] : from;
+        const Band b = known_[key(to)];
+        for (std::size_t i = from; i <= to; ++i) {
+            const auto span = double(track_[to].spin - track_[from].spin);
+            const double t = span > 0 ? double(track_[i].spin - track_[from].spin) / span : 0.0;
+            const PlayerStatistics::TrackPoint& p = track_[i];
+            // Never below what the spins since the start could have lost.
+            const double floor = start - double(p.oneCreditSpins + 2 * p.twoCreditSpins);
+            bands_[i] = {std::max(floor, start + a.low + t * (b.low - a.low)),
+                         start + a.median + t * (b.median - a.median),
+                         start + a.high + t * (b.high - a.high)};
+        }
+    }
 }
 
 NetResultChart::Scale NetResultChart::ComputeScale() const {
@@ -52,10 +106,10 @@ NetResultChart::Scale NetResultChart::ComputeScale() const {
         scale.maxSpin = std::max(static_cast<double>(track_.back().spin), scale.minSpin + 10.0);
         scale.minNet = 0;
         scale.maxNet = 0;
-        for (const PlayerStatistics::TrackPoint& p : track_) {
-            const double half = BandHalfWidth(p);
-            scale.minNet = std::min({scale.minNet, p.net, p.expected - half});
-            scale.maxNet = std::max({scale.maxNet, p.net, p.expected + half});
+        for (std::size_t i = 0; i < track_.size(); ++i) {
+            const PlayerStatistics::TrackPoint& p = track_[i];
+            scale.minNet = std::min({scale.minNet, p.net, p.expected, bands_[i].low});
+            scale.maxNet = std::max({scale.maxNet, p.net, p.expected, bands_[i].high});
         }
     }
     const double span = std::max(scale.maxNet - scale.minNet, 10.0);
@@ -102,23 +156,28 @@ void NetResultChart::paintEvent(QPaintEvent*) {
     painter.save();
     painter.setClipRect(scale.plot);
     QPolygonF band;
-    for (const PlayerStatistics::TrackPoint& p : track_) {
-        band << MapToWidget(double(p.spin), p.expected + BandHalfWidth(p));
+    for (std::size_t i = 0; i < track_.size(); ++i) {
+        band << MapToWidget(double(track_[i].spin), bands_[i].high);
     }
-    for (auto it = track_.rbegin(); it != track_.rend(); ++it) {
-        band << MapToWidget(double(it->spin), it->expected - BandHalfWidth(*it));
+    for (std::size_t i = track_.size(); i-- > 0;) {
+        band << MapToWidget(double(track_[i].spin), bands_[i].low);
     }
     painter.setPen(Qt::NoPen);
     painter.setBrush(kBandColor);
     painter.drawPolygon(band);
 
     QPolygonF expected;
+    QPolygonF median;
     QPolygonF player;
-    for (const PlayerStatistics::TrackPoint& p : track_) {
-        expected << MapToWidget(double(p.spin), p.expected);
-        player << MapToWidget(double(p.spin), p.net);
+    for (std::size_t i = 0; i < track_.size(); ++i) {
+        const auto spin = double(track_[i].spin);
+        expected << MapToWidget(spin, track_[i].expected);
+        median << MapToWidget(spin, bands_[i].median);
+        player << MapToWidget(spin, track_[i].net);
     }
     painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(kMedianColor, 1.5, Qt::DotLine));
+    painter.drawPolyline(median);
     painter.setPen(QPen(kExpectedColor, 1.5, Qt::DashLine));
     painter.drawPolyline(expected);
     painter.setPen(QPen(kPlayerColor, 2.0));
@@ -182,6 +241,10 @@ void NetResultChart::DrawLegend(QPainter& painter, const Scale& scale) const {
     });
     entry(tr("Expected"), [&](const QRectF& r) {
         painter.setPen(QPen(kExpectedColor, 1.5, Qt::DashLine));
+        painter.drawLine(r.left(), r.center().y(), r.right(), r.center().y());
+    });
+    entry(tr("Median"), [&](const QRectF& r) {
+        painter.setPen(QPen(kMedianColor, 1.5, Qt::DotLine));
         painter.drawLine(r.left(), r.center().y(), r.right(), r.center().y());
     });
     entry(tr("90 % range"), [&](const QRectF& r) { painter.fillRect(r, kBandColor); });

@@ -78,6 +78,7 @@ StatisticsWindow::StatisticsWindow(const PlayerStatistics& statistics, ShowHelpF
     AddRow(QStringLiteral("Net"), QStringLiteral("Net result"));
     AddRow(QStringLiteral("Return"), QStringLiteral("Return"));
     AddRow(QStringLiteral("HitRate"), QStringLiteral("Hit rate"));
+    AddRow(QStringLiteral("Volatility"), QStringLiteral("Volatility"));
     AddRow(QStringLiteral("BiggestWin"), QStringLiteral("Biggest win"));
     AddRow(QStringLiteral("LongestLosingRun"), QStringLiteral("Longest run without a win"));
     AddRow(QStringLiteral("Played"), QStringLiteral("Time played"));
@@ -91,7 +92,7 @@ StatisticsWindow::StatisticsWindow(const PlayerStatistics& statistics, ShowHelpF
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
 
-    chart_ = new NetResultChart;
+    chart_ = new NetResultChart(statistics_.Sheet());
     auto* chartTitle = new QLabel(QStringLiteral("<b>Net result of this game</b>"));
     auto* helpButton = new QPushButton(QStringLiteral("&Help"));
     DialogKit::ConnectHelpButton(helpButton, showHelp_, HelpContext::Statistics);
@@ -168,6 +169,10 @@ void StatisticsWindow::Refresh() {
                                Percent(sheet.ForStake(2).returnToPlayer)
                          : Percent(statistics_.ExpectedReturn()));
     Set(QStringLiteral("HitRate"), Odds, Percent(statistics_.ExpectedHitRate()));
+    // The standard deviation of one spin's pay, for a bet of one and of two.
+    Set(QStringLiteral("Volatility"), Odds,
+        QLocale::system().toString(sheet.ForStake(1).payStdDev, 'f', 2) + QStringLiteral(" - ") +
+            QLocale::system().toString(sheet.ForStake(2).payStdDev, 'f', 2));
     Set(QStringLiteral("BiggestWin"), Odds, QString());
     Set(QStringLiteral("LongestLosingRun"), Odds, QString());
     Set(QStringLiteral("Played"), Odds, QString());

@@ -62,23 +62,10 @@ ParSheet::Stake BuildStake(int stake) {
     odds.payVariance = static_cast<double>(scaledVariance) / (windows * windows);
     odds.payStdDev = std::sqrt(odds.payVariance);
     odds.bigWinProbability = static_cast<double>(odds.bigWins) / windows;
-    for (const int spins : ParSheet::kRangeSpins) {
-        odds.ranges.push_back(odds.RangeAfter(spins));
-    }
     return odds;
 }
 
 } // namespace
-
-ParSheet::Stake::Range ParSheet::Stake::RangeAfter(int spins) const {
-    Range range;
-    range.spins = spins;
-    range.expected = spins * (meanPay - stake);
-    const double halfWidth = kZ90 * std::sqrt(static_cast<double>(spins)) * payStdDev;
-    range.low = range.expected - halfWidth;
-    range.high = range.expected + halfWidth;
-    return range;
-}
 
 ParSheet ParSheet::Build() {
     ParSheet sheet;

@@ -13,9 +13,8 @@ namespace kelvory {
 // likely resting window of the reels evaluated with the game's own rules.
 struct ParSheet {
     static constexpr int kBigWin = 100;
+    // The numbers of spins the reports give the net result's range after.
     static constexpr std::array<int, 4> kRangeSpins{10, 100, 1000, 10000};
-    // The two-sided 90 % quantile of the standard normal distribution.
-    static constexpr double kZ90 = 1.6448536269514722;
     // What each pay-table row wins for, as the reports name it.
     static constexpr std::array<const char*, kPayRows> kRowNames{
         "Three clovers on the payline",
@@ -43,15 +42,6 @@ struct ParSheet {
             std::int32_t amount = 0;
             std::int64_t count = 0;
         };
-        // Where the net result (pays less stakes) lies after a number of spins
-        // with 90 % probability, by the normal approximation.
-        struct Range {
-            int spins = 0;
-            double expected = 0;
-            double low = 0;
-            double high = 0;
-        };
-
         int stake = 0;
         std::int64_t windows = 0;
         std::int64_t wins = 0;
@@ -65,10 +55,6 @@ struct ParSheet {
         double payStdDev = 0;         // its square root: the volatility
         std::int64_t bigWins = 0;     // windows that pay at least kBigWin
         double bigWinProbability = 0; // bigWins / windows
-        std::vector<Range> ranges;    // for kRangeSpins
-
-        // Expected net result and the 90 % range after any number of spins.
-        Range RangeAfter(int spins) const;
     };
 
     std::array<Stake, 2> stakes{}; // index 0: one credit, 1: two credits

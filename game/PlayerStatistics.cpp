@@ -41,7 +41,7 @@ void PlayerStatistics::RecordSpin(int stake, int amount, int row, double nowMs) 
     point.spin = game_.Spins;
     point.net = static_cast<double>(game_.Net());
     point.expected += odds.meanPay - stake;
-    point.variance += odds.payVariance;
+    ++(stake == 2 ? point.twoCreditSpins : point.oneCreditSpins);
     if (track_.size() >= kMaxTrackPoints) {
         // Keep every other point after the first: the chart stays the same shape.
         std::size_t kept = 1;
@@ -86,7 +86,7 @@ double PlayerStatistics::ExpectedHitRate() const {
 
 void PlayerStatistics::StartTrack() {
     const auto net = static_cast<double>(game_.Net());
-    track_.assign(1, TrackPoint{game_.Spins, net, net, 0.0});
+    track_.assign(1, TrackPoint{game_.Spins, net, net, 0, 0});
 }
 
 void PlayerStatistics::Changed() {

@@ -24,13 +24,16 @@ class PlayerStatistics {
     // The net-result track keeps at most about this many points.
     static constexpr std::size_t kMaxTrackPoints = 20000;
 
-    // The current game's net result after a spin, and the expected net result
-    // with the variance around it, from where the track starts.
+    // The current game's net result after a spin, the expected net result, and
+    // the spins at each stake since the track starts, which give the exact
+    // distribution of the result around where the track starts.
     struct TrackPoint {
         std::int64_t spin = 0;
         double net = 0;
         double expected = 0;
-        double variance = 0;
+        std::int64_t oneCreditSpins = 0;
+        std::int64_t twoCreditSpins = 0;
+        bool operator==(const TrackPoint&) const = default;
     };
 
     explicit PlayerStatistics(ParSheet sheet = ParSheet::Build());

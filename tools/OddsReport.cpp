@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "tools/OddsReport.h"
 
+#include "game/NetDistribution.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
+#include <vector>
 
 namespace kelvory {
 
@@ -37,6 +40,27 @@ std::string Grouped(long long value) {
         text.push_back(digits[i]);
     }
     return text;
+}
+
+// The net result after a number of spins at one stake, from its exact
+// distribution.
+struct Range {
+    int spins = 0;
+    std::int64_t low = 0; // the 5 % quantile
+    std::int64_t median = 0;
+    std::int64_t high = 0; // the 95 % quantile
+    double expected = 0;
+    double ahead = 0; // the chance of a net result above 0
+};
+
+std::vector<Range> RangesOf(const ParSheet::Stake& odds) {
+    std::vector<Range> ranges;
+    for (const int spins : ParSheet::kRangeSpins) {
+        const NetDistribution net = NetDistribution::After(odds, spins);
+        ranges.push_back({spins, net.Quantile(0.05), net.Quantile(0.5), net.Quantile(0.95),
+                          spins * (odds.meanPay - odds.stake), net.ChanceAbove(0)});
+    }
+    return ranges;
 }
 
 std::string Signed(double value) {
@@ -72,12 +96,15 @@ void AppendStake(std::string& out, const ParSheet::Stake& odds) {
         Append(out, "  %-10s%10s\n", Grouped(pay.amount).c_str(), Grouped(pay.count).c_str());
     }
 
-    Append(out, "\n  Net result after N spins, 90 %% of the time between:\n");
-    Append(out, "  %8s%12s%12s%12s\n", "Spins", "Expected", "Low", "High");
-    for (const ParSheet::Stake::Range& range : odds.ranges) {
-        Append(out, "  %8s%12s%12s%12s\n", Grouped(range.spins).c_str(),
-               Signed(range.expected).c_str(), Signed(range.low).c_str(),
-               Signed(range.high).c_str());
+    Append(out, "\n  Net result after N spins: 90 %% of the time between Low and High,\n"
+                "  the median in the middle, ahead (above 0) as often as Ahead says\n");
+    Append(out, "  %8s%12s%12s%13s%12s%10s\n", "Spins", "Low (5 %)", "Median", "High (95 %)",
+           "Expected", "Ahead");
+    for (const Range& range : RangesOf(odds)) {
+        Append(out, "  %8s%12s%12s%13s%12s%9.2f%%\n", Grouped(range.spins).c_str(),
+               Signed(double(range.low)).c_str(), Signed(double(range.median)).c_str(),
+               Signed(double(range.high)).c_str(), Signed(range.expected).c_str(),
+               100.0 * range.ahead);
     }
 }
 
@@ -125,10 +152,12 @@ std::string OddsReport::Csv(const ParSheet& sheet) {
         for (const ParSheet::Stake::Pay& pay : odds.pays) {
             CsvLine(out, "pay_count", stake, pay.amount, static_cast<double>(pay.count));
         }
-        for (const ParSheet::Stake::Range& range : odds.ranges) {
+        for (const Range& range : RangesOf(odds)) {
             CsvLine(out, "range_expected", stake, range.spins, range.expected);
-            CsvLine(out, "range_low", stake, range.spins, range.low);
-            CsvLine(out, "range_high", stake, range.spins, range.high);
+            CsvLine(out, "range_low", stake, range.spins, double(range.low));
+            CsvLine(out, "range_median", stake, range.spins, double(range.median));
+            CsvLine(out, "range_high", stake, range.spins, double(range.high));
+            CsvLine(out, "range_ahead", stake, range.spins, range.ahead);
         }
     }
     return out;

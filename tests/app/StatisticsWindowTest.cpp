@@ -5,7 +5,7 @@
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "app/NetResultChart.h"
-#include "app/dialogs/SavedGamesDialog.h"
+#include "game/NetDistribution.h"
 #include "tests/support/ModalDriver.h"
 #include "tests/support/RuntimeDir.h"
 
@@ -157,6 +157,9 @@ class StatisticsWindowTest : public QObject {
         QCOMPARE(view->Figure("Return", StatisticsWindow::Odds), percent(expectedReturn));
         QCOMPARE(view->Figure("HitRate", StatisticsWindow::ThisGame), percent(2.0 / 3));
         QCOMPARE(view->Figure("HitRate", StatisticsWindow::Odds), percent(17717.0 / 64000));
+        QCOMPARE(view->Figure("Volatility", StatisticsWindow::Odds),
+                 locale.toString(sheet.ForStake(1).payStdDev, 'f', 2) + QStringLiteral(" - ") +
+                     locale.toString(sheet.ForStake(2).payStdDev, 'f', 2));
         QCOMPARE(view->Figure("BiggestWin", StatisticsWindow::AllGames), locale.toString(200));
         QCOMPARE(view->Figure("Row 3", StatisticsWindow::ThisGame), locale.toString(1));
         QCOMPARE(view->Chart()->Track().size(), std::size_t{4});
@@ -197,28 +200,49 @@ class StatisticsWindowTest : public QObject {
         for (int spin = 0; spin < 40; ++spin) {
             stats.RecordSpin(2, 0, 0, 0);
         }
-        NetResultChart chart;
+        NetResultChart chart(stats.Sheet());
         chart.resize(400, 240);
         chart.SetTrack(stats.Track());
         const QImage image = chart.grab().toImage();
-        const PlayerStatistics::TrackPoint& last = stats.Track().back();
-        const PlayerStatistics::TrackPoint& middle = stats.Track()[20];
-        const double half = NetResultChart::BandHalfWidth(middle);
-        QVERIFY(half > 0);
-        // Inside the band, above the expected line and the player's.
-        QVERIFY(NearColor(image, chart.MapToWidget(20, middle.expected + 0.7 * half),
-                          NetResultChart::kBandColor, 0));
-        // Outside it: early on the band is narrow.
-        QVERIFY(!NearColor(
-            image, chart.MapToWidget(2, last.expected + 0.9 * NetResultChart::BandHalfWidth(last)),
+        const NetResultChart::Band middle = chart.Bands()[20];
+        QVERIFY(middle.high > middle.median && middle.median > middle.low);
+        // Inside the band, between the median and the top.
+        QVERIFY(NearColor(
+            image, chart.MapToWidget(20, middle.median + 0.8 * (middle.high - middle.median)),
             NetResultChart::kBandColor, 0));
+        // Outside it: early on the band is narrow.
+        QVERIFY(!NearColor(image, chart.MapToWidget(2, 0.9 * chart.Bands().back().high),
+                           NetResultChart::kBandColor, 0));
         for (const int spin : {5, 20, 35}) {
             const double net = stats.Track()[static_cast<std::size_t>(spin)].net;
             QVERIFY(
                 NearColor(image, chart.MapToWidget(spin, net), NetResultChart::kPlayerColor, 1));
         }
-        QVERIFY(!NearColor(image, chart.MapToWidget(20, middle.expected - 0.5 * half),
+        QVERIFY(!NearColor(image, chart.MapToWidget(20, middle.median),
                            NetResultChart::kPlayerColor, 1));
+    }
+
+    void bandIsTheExactRangeOfTheStakesPlayed() {
+        PlayerStatistics stats;
+        std::vector<std::int64_t> staked{0};
+        for (int spin = 0; spin < 36; ++spin) {
+            const int stake = spin % 3 == 0 ? 1 : 2;
+            stats.RecordSpin(stake, spin == 7 ? 40 : 0, 4, 0);
+            staked.push_back(staked.back() + stake);
+        }
+        NetResultChart chart(stats.Sheet());
+        chart.SetTrack(stats.Track());
+        QCOMPARE(chart.Bands().size(), stats.Track().size());
+        for (std::size_t i = 0; i < stats.Track().size(); ++i) {
+            const PlayerStatistics::TrackPoint& point = stats.Track()[i];
+            const NetDistribution net =
+                NetDistribution::After(stats.Sheet(), point.oneCreditSpins, point.twoCreditSpins);
+            const NetResultChart::Band band = chart.Bands()[i];
+            QCOMPARE(band.low, double(net.Quantile(0.05)));
+            QCOMPARE(band.median, double(net.Quantile(0.5)));
+            QCOMPARE(band.high, double(net.Quantile(0.95)));
+            QVERIFY(band.low >= -double(staked[i]));
+        }
     }
 
     void countersSurviveACloseAndAStart_data() {

@@ -104,25 +104,6 @@ class ParSheetTest : public QObject {
         QCOMPARE(odds.bigWins, bigWins);
         QCOMPARE(odds.bigWinProbability, bigWins / 64000.0);
     }
-
-    void rangesWidenWithTheSquareRootOfTheSpins_data() {
-        QTest::addColumn<int>("stake");
-        QTest::newRow("one credit") << 1;
-        QTest::newRow("two credits") << 2;
-    }
-    void rangesWidenWithTheSquareRootOfTheSpins() {
-        QFETCH(int, stake);
-        const ParSheet::Stake& odds = sheet_.ForStake(stake);
-        QCOMPARE(odds.ranges.size(), ParSheet::kRangeSpins.size());
-        for (const ParSheet::Stake::Range& range : odds.ranges) {
-            const double n = range.spins;
-            QVERIFY(std::abs(range.expected - n * (odds.meanPay - stake)) < 1e-9 * n);
-            QVERIFY(std::abs(range.high - range.expected - (range.expected - range.low)) < 1e-6);
-            // 90 % of a normal distribution lies within 1.645 standard deviations.
-            const double width = (range.high - range.low) / std::sqrt(n);
-            QVERIFY(std::abs(width - 2 * 1.6448536 * odds.payStdDev) < 1e-5);
-        }
-    }
 };
 
 QTEST_APPLESS_MAIN(ParSheetTest)

@@ -77,7 +77,8 @@ class PlayerStatisticsTest : public QObject {
         QCOMPARE(stats.Game(), game);
         QCOMPARE(stats.Track().size(), std::size_t{2});
         QCOMPARE(stats.Track().back().net, -2.0);
-        QCOMPARE(stats.Track().back().variance, sheet.ForStake(2).payVariance);
+        QCOMPARE(stats.Track().back().twoCreditSpins, 1);
+        QCOMPARE(stats.Track().back().oneCreditSpins, 0);
     }
 
     void biggestWinOutlastsSmallerWins() {

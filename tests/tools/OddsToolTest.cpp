@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 // kelvory-odds as a player runs it: its figures are those of the odds sheet.
+#include "game/NetDistribution.h"
 #include "game/ParSheet.h"
 
 #include <QMap>
 #include <QProcess>
 #include <QtTest>
+
+#include <cmath>
 
 using namespace kelvory;
 
@@ -75,23 +78,43 @@ class OddsToolTest : public QObject {
             for (const ParSheet::Stake::Pay& pay : odds.pays) {
                 put("pay_count", QString::number(pay.amount), double(pay.count));
             }
-            for (const ParSheet::Stake::Range& range : odds.ranges) {
-                const QString item = QString::number(range.spins);
-                put("range_expected", item, range.expected);
-                put("range_low", item, range.low);
-                put("range_high", item, range.high);
+            for (const int spins : ParSheet::kRangeSpins) {
+                const NetDistribution net = NetDistribution::After(odds, spins);
+                const QString item = QString::number(spins);
+                put("range_expected", item, spins * (odds.meanPay - odds.stake));
+                put("range_low", item, double(net.Quantile(0.05)));
+                put("range_median", item, double(net.Quantile(0.5)));
+                put("range_high", item, double(net.Quantile(0.95)));
+                put("range_ahead", item, net.ChanceAbove(0));
+                // No run of spins loses more than it stakes.
+                QVERIFY(
+                    figures.value(QStringLiteral("range_low,%1,%2").arg(odds.stake).arg(spins)) >=
+                    -spins * odds.stake);
             }
         }
         QCOMPARE(figures, expected);
     }
 
-    void tableShowsTheReturnAndHitRate() {
+    void tableShowsTheReturnHitRateAndRanges() {
         const Run run = RunTool({});
         QCOMPARE(run.exitCode, 0);
         const ParSheet sheet = ParSheet::Build();
+        const QString simplified = run.out.simplified();
         for (const ParSheet::Stake& odds : sheet.stakes) {
             QVERIFY(run.out.contains(QString::number(100 * odds.returnToPlayer, 'f', 2)));
             QVERIFY(run.out.contains(QString::number(odds.payStdDev, 'f', 2)));
+            // Each range row: spins, 5 %, median, 95 %, expected net result, chance ahead.
+            const NetDistribution net = NetDistribution::After(odds, 10);
+            const QString row =
+                QStringLiteral("%1 %2 %3 %4 %5 %6%")
+                    .arg(10)
+                    .arg(net.Quantile(0.05))
+                    .arg(net.Quantile(0.5))
+                    .arg(QLatin1Char('+') + QString::number(net.Quantile(0.95)))
+                    .arg(QLatin1Char('+') +
+                         QString::number(std::llround(10 * (odds.meanPay - odds.stake))))
+                    .arg(100 * net.ChanceAbove(0), 0, 'f', 2);
+            QVERIFY2(simplified.contains(row), qPrintable(row));
         }
         QVERIFY(run.out.contains(QString::number(100 * sheet.stakes[0].hitFrequency, 'f', 2)));
     }
