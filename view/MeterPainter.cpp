@@ -4,8 +4,10 @@
 #include "view/CanvasText.h"
 #include "view/Fonts.h"
 
-#include <QLocale>
+#include <QFontMetrics>
 #include <QPainter>
+
+#include <cmath>
 
 namespace kelvory {
 
@@ -21,9 +23,35 @@ void DrawLabel(QPainter& painter, QPoint at, const QString& text, const QColor& 
                      background);
     CanvasText::DrawAt(painter, at.x(), at.y(), text, kBlack);
 }
+
+bool HasCents(double amount) {
+    return std::isfinite(amount) && std::fmod(std::round(std::fabs(amount) * 100.0), 100.0) != 0.0;
+}
+
+// A letter code written against the number ("JPY1,000") gets a space from it.
+QString SpacedFromDigits(QString text, const QString& code) {
+    const qsizetype at = code.isEmpty() ? -1 : text.indexOf(code);
+    if (at < 0) {
+        return text;
+    }
+    const qsizetype after = at + code.size();
+    if (after < text.size() && text.at(after).isDigit()) {
+        text.insert(after, QLatin1Char(' '));
+    }
+    if (at > 0 && text.at(at - 1).isDigit()) {
+        text.insert(at, QLatin1Char(' '));
+    }
+    return text;
+}
+
+QString MeterMoneyText(const QPainter& painter, double amount) {
+    const QLocale& locale = MeterPainter::MeterLocale();
+    return MeterPainter::MoneyText(locale, amount,
+                                   MeterPainter::CurrencySymbolDrawable(locale, painter.font()));
+}
 } // namespace
 
-QString MeterPainter::MoneyText(double amount) {
+const QLocale& MeterPainter::MeterLocale() {
     static const QLocale locale = [] {
         const QLocale system = QLocale::system();
         if (system.language() == QLocale::C) {
@@ -31,7 +59,28 @@ QString MeterPainter::MoneyText(double amount) {
         }
         return system;
     }();
-    return locale.toCurrencyString(amount);
+    return locale;
+}
+
+QString MeterPainter::MoneyText(const QLocale& locale, double amount, bool symbolDrawable) {
+    // -1 keeps the currency's own decimals; a yen amount with cents needs two.
+    const int decimals = HasCents(amount) ? 2 : -1;
+    if (symbolDrawable) {
+        return locale.toCurrencyString(amount, QString(), decimals);
+    }
+    const QString code = locale.currencySymbol(QLocale::CurrencyIsoCode);
+    return SpacedFromDigits(locale.toCurrencyString(amount, code, decimals), code);
+}
+
+bool MeterPainter::CurrencySymbolDrawable(const QLocale& locale, const QFont& font) {
+    const QFontMetrics metrics(font);
+    const QString symbol = locale.currencySymbol();
+    for (const char32_t ch : symbol.toUcs4()) {
+        if (!metrics.inFontUcs4(ch)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 void MeterPainter::ShowCredits(QPainter& painter, const LayoutValues& values, double amount,
@@ -41,7 +90,7 @@ void MeterPainter::ShowCredits(QPainter& painter, const LayoutValues& values, do
     painter.setFont(Fonts::Canvas(values.meterPoints, values.meterBold));
     DrawLabel(painter, values.creditsLabel, QStringLiteral("Credits:"), background);
     CanvasText::DrawRightAligned(painter, values.creditsAmount.x(), values.creditsAmount.y(),
-                                 MoneyText(amount), kRed);
+                                 MeterMoneyText(painter, amount), kRed);
     painter.restore();
 }
 
@@ -58,7 +107,8 @@ void MeterPainter::ShowWinnings(QPainter& painter, const LayoutValues& values, i
         painter.setFont(Fonts::Canvas(values.meterPoints, values.meterBold));
         DrawLabel(painter, origin + values.winningsLabel, QStringLiteral("Winnings:"), background);
         const QPoint amountAt = origin + values.winningsAmount;
-        CanvasText::DrawAt(painter, amountAt.x(), amountAt.y(), MoneyText(amount), kRed);
+        CanvasText::DrawAt(painter, amountAt.x(), amountAt.y(), MeterMoneyText(painter, amount),
+                           kRed);
     }
     painter.restore();
 }

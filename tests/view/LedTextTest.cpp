@@ -32,7 +32,9 @@ class LedTextTest : public QObject {
     void digitsPictureHasItsGrid();
     void placesEachGlyph_data();
     void placesEachGlyph();
-    void moneyTextUsesTheCurrencyFormat();
+    void meterLocaleIsTheSystemsOrUsEnglish();
+    void moneyTextKeepsTheCents_data();
+    void moneyTextKeepsTheCents();
 };
 
 void LedTextTest::digitsPictureHasItsGrid_data() {
@@ -122,11 +124,36 @@ void LedTextTest::placesEachGlyph() {
     QVERIFY(target.pixel(left, 15) != kGround);
 }
 
-void LedTextTest::moneyTextUsesTheCurrencyFormat() {
+void LedTextTest::meterLocaleIsTheSystemsOrUsEnglish() {
     const QLocale system = QLocale::system();
-    const QString want = system.language() == QLocale::C ? QStringLiteral("$1,000.00")
-                                                         : system.toCurrencyString(1000.0);
-    QCOMPARE(MeterPainter::MoneyText(1000.0), want);
+    const QLocale want =
+        system.language() == QLocale::C ? QLocale(QLocale::English, QLocale::UnitedStates) : system;
+    QCOMPARE(MeterPainter::MeterLocale(), want);
+}
+
+void LedTextTest::moneyTextKeepsTheCents_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<double>("amount");
+    QTest::addColumn<bool>("symbolDrawable");
+    QTest::addColumn<QString>("want");
+    const QLocale japan(QLocale::Japanese, QLocale::Japan);
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    QTest::newRow("yen without cents as the locale writes it")
+        << japan << 1000.0 << true << QStringLiteral("\uFFE51,000");
+    QTest::newRow("yen keeps its cents")
+        << japan << 1000.02 << true << QStringLiteral("\uFFE51,000.02");
+    QTest::newRow("undrawable yen sign becomes the ISO code")
+        << japan << 1000.02 << false << QStringLiteral("JPY 1,000.02");
+    QTest::newRow("dollars without cents") << us << 1000.0 << true << QStringLiteral("$1,000.00");
+    QTest::newRow("dollars with cents") << us << 1234.5 << true << QStringLiteral("$1,234.50");
+}
+
+void LedTextTest::moneyTextKeepsTheCents() {
+    QFETCH(QLocale, locale);
+    QFETCH(double, amount);
+    QFETCH(bool, symbolDrawable);
+    QFETCH(QString, want);
+    QCOMPARE(MeterPainter::MoneyText(locale, amount, symbolDrawable), want);
 }
 
 QTEST_MAIN(LedTextTest)
