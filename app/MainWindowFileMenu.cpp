@@ -67,7 +67,7 @@ void MainWindow::LoadSettings() {
     const std::string text = ProfileFile::ReadAtStartUp(SettingsPath());
     const bool maximised = SettingsFile::FromProfileText(text, state_);
     const StatisticsSection::Tallies tallies = StatisticsSection::FromProfileText(text);
-    statistics_->Restore(tallies.allTime, tallies.game, clock_.NowMs());
+    statistics_->Restore(tallies.allTime, tallies.game, clock_.NowMs(), tallies.track);
     setWindowState(maximised ? (windowState() | Qt::WindowMaximized)
                              : (windowState() & ~Qt::WindowMaximized));
 }
@@ -82,8 +82,8 @@ bool MainWindow::SaveSettings() {
     try {
         // The settings and the statistics change together, in one replace.
         std::vector<ProfileSection> sections{SettingsFile::Section(state_, maximised)};
-        ProfileSection statistics =
-            StatisticsSection::Section(statistics_->AllTime(), statistics_->Game());
+        ProfileSection statistics = StatisticsSection::Section(
+            statistics_->AllTime(), statistics_->Game(), statistics_->Track());
         if (!statistics.Values.empty()) {
             sections.push_back(std::move(statistics));
         }

@@ -29,6 +29,17 @@ double NiceStep(double span, int count) {
     return 10.0 * power;
 }
 
+// The largest step of 1, 2 or 5 times a power of ten up to limit.
+double NiceStepAtMost(double limit) {
+    const double power = std::pow(10.0, std::floor(std::log10(std::max(limit, 1e-9))));
+    for (const double factor : {5.0, 2.0}) {
+        if (factor * power <= limit) {
+            return factor * power;
+        }
+    }
+    return power;
+}
+
 } // namespace
 
 NetResultChart::NetResultChart(const ParSheet& sheet, QWidget* parent)
@@ -112,7 +123,14 @@ NetResultChart::Scale NetResultChart::ComputeScale() const {
             scale.maxNet = std::max({scale.maxNet, p.net, p.expected, bands_[i].high});
         }
     }
-    const double span = std::max(scale.maxNet - scale.minNet, 10.0);
+    // A flat track still gets a few whole-number grid lines around it.
+    constexpr double kMinSpan = 20.0;
+    if (scale.maxNet - scale.minNet < kMinSpan) {
+        const double middle = (scale.maxNet + scale.minNet) / 2;
+        scale.minNet = middle - kMinSpan / 2;
+        scale.maxNet = middle + kMinSpan / 2;
+    }
+    const double span = scale.maxNet - scale.minNet;
     scale.minNet -= span * 0.05;
     scale.maxNet += span * 0.05;
 
@@ -186,16 +204,37 @@ void NetResultChart::paintEvent(QPaintEvent*) {
     DrawLegend(painter, scale);
 }
 
+std::vector<double> NetResultChart::NetGridLines(const Scale& scale) const {
+    const int rows =
+        std::max(3, static_cast<int>(scale.plot.height() / (3 * fontMetrics().height())));
+    const double span = scale.maxNet - scale.minNet;
+    // Three lines at least, even on a small chart, and whole credits apart:
+    // the labels are whole numbers.
+    const double netStep = std::max(1.0, std::min(NiceStep(span, rows), NiceStepAtMost(span / 3)));
+    std::vector<double> lines;
+    for (double net = std::ceil(scale.minNet / netStep) * netStep; net <= scale.maxNet;
+         net += netStep) {
+        lines.push_back(net);
+    }
+    return lines;
+}
+
+QStringList NetResultChart::NetAxisLabels() const {
+    const QLocale locale = QLocale::system();
+    QStringList labels;
+    for (const double net : NetGridLines(ComputeScale())) {
+        labels << locale.toString(static_cast<qlonglong>(std::llround(net)));
+    }
+    return labels;
+}
+
 void NetResultChart::DrawAxes(QPainter& painter, const Scale& scale) const {
     const QLocale locale = QLocale::system();
     const QFontMetrics metrics = fontMetrics();
     const QColor grid = palette().color(QPalette::Mid);
     const QColor text = palette().color(QPalette::Text);
 
-    const int rows = std::max(3, static_cast<int>(scale.plot.height() / (3 * metrics.height())));
-    const double netStep = NiceStep(scale.maxNet - scale.minNet, rows);
-    for (double net = std::ceil(scale.minNet / netStep) * netStep; net <= scale.maxNet;
-         net += netStep) {
+    for (const double net : NetGridLines(scale)) {
         const double y = MapToWidget(scale.minSpin, net).y();
         painter.setPen(QPen(grid, net == 0 ? 1.5 : 0.5));
         painter.drawLine(QPointF(scale.plot.left(), y), QPointF(scale.plot.right(), y));

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QPointF>
 #include <QRectF>
+#include <QStringList>
 #include <QWidget>
 
 #include <map>
@@ -45,6 +46,8 @@ class NetResultChart : public QWidget {
 
     // Where a spin count and a net result are drawn, for the current size.
     QPointF MapToWidget(double spin, double net) const;
+    // The labels of the net-result axis, bottom to top, for the current size.
+    QStringList NetAxisLabels() const;
     // The band at each point of the track.
     const std::vector<Band>& Bands() const { return bands_; }
 
@@ -63,6 +66,8 @@ class NetResultChart : public QWidget {
         double maxNet = 1;
     };
     Scale ComputeScale() const;
+    // The net results of the axis's grid lines, bottom to top.
+    std::vector<double> NetGridLines(const Scale& scale) const;
     void DrawAxes(QPainter& painter, const Scale& scale) const;
     void DrawLegend(QPainter& painter, const Scale& scale) const;
 

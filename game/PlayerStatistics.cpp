@@ -36,21 +36,13 @@ void PlayerStatistics::RecordSpin(int stake, int amount, int row, double nowMs) 
         tally->PlayedMs += played;
     }
 
-    const ParSheet::Stake& odds = sheet_.ForStake(stake);
     TrackPoint point = track_.back();
     point.spin = game_.Spins;
     point.net = static_cast<double>(game_.Net());
-    point.expected += odds.meanPay - stake;
     ++(stake == 2 ? point.twoCreditSpins : point.oneCreditSpins);
-    if (track_.size() >= kMaxTrackPoints) {
-        // Keep every other point after the first: the chart stays the same shape.
-        std::size_t kept = 1;
-        for (std::size_t i = 2; i < track_.size(); i += 2) {
-            track_[kept++] = track_[i];
-        }
-        track_.resize(kept);
-    }
+    point.expected = ExpectedNet(track_.front(), point.oneCreditSpins, point.twoCreditSpins);
     track_.push_back(point);
+    Thin(track_, kMaxTrackPoints);
     Changed();
 }
 
@@ -60,12 +52,21 @@ void PlayerStatistics::NewGame() {
     Changed();
 }
 
-void PlayerStatistics::Restore(const PlayTally& allTime, const PlayTally& game, double nowMs) {
+void PlayerStatistics::Restore(const PlayTally& allTime, const PlayTally& game, double nowMs,
+                               std::vector<TrackPoint> track) {
     allTime_ = allTime;
     game_ = game;
     lastActivityMs_ = nowMs;
     clockStarted_ = true;
-    StartTrack();
+    if (IsTrackOfGame(track)) {
+        for (TrackPoint& point : track) {
+            point.expected = ExpectedNet(track.front(), point.oneCreditSpins, point.twoCreditSpins);
+        }
+        track_ = std::move(track);
+        Thin(track_, kMaxTrackPoints);
+    } else {
+        StartTrack();
+    }
     Changed();
 }
 
@@ -82,6 +83,53 @@ double PlayerStatistics::ExpectedReturn() const {
 
 double PlayerStatistics::ExpectedHitRate() const {
     return sheet_.ForStake(1).hitFrequency;
+}
+
+void PlayerStatistics::Thin(std::vector<TrackPoint>& track, std::size_t maxPoints) {
+    // The first and the last point always stay.
+    if (track.size() < 3) {
+        return;
+    }
+    const std::int64_t start = track.front().spin;
+    const std::int64_t span = track.back().spin - start;
+    const auto pointsAt = [span](std::int64_t stride) {
+        return static_cast<std::uint64_t>(span / stride + 1 + (span % stride != 0 ? 1 : 0));
+    };
+    std::int64_t stride = 1;
+    while (pointsAt(stride) > std::max<std::size_t>(maxPoints, 2)) {
+        stride *= 2;
+    }
+    std::size_t kept = 1;
+    for (std::size_t i = 1; i + 1 < track.size(); ++i) {
+        if ((track[i].spin - start) % stride == 0) {
+            track[kept++] = track[i];
+        }
+    }
+    track[kept++] = track.back();
+    track.resize(kept);
+}
+
+bool PlayerStatistics::IsTrackOfGame(const std::vector<TrackPoint>& track) const {
+    if (track.empty() || track.front().oneCreditSpins != 0 || track.front().twoCreditSpins != 0 ||
+        track.back().spin != game_.Spins || track.back().net != static_cast<double>(game_.Net())) {
+        return false;
+    }
+    for (std::size_t i = 1; i < track.size(); ++i) {
+        const TrackPoint& before = track[i - 1];
+        const TrackPoint& point = track[i];
+        if (point.oneCreditSpins < before.oneCreditSpins ||
+            point.twoCreditSpins < before.twoCreditSpins || point.spin <= before.spin ||
+            point.spin - track.front().spin != point.oneCreditSpins + point.twoCreditSpins) {
+            return false;
+        }
+    }
+    return true;
+}
+
+double PlayerStatistics::ExpectedNet(const TrackPoint& start, std::int64_t oneCreditSpins,
+                                     std::int64_t twoCreditSpins) const {
+    return start.net + static_cast<double>(oneCreditSpins) * (sheet_.ForStake(1).meanPay - 1) +
+           static_cast<double>(twoCreditSpins) * (sheet_.ForStake(2).meanPay - 2);
 }
 
 void PlayerStatistics::StartTrack() {

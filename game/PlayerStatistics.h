@@ -21,8 +21,8 @@ class PlayerStatistics {
   public:
     // A pause between spins longer than this counts as this long.
     static constexpr double kMaxPauseMs = 120000.0;
-    // The net-result track keeps at most about this many points.
-    static constexpr std::size_t kMaxTrackPoints = 20000;
+    // The net-result track keeps at most this many points.
+    static constexpr std::size_t kMaxTrackPoints = 1000;
 
     // The current game's net result after a spin, the expected net result, and
     // the spins at each stake since the track starts, which give the exact
@@ -45,9 +45,12 @@ class PlayerStatistics {
     void RecordSpin(int stake, int amount, int row, double nowMs);
     // File > New or an opened slot: the current game starts from zero.
     void NewGame();
-    // Replaces the counters (as read from the settings file); play time counts
-    // from nowMs and the track starts at the current game's present result.
-    void Restore(const PlayTally& allTime, const PlayTally& game, double nowMs);
+    // Replaces the counters and the track (as read from the settings file);
+    // play time counts from nowMs. The expected results of the track are
+    // worked out again from the odds; a track that is not one of the current
+    // game, ending at its present result, gives way to a new track from there.
+    void Restore(const PlayTally& allTime, const PlayTally& game, double nowMs,
+                 std::vector<TrackPoint> track = {});
 
     const PlayTally& AllTime() const { return allTime_; }
     const PlayTally& Game() const { return game_; }
@@ -59,11 +62,20 @@ class PlayerStatistics {
     double ExpectedReturn() const;
     double ExpectedHitRate() const;
 
+    // Thins a track to at most maxPoints (at least 2): it keeps its first and
+    // last points and those a whole number of strides after the first, the
+    // stride the smallest power of two that fits. A track thinned as it grows
+    // so stays evenly spaced.
+    static void Thin(std::vector<TrackPoint>& track, std::size_t maxPoints);
+
     // Called after every change.
     void SetChangedHandler(std::function<void()> handler) { changed_ = std::move(handler); }
 
   private:
     void StartTrack();
+    bool IsTrackOfGame(const std::vector<TrackPoint>& track) const;
+    double ExpectedNet(const TrackPoint& start, std::int64_t oneCreditSpins,
+                       std::int64_t twoCreditSpins) const;
     void Changed();
 
     ParSheet sheet_;

@@ -318,12 +318,12 @@ ProfileText::WriteSection(std::string_view text, std::string_view section,
 }
 
 std::string ProfileText::Read(std::string_view text, std::string_view section, std::string_view key,
-                              std::string_view defaultValue) {
+                              std::string_view defaultValue, std::size_t maxLength) {
     const KeyLocation location = FindKey(SplitLines(text), section, key);
     if (!location.keyLine) {
         return std::string(defaultValue);
     }
-    return std::string(CutBytes(location.value, kMaxValueLength));
+    return std::string(CutBytes(location.value, maxLength));
 }
 
 std::string ProfileText::Write(std::string_view text, std::string_view section,

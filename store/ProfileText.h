@@ -19,10 +19,10 @@ namespace ProfileText {
 // At most this many bytes of a stored value are seen by a read.
 inline constexpr std::size_t kMaxValueLength = 1023;
 
-// The stored value of the key, or defaultValue when the section or the key
-// is missing.
+// The stored value of the key, at most maxLength bytes of it, or
+// defaultValue when the section or the key is missing.
 std::string Read(std::string_view text, std::string_view section, std::string_view key,
-                 std::string_view defaultValue);
+                 std::string_view defaultValue, std::size_t maxLength = kMaxValueLength);
 
 // The text with the key set to the value, creating the section and the
 // key when missing. Line breaks inside the value become blanks, as a value

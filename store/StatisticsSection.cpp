@@ -98,10 +98,82 @@ bool ReadTally(const StatisticsSection::Lookup& lookup, const std::string& prefi
            tally.LongestLosingRun <= tally.Spins;
 }
 
+std::string TrackText(const StatisticsSection::Track& track) {
+    std::string text;
+    for (std::size_t i = 0; i < track.size(); ++i) {
+        const PlayerStatistics::TrackPoint& point = track[i];
+        const auto net = static_cast<std::int64_t>(point.net);
+        if (i == 0) {
+            text = std::to_string(point.spin) + ' ' + std::to_string(net);
+            continue;
+        }
+        const PlayerStatistics::TrackPoint& before = track[i - 1];
+        text += ',' + std::to_string(point.oneCreditSpins - before.oneCreditSpins) + ' ' +
+                std::to_string(point.twoCreditSpins - before.twoCreditSpins) + ' ' +
+                std::to_string(net - static_cast<std::int64_t>(before.net));
+    }
+    return text;
+}
+
+// A decimal integer of at most kMaxCounter either side of zero.
+std::optional<std::int64_t> SignedCounter(std::string_view text) {
+    if (!text.empty() && text.front() == '-') {
+        const std::optional<std::int64_t> magnitude = Counter(text.substr(1));
+        return magnitude ? std::optional(-*magnitude) : std::nullopt;
+    }
+    return Counter(text);
+}
+
+// The fields of one point, parted by blanks.
+std::vector<std::int64_t> PointFields(std::string_view text) {
+    std::vector<std::int64_t> fields;
+    while (!text.empty()) {
+        const std::size_t blank = text.find(' ');
+        const std::optional<std::int64_t> field =
+            SignedCounter(text.substr(0, blank == std::string_view::npos ? text.size() : blank));
+        if (!field || fields.size() == 3) {
+            return {};
+        }
+        fields.push_back(*field);
+        text.remove_prefix(blank == std::string_view::npos ? text.size() : blank + 1);
+    }
+    return fields;
+}
+
+// The track a stored text holds; none when it is broken or too long.
+StatisticsSection::Track ReadTrack(std::string_view text) {
+    StatisticsSection::Track track;
+    while (!text.empty() && text.size() <= StatisticsSection::kMaxTrackText &&
+           track.size() < PlayerStatistics::kMaxTrackPoints) {
+        const std::size_t comma = text.find(',');
+        const std::vector<std::int64_t> fields = PointFields(text.substr(0, comma));
+        PlayerStatistics::TrackPoint point;
+        if (track.empty() && fields.size() == 2 && fields[0] >= 0) {
+            point = {fields[0], double(fields[1]), 0, 0, 0};
+        } else if (!track.empty() && fields.size() == 3 && fields[0] >= 0 && fields[1] >= 0 &&
+                   fields[0] + fields[1] > 0) {
+            // Each part is at most kMaxCounter and the points are few: no sum leaves 64 bits.
+            point = track.back();
+            point.oneCreditSpins += fields[0];
+            point.twoCreditSpins += fields[1];
+            point.spin += fields[0] + fields[1];
+            point.net += double(fields[2]);
+        } else {
+            return {};
+        }
+        track.push_back(point);
+        if (comma == std::string_view::npos) {
+            return track;
+        }
+        text.remove_prefix(comma + 1);
+    }
+    return {};
+}
+
 } // namespace
 
 StatisticsSection::KeyValues StatisticsSection::Values(const PlayTally& allTime,
-                                                       const PlayTally& game) {
+                                                       const PlayTally& game, const Track& track) {
     KeyValues out;
     // Before the first spin there is nothing to keep: the file stays as it was.
     if (allTime.Spins == 0 && game.Spins == 0) {
@@ -109,6 +181,15 @@ StatisticsSection::KeyValues StatisticsSection::Values(const PlayTally& allTime,
     }
     AppendTally(out, "", allTime);
     AppendTally(out, "Game", game);
+    if (!track.empty()) {
+        Track thinned = track;
+        std::string text = TrackText(thinned);
+        while (text.size() > kMaxTrackText) {
+            PlayerStatistics::Thin(thinned, thinned.size() / 2);
+            text = TrackText(thinned);
+        }
+        out.emplace_back("Track", std::move(text));
+    }
     return out;
 }
 
@@ -118,12 +199,14 @@ StatisticsSection::Tallies StatisticsSection::Read(const Lookup& lookup) {
         tallies.game.Spins > tallies.allTime.Spins) {
         return Tallies{};
     }
+    tallies.track = ReadTrack(lookup("Track").value_or(""));
     return tallies;
 }
 
 StatisticsSection::Tallies StatisticsSection::FromProfileText(std::string_view text) {
     return Read([text](const std::string& key) -> std::optional<std::string> {
-        std::string value = ProfileText::Read(text, kSection, key, kMissing);
+        // Long enough to tell a track that is too long.
+        std::string value = ProfileText::Read(text, kSection, key, kMissing, kMaxTrackText + 1);
         if (value == kMissing) {
             return std::nullopt;
         }
@@ -135,13 +218,14 @@ StatisticsSection::Tallies StatisticsSection::Load(const std::string& path) {
     return FromProfileText(ProfileFile::ReadText(path));
 }
 
-ProfileSection StatisticsSection::Section(const PlayTally& allTime, const PlayTally& game) {
-    return ProfileSection{kSection, Values(allTime, game)};
+ProfileSection StatisticsSection::Section(const PlayTally& allTime, const PlayTally& game,
+                                          const Track& track) {
+    return ProfileSection{kSection, Values(allTime, game, track)};
 }
 
 void StatisticsSection::Save(const std::string& path, const PlayTally& allTime,
-                             const PlayTally& game) {
-    ProfileFile::Write(path, {Section(allTime, game)});
+                             const PlayTally& game, const Track& track) {
+    ProfileFile::Write(path, {Section(allTime, game, track)});
 }
 
 } // namespace kelvory

@@ -245,9 +245,35 @@ class StatisticsWindowTest : public QObject {
         }
     }
 
+    void netAxisLabelsAreDistinct_data() {
+        QTest::addColumn<int>("spins");
+        QTest::addColumn<int>("height");
+        QTest::newRow("a new game") << 0 << 260;
+        QTest::newRow("a new game, a tall chart") << 0 << 900;
+        QTest::newRow("a flat track at zero") << 20 << 900;
+        QTest::newRow("a small chart") << 20 << 120;
+    }
+    void netAxisLabelsAreDistinct() {
+        QFETCH(int, spins);
+        QFETCH(int, height);
+        PlayerStatistics stats;
+        for (int spin = 0; spin < spins; ++spin) {
+            stats.RecordSpin(1, 1, 7, 0); // each spin pays its stake back
+        }
+        NetResultChart chart(stats.Sheet());
+        chart.resize(480, height);
+        chart.SetTrack(stats.Track());
+        QStringList labels = chart.NetAxisLabels();
+        QVERIFY2(labels.size() >= 3, qPrintable(labels.join(' ')));
+        QCOMPARE(labels.removeDuplicates(), 0);
+        QVERIFY(labels.contains(QLocale::system().toString(0)));
+    }
+
     void countersSurviveACloseAndAStart_data() {
         QTest::addColumn<int>("spinsAfterNew");
         QTest::addColumn<QByteArray>("saved"); // the start of the [Statistics] section
+        QTest::newRow("spins after File > New")
+            << 30 << QByteArray("Spins=33\nStaked=64\nPaid=322\n");
         QTest::newRow("a spin after File > New")
             << 1 << QByteArray("Spins=4\nStaked=6\nPaid=206\n");
         QTest::newRow("File > New, no spin") << 0 << QByteArray("Spins=3\nStaked=4\nPaid=202\n");
@@ -257,6 +283,7 @@ class StatisticsWindowTest : public QObject {
         QFETCH(QByteArray, saved);
         PlayTally allTime;
         PlayTally game;
+        std::vector<PlayerStatistics::TrackPoint> track;
         {
             MainWindow window(programDir_);
             PlayScriptedGame(window.Statistics());
@@ -266,6 +293,7 @@ class StatisticsWindowTest : public QObject {
             }
             allTime = window.Statistics().AllTime();
             game = window.Statistics().Game();
+            track = window.Statistics().Track();
             QVERIFY(window.close());
         }
         QCOMPARE(allTime.Spins, 3 + spinsAfterNew);
@@ -273,6 +301,7 @@ class StatisticsWindowTest : public QObject {
         MainWindow window(programDir_);
         QCOMPARE(window.Statistics().AllTime(), allTime);
         QCOMPARE(window.Statistics().Game(), game);
+        QCOMPARE(window.Statistics().Track(), track);
         QFile file(config_.filePath(QStringLiteral("KELVRY.INI")));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray text = file.readAll();

@@ -110,6 +110,52 @@ class PlayerStatisticsTest : public QObject {
         QCOMPARE(stats.Game().LongestLosingRun, longest);
         QCOMPARE(stats.Game().LosingRun, current);
     }
+
+    void trackStaysBoundedAndEvenlySpaced_data() {
+        QTest::addColumn<int>("spins");
+        QTest::addColumn<int>("stride");
+        QTest::newRow("one point short of thinning") << 999 << 1;
+        QTest::newRow("thinned once") << 1000 << 2;
+        QTest::newRow("thinned three times, last point off the stride") << 5003 << 8;
+    }
+    void trackStaysBoundedAndEvenlySpaced() {
+        QFETCH(int, spins);
+        QFETCH(int, stride);
+        PlayerStatistics stats;
+        for (int spin = 0; spin < spins; ++spin) {
+            stats.RecordSpin(1, 0, 0, 0);
+        }
+        const std::vector<PlayerStatistics::TrackPoint>& track = stats.Track();
+        QVERIFY(track.size() <= PlayerStatistics::kMaxTrackPoints);
+        QCOMPARE(track.back().spin, spins);
+        for (std::size_t i = 0; i + 1 < track.size(); ++i) {
+            QCOMPARE(track[i].spin, std::int64_t(i) * stride);
+        }
+    }
+
+    void restoredTrackMustEndAtTheGame_data() {
+        QTest::addColumn<int>("lastNet");
+        QTest::addColumn<int>("lastOneCreditSpins");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("the game's own track") << -2 << 2 << true;
+        QTest::newRow("another result") << 5 << 2 << false;
+        QTest::newRow("spins that do not add up") << -2 << 3 << false;
+    }
+    void restoredTrackMustEndAtTheGame() {
+        QFETCH(int, lastNet);
+        QFETCH(int, lastOneCreditSpins);
+        QFETCH(bool, kept);
+        PlayTally game;
+        game.Spins = 2;
+        game.Staked = 2;
+        PlayerStatistics stats;
+        stats.Restore(game, game, 0,
+                      {{0, 0, 0, 0, 0}, {2, double(lastNet), 0, lastOneCreditSpins, 0}});
+        QCOMPARE(stats.Track().size(), kept ? 2u : 1u);
+        QCOMPARE(stats.Track().back().net, -2.0);
+        stats.NewGame();
+        QCOMPARE(stats.Track(), (std::vector<PlayerStatistics::TrackPoint>{{0, 0, 0, 0, 0}}));
+    }
 };
 
 QTEST_APPLESS_MAIN(PlayerStatisticsTest)

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using kelvory::PlayerStatistics;
 using kelvory::PlayTally;
 namespace StatisticsSection = kelvory::StatisticsSection;
 
@@ -64,6 +65,84 @@ class StatisticsSectionTest : public QObject {
         }
     }
 
+    void storedTrack_data() {
+        QTest::addColumn<QString>("track"); // the lines after the counters
+        QTest::addColumn<int>("points");
+        QString tooLong = "0 0";
+        // Cut at 16 KB, it would still look like a track.
+        for (int i = 0; i < 980; ++i) {
+            tooLong += ",1 0 -10000000000";
+        }
+        QTest::newRow("a game's track") << "Track=0 0,1 0 -1,1 0 1,0 1 198\n" << 4;
+        QTest::newRow("no track, as before tracks were kept") << "" << 0;
+        QTest::newRow("letters") << "Track=0 0,1 x 2\n" << 0;
+        QTest::newRow("a point without a spin") << "Track=0 0,0 0 5\n" << 0;
+        QTest::newRow("spins taken back") << "Track=0 0,2 0 5,-1 0 5\n" << 0;
+        QTest::newRow("a field too many") << "Track=0 0,1 0 1 1\n" << 0;
+        QTest::newRow("a comma at the end") << "Track=0 0,\n" << 0;
+        QTest::newRow("more points than a track keeps")
+            << "Track=0 0" + QString(",1 0 0").repeated(1000) + "\n"
+            << 0;
+        QTest::newRow("longer than 16 KB") << "Track=" + tooLong + "\n" << 0;
+    }
+    void storedTrack() {
+        QFETCH(QString, track);
+        QFETCH(int, points);
+        const std::string text =
+            "[Statistics]\nSpins=3\nStaked=4\nPaid=202\n" + track.toStdString();
+        const StatisticsSection::Tallies read = StatisticsSection::FromProfileText(text);
+        QCOMPARE(read.allTime.Spins, 3);
+        QCOMPARE(read.track.size(), std::size_t(points));
+    }
+
+    void trackComesBack_data() {
+        QTest::addColumn<int>("spins");
+        QTest::addColumn<bool>("newGame");
+        QTest::newRow("a short game") << 3 << false;
+        QTest::newRow("a long game, thinned as it grew") << 5000 << false;
+        QTest::newRow("File > New") << 40 << true;
+    }
+    void trackComesBack() {
+        QFETCH(int, spins);
+        QFETCH(bool, newGame);
+        PlayerStatistics played;
+        for (int spin = 0; spin < spins; ++spin) {
+            played.RecordSpin(spin % 3 == 0 ? 1 : 2, spin % 7 == 0 ? 12 : 0, 4, 0);
+        }
+        if (newGame) {
+            played.NewGame();
+        }
+        std::string text = "[Statistics]\n";
+        for (const auto& [key, value] :
+             StatisticsSection::Values(played.AllTime(), played.Game(), played.Track())) {
+            text += key + '=' + value + '\n';
+        }
+        const StatisticsSection::Tallies read = StatisticsSection::FromProfileText(text);
+        PlayerStatistics restored;
+        restored.Restore(read.allTime, read.game, 0, read.track);
+        QCOMPARE(restored.Track(), played.Track());
+        QCOMPARE(restored.Track().size() == 1, newGame);
+    }
+
+    void trackTooLongForTheFileIsThinnedToFit() {
+        StatisticsSection::Track track(PlayerStatistics::kMaxTrackPoints);
+        for (std::size_t i = 1; i < track.size(); ++i) {
+            track[i] = track[i - 1];
+            ++track[i].spin;
+            ++track[i].oneCreditSpins;
+            track[i].net -= 1e13;
+        }
+        PlayTally game;
+        game.Spins = game.Staked = track.back().spin;
+        const StatisticsSection::KeyValues values = StatisticsSection::Values(game, game, track);
+        QCOMPARE(values.back().first, "Track");
+        QVERIFY(values.back().second.size() <= StatisticsSection::kMaxTrackText);
+        const StatisticsSection::Track read =
+            StatisticsSection::FromProfileText("[Statistics]\nTrack=" + values.back().second).track;
+        QVERIFY(read.size() > track.size() / 4);
+        QCOMPARE(read.back(), track.back());
+    }
+
     void saveKeepsUnknownKeysAndReadsBack() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("KELVRY.INI"));
@@ -74,7 +153,7 @@ class StatisticsSectionTest : public QObject {
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(before);
         }
-        const StatisticsSection::Tallies saved{SomePlay(3), SomePlay(1)};
+        const StatisticsSection::Tallies saved{SomePlay(3), SomePlay(1), {}};
         StatisticsSection::Save(QFile::encodeName(path).toStdString(), saved.allTime, saved.game);
         QCOMPARE(StatisticsSection::Load(QFile::encodeName(path).toStdString()), saved);
 
