@@ -122,6 +122,8 @@ class MainWindow : public QMainWindow, public Dialogs {
     void CreateEngine();
     // Finishes the running spin, payout or bet pause without waiting.
     void Settle();
+    // After a failed save at close: whether the player quits without saving.
+    bool ConfirmQuitWithoutSaving();
 
     GameState state_;
     std::string programDir_; // the file system's bytes
@@ -145,6 +147,7 @@ class MainWindow : public QMainWindow, public Dialogs {
     std::unique_ptr<PlayerStatistics> statistics_;
     bool closePending_ = false;
     bool terminating_ = false;
+    bool quitUnsaved_ = false; // the player chose to quit after a failed save
     TerminationSignals* terminationSignals_ = nullptr;
     ModalCloser* modalCloser_ = nullptr;
 };

@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: MIT
 // The main window's settings: read at start-up, saved when it closes (also
-// by a termination signal), and a failed save. Closes during a spin are tested
-// with the main window's session end.
+// by a termination signal), and a failed save, after which the player may quit
+// unsaved. Closes during a spin are tested with the main window's session end.
 #include "app/MainWindow.h"
 #include "store/ProfileFile.h"
 #include "tests/support/ModalDriver.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <csignal>
 #include <dirent.h>
@@ -26,7 +30,8 @@ class SettingsWindowTest : public QObject {
     void settingsShapeTheStart();
     void maximisedState_data();
     void maximisedState();
-    void failedSaveKeepsTheWindowOpen();
+    void failedSaveAsksToQuitWithoutSaving_data();
+    void failedSaveAsksToQuitWithoutSaving();
     void nonUtf8ConfigFolderKeepsItsFile();
     void terminationSignalSaves_data();
     void terminationSignalSaves();
@@ -151,25 +156,42 @@ void SettingsWindowTest::nonUtf8ConfigFolderKeepsItsFile() {
     QCOMPARE(entries, std::vector<std::string>{"lat\xe9n"});
 }
 
-void SettingsWindowTest::failedSaveKeepsTheWindowOpen() {
-    // A folder path through a regular file cannot be written, not even by root.
-    const QString blocked = dir_->filePath("plain");
-    QFile plain(blocked);
-    QVERIFY(plain.open(QIODevice::WriteOnly));
-    plain.close();
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(blocked));
+void SettingsWindowTest::failedSaveAsksToQuitWithoutSaving_data() {
+    QTest::addColumn<bool>("quit");
+    QTest::addColumn<bool>("duringBet"); // else with the game at rest
+    QTest::newRow("Cancel keeps playing") << false << false;
+    QTest::newRow("Quit ends the game") << true << false;
+    QTest::newRow("Quit during a bet ends the game") << true << true;
+}
+
+void SettingsWindowTest::failedSaveAsksToQuitWithoutSaving() {
+    QFETCH(bool, quit);
+    QFETCH(bool, duringBet);
+    // A folder where the file belongs cannot be replaced, not even by root.
+    QVERIFY(QDir(dir_->path()).mkdir("KELVRY.INI"));
     MainWindow window(programDir_);
     window.show();
-    QString message;
-    ModalDriver driver(ModalDriver::Others::Leave);
-    driver.AnswerNext<QMessageBox>([&message](QMessageBox* box) {
-        message = box->windowTitle() + "|" + box->text();
-        box->close();
+    ModalDriver driver; // a box beyond these two is accepted
+    driver.AnswerNext<QMessageBox>([](QMessageBox* box) { box->close(); });
+    driver.AnswerNext<QMessageBox>([quit](QMessageBox* box) {
+        for (QAbstractButton* button : box->buttons()) {
+            if (button->text() == (quit ? "Quit" : "Cancel")) {
+                button->click();
+            }
+        }
     });
-    QVERIFY(!window.close());
-    QCOMPARE(message, "Kelvory|Unable to write to " + blocked + "/KELVRY.INI.");
-    QVERIFY(window.isVisible());
-    QCOMPARE(window.State().Credits, 1000.0);
+    if (duringBet) {
+        QTimer::singleShot(0, &window, [&window] { window.close(); });
+        window.BetTwo();
+    } else {
+        QCOMPARE(window.close(), quit);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(window.isVisible(), !quit, 10000);
+    QCOMPARE(driver.Captions(), (QStringList{"Kelvory", "Kelvory"}));
+    QCOMPARE(driver.Texts(),
+             (QStringList{"Unable to write to " + IniPath() + ".", "Quit without saving?"}));
+    QVERIFY(QFileInfo(IniPath()).isDir());
+    QVERIFY(QDir(IniPath()).isEmpty());
 }
 
 void SettingsWindowTest::terminationSignalSaves_data() {
