@@ -34,6 +34,8 @@ MainWindow::MainWindow(const QString& programDir, RandomSource* random, QWidget*
     }
     setWindowTitle(QStringLiteral("Kelvory"));
     setUpdatesEnabled(false);
+    // Before any box can show: a signal while one is up still saves and ends.
+    SetUpTerminationSignals();
     menu_.Build(menuBar());
     helpFile_ = ProgramDirText() + QStringLiteral("kelvory-help.html");
 
@@ -58,9 +60,13 @@ MainWindow::MainWindow(const QString& programDir, RandomSource* random, QWidget*
     state_.RestoreDefaultSounds(programDir_);
     LoadSettings();
     UpdateCheckMarks();
-    SetUpTerminationSignals();
     canvas_->SpinButton()->setFocus(); // Enter spins from the start
     setUpdatesEnabled(true);
+    started_ = true;
+    if (terminating_) {
+        // A signal came during start-up: the session ends from the event loop.
+        QMetaObject::invokeMethod(this, &MainWindow::Terminate, Qt::QueuedConnection);
+    }
 }
 
 MainWindow::~MainWindow() = default;

@@ -145,6 +145,7 @@ class MainWindow : public QMainWindow, public Dialogs {
     std::unique_ptr<SoundEvents> sounds_;
     std::unique_ptr<SlotEngine> engine_;
     std::unique_ptr<PlayerStatistics> statistics_;
+    bool started_ = false; // the constructor has finished
     bool closePending_ = false;
     bool terminating_ = false;
     bool quitUnsaved_ = false; // the player chose to quit after a failed save

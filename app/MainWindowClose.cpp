@@ -72,6 +72,9 @@ void MainWindow::Terminate() {
         modalCloser_ = new ModalCloser(this);
     }
     modalCloser_->CloseAll();
+    if (!started_) {
+        return; // a start-up box was up; the constructor calls again once done
+    }
     if (engine_->Busy()) {
         // Saved now, so that a kill that follows keeps the game with its stake.
         if (!closePending_) {

@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Termination signals sent to the real program on an X server (run under
 # xvfb-run): with the bet message open, during a spin, during a long win or
-# lose sound, with each dialog open, and SIGTERM followed by SIGKILL during a
-# slow spin. The program must end within 2 s and KELVRY.INI must hold the game.
+# lose sound, with each dialog open, with the start-up box of a missing sound
+# up, and SIGTERM followed by SIGKILL during a slow spin. The program must end within 2 s and KELVRY.INI must hold the game.
 # Usage: signal_test.sh <kelvory binary>
 set -euo pipefail
 program=$1
@@ -35,13 +35,14 @@ long_wav() {
     } >"$1"
 }
 
-# Starts the program with these [Settings] lines and finds its window.
+# Starts the program (or the one given third) with these [Settings] lines and
+# finds its window.
 start() {
     case_name=$1
     rm -rf "$work/cfg"
     mkdir -p "$work/cfg"
     printf '[Settings]\n%s\n' "$2" >"$work/cfg/KELVRY.INI"
-    XDG_CONFIG_HOME=$work/cfg HOME=$work SDL_AUDIODRIVER=dummy "$program" 2>"$work/stderr" &
+    XDG_CONFIG_HOME=$work/cfg HOME=$work SDL_AUDIODRIVER=dummy "${3:-$program}" 2>"$work/stderr" &
     pid=$!
     window=""
     for _ in $(seq 1 100); do
@@ -128,6 +129,20 @@ for dialog in "borrow:alt+b" "saved games:alt+f o" "sounds:alt+o s Up Return"; d
     ends_within_2s TERM
     expect Credits 500.00
 done
+
+# A program folder of links to the real one without KELVRY0.WAV: an error box
+# shows before the main window, and a signal while it is up saves and ends.
+mkdir "$work/program"
+for f in "$(dirname "$program")"/*; do
+    [ "$(basename "$f")" = KELVRY0.WAV ] || ln -s "$(cd "$(dirname "$f")" && pwd)/$(basename "$f")" "$work/program/"
+done
+rm "$work/program/$(basename "$program")"
+cp "$program" "$work/program/"
+start "start-up box up" "Credits=500.00" "$work/program/$(basename "$program")"
+ends_within_2s TERM
+expect Credits 500.00
+expect Spins 0 # written by the save: the file held no Spins before
+grep -q "File not found" "$work/stderr" || fail "the start-up box was not reported"
 
 start "SIGTERM then SIGKILL during a slow spin" "Speed=55"
 bet_two
