@@ -100,6 +100,10 @@ class MainWindow : public QMainWindow, public Dialogs {
     // Writes the settings and the current game. Returns false when the write
     // failed; the error has been shown.
     bool SaveSettings();
+    // Saves after a spin's payout, a borrow, a new and an opened game, so that
+    // a crash loses at most the spin in progress. A failure is shown once a
+    // session; the close still reports its own.
+    void Autosave();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -119,6 +123,7 @@ class MainWindow : public QMainWindow, public Dialogs {
     void LoadSoundImages();
     void CreateSounds();
     void SetUpTerminationSignals();
+    bool WriteSettings(bool showError);
     void CreateEngine();
     // Finishes the running spin, payout or bet pause without waiting.
     void Settle();
@@ -149,6 +154,7 @@ class MainWindow : public QMainWindow, public Dialogs {
     bool closePending_ = false;
     bool terminating_ = false;
     bool quitUnsaved_ = false; // the player chose to quit after a failed save
+    bool autosaveErrorShown_ = false;
     TerminationSignals* terminationSignals_ = nullptr;
     ModalCloser* modalCloser_ = nullptr;
 };

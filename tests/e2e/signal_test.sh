@@ -3,7 +3,9 @@
 # Termination signals sent to the real program on an X server (run under
 # xvfb-run): with the bet message open, during a spin, during a long win or
 # lose sound, with each dialog open, with the start-up box of a missing sound
-# up, and SIGTERM followed by SIGKILL during a slow spin. The program must end within 2 s and KELVRY.INI must hold the game.
+# up, and SIGTERM followed by SIGKILL during a slow spin. The program must end
+# within 2 s and KELVRY.INI must hold the game. Last, SIGKILL right after a
+# spin's payout: the save after every spin keeps it.
 # Usage: signal_test.sh <kelvory binary>
 set -euo pipefail
 program=$1
@@ -154,5 +156,16 @@ wait "$pid" || true
 pid=""
 expect Spins 1
 awk -v c="$(stored Credits)" 'BEGIN { exit !(c >= 998) }' || fail "stake not saved"
+
+start "SIGKILL right after a spin's payout" "Speed=10"
+bet_two
+for _ in $(seq 1 300); do
+    [ "$(stored Spins)" = 1 ] && break
+    sleep 0.05
+done
+kill -KILL "$pid"
+wait "$pid" || true
+pid=""
+expect_spin_paid
 
 echo "all signal cases passed"
