@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 
 #include "app/ProgramDir.h"
+#include "app/WindowActivation.h"
 #include "app/dialogs/DialogKit.h"
 #include "app/dialogs/ErrorBox.h"
 #include "game/SpinSpeeds.h"
@@ -12,7 +13,7 @@
 #include "view/SlotCanvas.h"
 #include "view/WindowSizeKeeper.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
 
@@ -111,6 +112,13 @@ void MainWindow::UpdateCheckMarks() {
     menu_.StopSoundItem->setChecked(state_.sndStop);
     menu_.WinSoundItem->setChecked(state_.sndWin);
     menu_.AutoSpinItem->setChecked(state_.AutoSpinOn);
+}
+
+void MainWindow::BringForward() {
+    WindowActivation::Activate(this);
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        WindowActivation::Activate(modal);
+    }
 }
 
 void MainWindow::ShowInformation(const std::string& text) {

@@ -66,6 +66,10 @@ class MainWindow : public QMainWindow, public Dialogs {
     const std::string& ProgramDir() const { return programDir_; }
     const std::string& SettingsFolder() const { return settingsFolder_; }
 
+    // Shows the window in front and active, restored if minimised; an open
+    // dialog or box stays in front of it.
+    void BringForward();
+
     // Sets every check mark of the Speed, Sound and Auto menus from the state.
     void UpdateCheckMarks();
 
