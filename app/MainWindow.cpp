@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 
 #include "app/ProgramDir.h"
+#include "app/WindowActivation.h"
 #include "app/dialogs/DialogKit.h"
 #include "app/dialogs/ErrorBox.h"
 #include "game/SpinSpeeds.h"
@@ -12,7 +13,7 @@
 #include "view/SlotCanvas.h"
 #include "view/WindowSizeKeeper.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
 
@@ -34,6 +35,8 @@ MainWindow::MainWindow(const QString& programDir, RandomSource* random, QWidget*
     }
     setWindowTitle(QStringLiteral("Kelvory"));
     setUpdatesEnabled(false);
+    // Before any box can show: a signal while one is up still saves and ends.
+    SetUpTerminationSignals();
     menu_.Build(menuBar());
     helpFile_ = programDir_ + "kelvory-help.html";
 
@@ -58,9 +61,13 @@ MainWindow::MainWindow(const QString& programDir, RandomSource* random, QWidget*
     state_.RestoreDefaultSounds(programDir_);
     LoadSettings();
     UpdateCheckMarks();
-    SetUpTerminationSignals();
     canvas_->SpinButton()->setFocus(); // Enter spins from the start
     setUpdatesEnabled(true);
+    started_ = true;
+    if (terminating_) {
+        // A signal came during start-up: the session ends from the event loop.
+        QMetaObject::invokeMethod(this, &MainWindow::Terminate, Qt::QueuedConnection);
+    }
 }
 
 MainWindow::~MainWindow() = default;
@@ -101,6 +108,13 @@ void MainWindow::UpdateCheckMarks() {
     menu_.StopSoundItem->setChecked(state_.sndStop);
     menu_.WinSoundItem->setChecked(state_.sndWin);
     menu_.AutoSpinItem->setChecked(state_.AutoSpinOn);
+}
+
+void MainWindow::BringForward() {
+    WindowActivation::Activate(this);
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        WindowActivation::Activate(modal);
+    }
 }
 
 void MainWindow::ShowInformation(const std::string& text) {

@@ -66,6 +66,10 @@ class MainWindow : public QMainWindow, public Dialogs {
     const std::string& ProgramDir() const { return programDir_; }
     const std::string& SettingsFolder() const { return settingsFolder_; }
 
+    // Shows the window in front and active, restored if minimised; an open
+    // dialog or box stays in front of it.
+    void BringForward();
+
     // Sets every check mark of the Speed, Sound and Auto menus from the state.
     void UpdateCheckMarks();
 
@@ -100,6 +104,10 @@ class MainWindow : public QMainWindow, public Dialogs {
     // Writes the settings and the current game. Returns false when the write
     // failed; the error has been shown.
     bool SaveSettings();
+    // Saves after a spin's payout, a borrow, a new and an opened game, so that
+    // a crash loses at most the spin in progress. A failure is shown once a
+    // session; the close still reports its own.
+    void Autosave();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -119,9 +127,12 @@ class MainWindow : public QMainWindow, public Dialogs {
     void LoadSoundImages();
     void CreateSounds();
     void SetUpTerminationSignals();
+    bool WriteSettings(bool showError);
     void CreateEngine();
     // Finishes the running spin, payout or bet pause without waiting.
     void Settle();
+    // After a failed save at close: whether the player quits without saving.
+    bool ConfirmQuitWithoutSaving();
 
     GameState state_;
     std::string programDir_;     // the file system's bytes
@@ -141,8 +152,11 @@ class MainWindow : public QMainWindow, public Dialogs {
     std::unique_ptr<SoundEvents> sounds_;
     std::unique_ptr<SlotEngine> engine_;
     std::unique_ptr<PlayerStatistics> statistics_;
+    bool started_ = false; // the constructor has finished
     bool closePending_ = false;
     bool terminating_ = false;
+    bool quitUnsaved_ = false; // the player chose to quit after a failed save
+    bool autosaveErrorShown_ = false;
     TerminationSignals* terminationSignals_ = nullptr;
     ModalCloser* modalCloser_ = nullptr;
 };

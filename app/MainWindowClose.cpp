@@ -3,9 +3,12 @@
 // A close during a spin, its payout or a bet pause saves at once (the stake
 // taken), lets them finish on screen and saves again before the window closes,
 // so the win is kept; a second close or a signal finishes them without waiting.
+// A save that fails shows its error, then the player may quit without saving
+// (the file stays as it was) or keep playing.
 #include "app/MainWindow.h"
 
 #include "app/ModalCloser.h"
+#include "app/dialogs/QuitWithoutSavingBox.h"
 #include "options/SoundEvents.h"
 #include "view/QtEventPump.h"
 #include "view/SlotCanvas.h"
@@ -37,8 +40,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
             Settle();
             return;
         }
-        if (!SaveSettings() && !terminating_) {
-            return; // the error was shown; the close is abandoned
+        if (!SaveSettings() && !terminating_ && !ConfirmQuitWithoutSaving()) {
+            return; // the player keeps playing
         }
         closePending_ = true;
         // A long win or lose sound does not hold the close.
@@ -47,7 +50,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     closePending_ = false;
-    if (!SaveSettings() && !terminating_) {
+    // A player who chose to quit unsaved during a spin is not asked again.
+    if (!quitUnsaved_ && !SaveSettings() && !terminating_ && !ConfirmQuitWithoutSaving()) {
         sounds_->SetCutShort(false);
         event->ignore();
         return;
@@ -56,12 +60,21 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+bool MainWindow::ConfirmQuitWithoutSaving() {
+    // A signal that closes the box ends the session all the same.
+    quitUnsaved_ = QuitWithoutSavingBox::Ask(this) || terminating_;
+    return quitUnsaved_;
+}
+
 void MainWindow::Terminate() {
     if (!terminating_) {
         terminating_ = true;
         modalCloser_ = new ModalCloser(this);
     }
     modalCloser_->CloseAll();
+    if (!started_) {
+        return; // a start-up box was up; the constructor calls again once done
+    }
     if (engine_->Busy() && !closePending_) {
         // Saved now, so that a kill that follows keeps the game with its stake.
         SaveSettings();

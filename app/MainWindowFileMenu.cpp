@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // File menu of the main window: new game, open and save slots, exit; the
-// settings read at start and written at close.
+// settings read at start, written at close and saved as the game goes on.
 #include "app/MainWindow.h"
 
 #include "app/TerminationSignals.h"
@@ -27,6 +27,7 @@ void MainWindow::ConnectFileMenu() {
 void MainWindow::NewGame() {
     engine_->NewGame();
     statistics_->NewGame();
+    Autosave();
 }
 
 void MainWindow::Quit() {
@@ -37,6 +38,7 @@ void MainWindow::OpenSavedGame() {
     // An opened game starts the statistics of the current game afresh.
     if (RunSavedGamesDialog(SavedGamesDialog::Open)) {
         statistics_->NewGame();
+        Autosave();
     }
 }
 
@@ -73,6 +75,19 @@ void MainWindow::LoadSettings() {
 }
 
 bool MainWindow::SaveSettings() {
+    return WriteSettings(true);
+}
+
+void MainWindow::Autosave() {
+    if (quitUnsaved_) {
+        return; // the file stays as the player chose to leave it
+    }
+    if (!WriteSettings(!autosaveErrorShown_)) {
+        autosaveErrorShown_ = true;
+    }
+}
+
+bool MainWindow::WriteSettings(bool showError) {
     const std::string path = SettingsPath();
     // The folder may have gone since start-up.
     ConfigDir::MakeFolder(settingsFolder_);
@@ -89,7 +104,9 @@ bool MainWindow::SaveSettings() {
         }
         ProfileFile::Write(path, sections);
     } catch (const ProfileWriteError& error) {
-        WriteErrorBox::Show(this, error);
+        if (showError) {
+            WriteErrorBox::Show(this, error);
+        }
         return false;
     }
     return true;

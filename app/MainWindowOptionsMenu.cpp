@@ -58,6 +58,7 @@ void MainWindow::ShowBorrowDialog() {
     {
         BorrowDialog form(
             state_, [this](HelpContext context) { ShowHelp(context); }, this);
+        connect(&form, &BorrowDialog::moneyMoved, this, &MainWindow::Autosave);
         form.exec();
     }
     canvas_->RepaintAll();

@@ -11,6 +11,8 @@ namespace kelvory {
 void MainWindow::ConnectStatistics() {
     statistics_ = std::make_unique<PlayerStatistics>();
     statistics_->Attach(*engine_, clock_);
+    // Once the statistics have counted the spin, the save holds it too.
+    engine_->AddSpinEndedHandler([this] { Autosave(); });
     statistics_->SetChangedHandler([this] {
         if (StatisticsWindow* view = StatisticsView()) {
             view->Refresh();

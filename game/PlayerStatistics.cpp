@@ -17,7 +17,7 @@ void PlayerStatistics::Attach(SlotEngine& engine, Clock& clock) {
         lastActivityMs_ = clock.NowMs();
         clockStarted_ = true;
     }
-    engine.SetSpinEndedHandler([this, &engine, &clock] {
+    engine.AddSpinEndedHandler([this, &engine, &clock] {
         const GameState& state = engine.State();
         RecordSpin(state.LastBet, state.WinAmount, state.WinningRow, clock.NowMs());
     });

@@ -128,8 +128,8 @@ void SlotEngine::RunSpin() {
     DrawColumn(1, false);
     state_.LastBet = state_.BetInPlay;
     EvaluateWin();
-    if (spinEndedHandler_) {
-        spinEndedHandler_();
+    for (const auto& handler : spinEndedHandlers_) {
+        handler();
     }
     state_.BetInPlay = 0;
     state_.Spinning = false;

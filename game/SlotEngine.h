@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <vector>
 
 namespace kelvory {
 
@@ -93,9 +94,10 @@ class SlotEngine {
     bool Settling() const { return settling_; }
     // Called when the outermost bet or spin handler has returned.
     void SetIdleHandler(std::function<void()> handler) { idleHandler_ = std::move(handler); }
-    // Called when a spin's payout has ended, before the spin counts as over.
-    void SetSpinEndedHandler(std::function<void()> handler) {
-        spinEndedHandler_ = std::move(handler);
+    // Called when a spin's payout has ended, before the spin counts as over;
+    // the handlers run in the order they were added.
+    void AddSpinEndedHandler(std::function<void()> handler) {
+        spinEndedHandlers_.push_back(std::move(handler));
     }
 
     // Spin sound period in ticks for a speed, 0 for speeds without a spin sound.
@@ -119,7 +121,7 @@ class SlotEngine {
     int busyDepth_ = 0;
     bool settling_ = false;
     std::function<void()> idleHandler_;
-    std::function<void()> spinEndedHandler_;
+    std::vector<std::function<void()>> spinEndedHandlers_;
 };
 
 } // namespace kelvory

@@ -16,7 +16,7 @@ target=${1:-run}
 run_packages=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
-  libsdl2-mixer-dev
+  libsdl2-mixer-dev libxcb1-dev
   fonts-dejavu-core fonts-liberation2
 )
 # Running the tests: the real window under Xvfb, driven by xdotool, and the

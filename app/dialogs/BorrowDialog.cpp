@@ -100,6 +100,7 @@ void BorrowDialog::MoveChip(int chip) {
         return;
     }
     update();
+    emit moneyMoved();
 }
 
 void BorrowDialog::ShowHelpMessage() {

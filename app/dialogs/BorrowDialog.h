@@ -34,6 +34,10 @@ class BorrowDialog : public QDialog {
     QRadioButton* PayBackMode = nullptr;
     QLabel* ModeLabel = nullptr;
 
+  signals:
+    // A chip was borrowed or paid back.
+    void moneyMoved();
+
   protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -2,8 +2,10 @@
 # SPDX-License-Identifier: MIT
 # Termination signals sent to the real program on an X server (run under
 # xvfb-run): with the bet message open, during a spin, during a long win or
-# lose sound, with each dialog open, and SIGTERM followed by SIGKILL during a
-# slow spin. The program must end within 2 s and KELVRY.INI must hold the game.
+# lose sound, with each dialog open, with the start-up box of a missing sound
+# up, and SIGTERM followed by SIGKILL during a slow spin. The program must end
+# within 2 s and KELVRY.INI must hold the game. Last, SIGKILL right after a
+# spin's payout: the save after every spin keeps it.
 # Usage: signal_test.sh <kelvory binary>
 set -euo pipefail
 program=$1
@@ -37,13 +39,14 @@ long_wav() {
     } >"$1"
 }
 
-# Starts the program with these [Settings] lines and finds its window.
+# Starts the program (or the one given third) with these [Settings] lines and
+# finds its window.
 start() {
     case_name=$1
     rm -rf "$work/cfg"
     mkdir -p "$work/cfg"
     printf '[Settings]\n%s\n' "$2" >"$work/cfg/KELVRY.INI"
-    XDG_CONFIG_HOME=$work/cfg HOME=$work SDL_AUDIODRIVER=$audio SDL_DISKAUDIOFILE=$work/audio.raw "$program" 2>"$work/stderr" &
+    XDG_CONFIG_HOME=$work/cfg HOME=$work SDL_AUDIODRIVER=$audio SDL_DISKAUDIOFILE=$work/audio.raw "${3:-$program}" 2>"$work/stderr" &
     pid=$!
     window=""
     for _ in $(seq 1 100); do
@@ -146,6 +149,20 @@ ends_within_2s TERM
 expect Credits 500.00
 audio=dummy
 
+# A program folder of links to the real one without KELVRY0.WAV: an error box
+# shows before the main window, and a signal while it is up saves and ends.
+mkdir "$work/program"
+for f in "$(dirname "$program")"/*; do
+    [ "$(basename "$f")" = KELVRY0.WAV ] || ln -s "$(cd "$(dirname "$f")" && pwd)/$(basename "$f")" "$work/program/"
+done
+rm "$work/program/$(basename "$program")"
+cp "$program" "$work/program/"
+start "start-up box up" "Credits=500.00" "$work/program/$(basename "$program")"
+ends_within_2s TERM
+expect Credits 500.00
+expect Spins 0 # written by the save: the file held no Spins before
+grep -q "File not found" "$work/stderr" || fail "the start-up box was not reported"
+
 start "SIGTERM then SIGKILL during a slow spin" "Speed=55"
 bet_two
 sleep 2
@@ -156,5 +173,16 @@ wait "$pid" || true
 pid=""
 expect Spins 1
 awk -v c="$(stored Credits)" 'BEGIN { exit !(c >= 998) }' || fail "stake not saved"
+
+start "SIGKILL right after a spin's payout" "Speed=10"
+bet_two
+for _ in $(seq 1 300); do
+    [ "$(stored Spins)" = 1 ] && break
+    sleep 0.05
+done
+kill -KILL "$pid"
+wait "$pid" || true
+pid=""
+expect_spin_paid
 
 echo "all signal cases passed"

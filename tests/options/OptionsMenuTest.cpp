@@ -36,6 +36,8 @@ class OptionsMenuTest : public QObject {
         QVERIFY(config_.isValid());
         qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
     }
+    // Each test starts from no settings file: the game saves as it goes on.
+    void init() { QFile::remove(config_.filePath(QStringLiteral("KELVRY.INI"))); }
 
     void toggleKeepsCheckMarkEqualToItsField_data() {
         QTest::addColumn<QString>("item");

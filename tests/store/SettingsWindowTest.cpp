@@ -1,16 +1,23 @@
 // SPDX-License-Identifier: MIT
 // The main window's settings: read at start-up, saved when it closes (also
-// by a termination signal), and a failed save. Closes during a spin are tested
-// with the main window's session end.
+// by a termination signal), and a failed save, after which the player may quit
+// unsaved. Closes during a spin are tested with the main window's session end.
 #include "app/MainWindow.h"
+#include "app/dialogs/BorrowDialog.h"
 #include "store/ProfileFile.h"
+#include "tests/support/FakeWorld.h"
 #include "tests/support/ModalDriver.h"
 #include "tests/support/RuntimeDir.h"
+#include "tests/support/Rig.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <csignal>
 #include <dirent.h>
@@ -28,8 +35,12 @@ class SettingsWindowTest : public QObject {
     void settingsShapeTheStart();
     void maximisedState_data();
     void maximisedState();
-    void failedSaveKeepsTheWindowOpen();
+    void failedSaveAsksToQuitWithoutSaving_data();
+    void failedSaveAsksToQuitWithoutSaving();
     void nonUtf8ConfigFolderKeepsItsFile();
+    void gameIsSavedAsItGoesOn_data();
+    void gameIsSavedAsItGoesOn();
+    void failedAutosaveIsShownOnce();
     void terminationSignalSaves_data();
     void terminationSignalSaves();
 
@@ -158,25 +169,112 @@ void SettingsWindowTest::nonUtf8ConfigFolderKeepsItsFile() {
     QCOMPARE(entries, std::vector<std::string>{"lat\xe9n"});
 }
 
-void SettingsWindowTest::failedSaveKeepsTheWindowOpen() {
-    // A folder path through a regular file cannot be written, not even by root.
-    const QString blocked = dir_->filePath("plain");
-    QFile plain(blocked);
-    QVERIFY(plain.open(QIODevice::WriteOnly));
-    plain.close();
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(blocked));
+void SettingsWindowTest::failedSaveAsksToQuitWithoutSaving_data() {
+    QTest::addColumn<bool>("quit");
+    QTest::addColumn<bool>("duringBet"); // else with the game at rest
+    QTest::newRow("Cancel keeps playing") << false << false;
+    QTest::newRow("Quit ends the game") << true << false;
+    QTest::newRow("Quit during a bet ends the game") << true << true;
+}
+
+void SettingsWindowTest::failedSaveAsksToQuitWithoutSaving() {
+    QFETCH(bool, quit);
+    QFETCH(bool, duringBet);
+    // A folder where the file belongs cannot be replaced, not even by root.
+    QVERIFY(QDir(dir_->path()).mkdir("KELVRY.INI"));
     MainWindow window(programDir_);
     window.show();
-    QString message;
-    ModalDriver driver(ModalDriver::Others::Leave);
-    driver.AnswerNext<QMessageBox>([&message](QMessageBox* box) {
-        message = box->windowTitle() + "|" + box->text();
-        box->close();
+    ModalDriver driver; // a box beyond these two is accepted
+    driver.AnswerNext<QMessageBox>([](QMessageBox* box) { box->close(); });
+    driver.AnswerNext<QMessageBox>([quit](QMessageBox* box) {
+        for (QAbstractButton* button : box->buttons()) {
+            if (button->text() == (quit ? "Quit" : "Cancel")) {
+                button->click();
+            }
+        }
     });
+    if (duringBet) {
+        QTimer::singleShot(0, &window, [&window] { window.close(); });
+        window.BetTwo();
+    } else {
+        QCOMPARE(window.close(), quit);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(window.isVisible(), !quit, 10000);
+    QCOMPARE(driver.Captions(), (QStringList{"Kelvory", "Kelvory"}));
+    QCOMPARE(driver.Texts(),
+             (QStringList{"Unable to write to " + IniPath() + ".", "Quit without saving?"}));
+    QVERIFY(QFileInfo(IniPath()).isDir());
+    QVERIFY(QDir(IniPath()).isEmpty());
+}
+
+void SettingsWindowTest::gameIsSavedAsItGoesOn_data() {
+    QTest::addColumn<int>("step");
+    QTest::newRow("after a spin's payout") << 0;
+    QTest::newRow("after each borrow") << 1;
+    QTest::newRow("after a new game") << 2;
+    QTest::newRow("after an opened game") << 3;
+}
+
+void SettingsWindowTest::gameIsSavedAsItGoesOn() {
+    QFETCH(int, step);
+    kelvory::test::FakeWorld random;
+    const auto stops = kelvory::test::Rig::FindStops(
+        1, [](const kelvory::WinResult& result) { return result.Amount > 0; });
+    random.RestAt(stops[0], stops[1], stops[2]);
+    MainWindow window(programDir_, random);
+    window.State().Speed = 1;
+    window.State().Credits = 500; // unlike a new or opened game's
+    ModalDriver driver;
+    std::string savedInDialog;
+    switch (step) {
+    case 0:
+        window.BetOne();
+        window.Spin();
+        QVERIFY(window.State().Credits > 500); // the win is in
+        break;
+    case 1:
+        driver.AnswerNext<kelvory::BorrowDialog>([&](kelvory::BorrowDialog* dialog) {
+            dialog->ChipButtons[0]->click(); // 1000 credits
+            savedInDialog = Stored("Credits");
+            dialog->accept();
+        });
+        window.ShowBorrowDialog();
+        QCOMPARE(savedInDialog, std::string("1500.00"));
+        break;
+    case 2:
+        window.NewGame();
+        break;
+    default:
+        driver.AnswerNext<kelvory::SavedGamesDialog>(
+            [](kelvory::SavedGamesDialog* dialog) { dialog->SlotButtons[0]->click(); });
+        window.OpenSavedGame();
+        break;
+    }
+    QCOMPARE(QString::fromStdString(Stored("Credits")),
+             QString::number(window.State().Credits, 'f', 2));
+    QCOMPARE(Stored("Spins"), std::to_string(window.State().Spins));
+}
+
+void SettingsWindowTest::failedAutosaveIsShownOnce() {
+    QVERIFY(QDir(dir_->path()).mkdir("KELVRY.INI"));
+    kelvory::test::FakeWorld random;
+    random.choices = {0, 0, 0, 0, 0, 0};
+    MainWindow window(programDir_, random);
+    window.State().Speed = 1;
+    window.show();
+    ModalDriver driver;
+    for (int spin = 0; spin < 2; ++spin) {
+        window.BetOne();
+        window.Spin();
+    }
+    QCOMPARE(window.State().Spins, 2);
+    // The close reports its own failure.
+    driver.AnswerNext<QMessageBox>([](QMessageBox* box) { box->close(); });
+    driver.AnswerNext<QMessageBox>(
+        [](QMessageBox* box) { box->button(QMessageBox::Cancel)->click(); });
     QVERIFY(!window.close());
-    QCOMPARE(message, "Kelvory|Unable to write to " + blocked + "/KELVRY.INI.");
-    QVERIFY(window.isVisible());
-    QCOMPARE(window.State().Credits, 1000.0);
+    const QString error = "Unable to write to " + IniPath() + ".";
+    QCOMPARE(driver.Texts(), (QStringList{error, error, "Quit without saving?"}));
 }
 
 void SettingsWindowTest::terminationSignalSaves_data() {
