@@ -7,8 +7,8 @@
 #include "store/ProfileFile.h"
 #include "tests/support/FakeWorld.h"
 #include "tests/support/ModalDriver.h"
-#include "tests/support/RuntimeDir.h"
 #include "tests/support/Rig.h"
+#include "tests/support/RuntimeDir.h"
 
 #include <QDir>
 #include <QFile>
