@@ -33,8 +33,8 @@ class TerminationSignals;
 
 // The main window: menu, canvas, the three buttons and the engine's timers. Its
 // handlers hand the game's flows to the engine. The handlers of the File,
-// Options/Borrow and Help menus live in MainWindowFileMenu.cpp, MainWindowOptionsMenu.cpp and
-// MainWindowHelpMenu.cpp.
+// Options/Borrow and Help menus live in MainWindowFileMenu.cpp,
+// MainWindowOptionsMenu.cpp and MainWindowHelpMenu.cpp.
 class MainWindow : public QMainWindow, public Dialogs {
     Q_OBJECT
   public:
