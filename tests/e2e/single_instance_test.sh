@@ -43,11 +43,23 @@ launch() {
     pid=$!
     pids+=("$pid")
 }
+# A visible window captioned "Kelvory" (a main window or a message box) of a
+# process, by its _NET_WM_PID: xdotool's own --pid can match another
+# process's window.
+window_of() {
+    local id
+    for id in $(xdotool search --onlyvisible --name '^Kelvory$' 2>/dev/null || true); do
+        if [ "$(xprop -id "$id" _NET_WM_PID 2>/dev/null | awk '{ print $NF }')" = "$1" ]; then
+            echo "$id"
+            return
+        fi
+    done
+}
 # The visible main window of a process; sets window.
 find_window() {
     window=""
     for _ in $(seq 1 100); do
-        window=$(xdotool search --onlyvisible --pid "$1" --name '^Kelvory$' 2>/dev/null | head -1 || true)
+        window=$(window_of "$1")
         [ -n "$window" ] && return
         sleep 0.1
     done
@@ -102,7 +114,7 @@ launch one unanswered
 unanswered=$pid
 box=""
 for _ in $(seq 1 150); do
-    box=$(xdotool search --onlyvisible --pid "$unanswered" --name '^Kelvory$' 2>/dev/null | head -1 || true)
+    box=$(window_of "$unanswered")
     [ -n "$box" ] && break
     sleep 0.1
 done
