@@ -64,22 +64,6 @@ std::string RandomTemporaryPath(const std::string& folder, const std::string& pr
     return path;
 }
 
-bool WriteAll(int fd, std::string_view text) {
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n =
-            ::pwrite(fd, text.data() + done, text.size() - done, static_cast<off_t>(done));
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 void SyncFolder(const std::string& folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
@@ -172,7 +156,7 @@ bool ReplaceVia(const std::string& target, std::string_view text, mode_t mode, b
     if (!unnamed && !CreateNamed(folder, prefix, temporary)) {
         return IsFolderRefusal(errno) && InPlaceRewrite::Rewrite(target, text);
     }
-    bool ok = WriteAll(temporary.fd, text) && ::fchmod(temporary.fd, mode) == 0 &&
+    bool ok = FileReplacer::WriteAt(temporary.fd, text, 0) && ::fchmod(temporary.fd, mode) == 0 &&
               ::fsync(temporary.fd) == 0;
     if (ok && unnamed && !LinkUnnamed(folder, prefix, temporary)) {
         // No way to name it (no /proc, say): start over with a named file.
@@ -191,6 +175,22 @@ bool ReplaceVia(const std::string& target, std::string_view text, mode_t mode, b
 }
 
 } // namespace
+
+bool FileReplacer::WriteAt(int fd, std::string_view text, std::size_t offset) {
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n =
+            ::pwrite(fd, text.data() + done, text.size() - done, static_cast<off_t>(offset + done));
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
 
 bool FileReplacer::Replace(const std::string& target, std::string_view text, mode_t mode) {
     return ReplaceVia(target, text, mode, unnamedTemporaries);

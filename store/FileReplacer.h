@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <sys/types.h>
@@ -25,6 +26,10 @@ namespace FileReplacer {
 // False when the content could not be stored; the file is unchanged then,
 // unless the in-place rewrite failed halfway.
 bool Replace(const std::string& target, std::string_view text, mode_t mode);
+
+// Writes the whole text at an offset of the file (pwrite, again after an
+// interruption); false on an error.
+bool WriteAt(int fd, std::string_view text, std::size_t offset);
 
 // Deletes the temporary files of the target that no running writer holds.
 // Returns how many were deleted.

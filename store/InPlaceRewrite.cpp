@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "store/InPlaceRewrite.h"
 
+#include "store/FileReplacer.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
@@ -66,44 +68,13 @@ bool ParseHeader(std::string_view text, Header& header, std::size_t& length) {
     return true;
 }
 
-bool WriteAt(int fd, std::string_view text, std::size_t offset) {
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n =
-            ::pwrite(fd, text.data() + done, text.size() - done, static_cast<off_t>(offset + done));
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-bool ReadAll(int fd, std::string& text) {
-    text.clear();
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return n == 0;
-        }
-        text.append(buffer, static_cast<std::size_t>(n));
-    }
-}
-
 // The copy to the front and the cut; the journal behind stays until the cut.
 bool Finish(int fd, std::string_view text, InPlaceRewrite::Stop stop) {
     using Stop = InPlaceRewrite::Stop;
     if (stop == Stop::HalfFront) {
-        return WriteAt(fd, text.substr(0, text.size() / 2), 0) && false;
+        return FileReplacer::WriteAt(fd, text.substr(0, text.size() / 2), 0) && false;
     }
-    if (!WriteAt(fd, text, 0) || ::fsync(fd) != 0) {
+    if (!FileReplacer::WriteAt(fd, text, 0) || ::fsync(fd) != 0) {
         return false;
     }
     if (stop == Stop::AfterFront) {
@@ -121,55 +92,67 @@ bool InPlaceRewrite::Rewrite(const std::string& target, std::string_view text, S
     }
     struct stat info {};
     bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    const std::size_t oldSize = ok ? static_cast<std::size_t>(info.st_size) : 0;
+    bool journalDone = false;
     if (ok) {
-        const Header header{static_cast<std::size_t>(info.st_size), text.size(), Checksum(text)};
+        const Header header{oldSize, text.size(), Checksum(text)};
         // Behind both contents, so that the copy to the front never reaches it.
         const std::size_t journal = std::max(header.oldSize, header.newSize);
         const std::string line = HeaderLine(header);
-        ok = WriteAt(fd, line, journal) && stop != Stop::AfterHeader;
+        ok = FileReplacer::WriteAt(fd, line, journal) && stop != Stop::AfterHeader;
         if (ok && stop == Stop::HalfCopy) {
-            ok = WriteAt(fd, text.substr(0, text.size() / 2), journal + line.size()) && false;
+            ok =
+                FileReplacer::WriteAt(fd, text.substr(0, text.size() / 2), journal + line.size()) &&
+                false;
         }
-        ok = ok && WriteAt(fd, text, journal + line.size()) && ::fsync(fd) == 0 &&
-             stop != Stop::AfterCopy && Finish(fd, text, stop);
+        journalDone =
+            ok && FileReplacer::WriteAt(fd, text, journal + line.size()) && ::fsync(fd) == 0;
+        ok = journalDone && stop != Stop::AfterCopy && Finish(fd, text, stop);
+    }
+    if (!ok && stop == Stop::Never) {
+        // A failed write (a full disk, say) leaves no journal behind: before
+        // the copy to the front the old content comes back, after it the copy
+        // is tried once more.
+        if (!journalDone) {
+            ::ftruncate(fd, static_cast<off_t>(oldSize));
+        } else {
+            Finish(fd, text, Stop::Never);
+        }
     }
     ok = ::close(fd) == 0 && ok;
-    if (!ok && stop == Stop::Never) {
-        // A failed write (a full disk, say) leaves no journal behind: the old
-        // content comes back, or a complete copy is finished.
-        Recover(target);
-    }
     return ok;
 }
 
-void InPlaceRewrite::Recover(const std::string& target) {
-    const int fd = ::open(target.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        return;
-    }
-    struct stat info {};
-    std::string file;
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ReadAll(fd, file)) {
-        // The journal starts a line; the last one found is the rewrite's own.
-        for (std::size_t at = file.rfind(kMagic); at != std::string::npos;
-             at = at == 0 ? std::string::npos : file.rfind(kMagic, at - 1)) {
-            Header header;
-            std::size_t length = 0;
-            if (!ParseHeader(std::string_view(file).substr(at), header, length) ||
-                at != std::max(header.oldSize, header.newSize)) {
-                continue;
-            }
-            const std::string_view copy = std::string_view(file).substr(at + length);
-            if (copy.size() >= header.newSize &&
-                Checksum(copy.substr(0, header.newSize)) == header.sum) {
-                Finish(fd, copy.substr(0, header.newSize), Stop::Never);
-            } else if (::ftruncate(fd, static_cast<off_t>(header.oldSize)) == 0) {
+std::string InPlaceRewrite::Recover(const std::string& target, std::string file) {
+    // The journal starts a line; the last one found is the rewrite's own.
+    for (std::size_t at = file.rfind(kMagic); at != std::string::npos;
+         at = at == 0 ? std::string::npos : file.rfind(kMagic, at - 1)) {
+        Header header;
+        std::size_t length = 0;
+        if (!ParseHeader(std::string_view(file).substr(at), header, length) ||
+            at != std::max(header.oldSize, header.newSize)) {
+            continue;
+        }
+        const int fd = ::open(target.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) {
+            return file; // read-only: nothing a rewrite here could have left
+        }
+        const std::string_view copy = std::string_view(file).substr(at + length);
+        if (copy.size() >= header.newSize &&
+            Checksum(copy.substr(0, header.newSize)) == header.sum) {
+            std::string text(copy.substr(0, header.newSize));
+            Finish(fd, text, Stop::Never);
+            file = std::move(text);
+        } else {
+            if (::ftruncate(fd, static_cast<off_t>(header.oldSize)) == 0) {
                 ::fsync(fd);
             }
-            break;
+            file.resize(header.oldSize);
         }
+        ::close(fd);
+        break;
     }
-    ::close(fd);
+    return file;
 }
 
 } // namespace kelvory

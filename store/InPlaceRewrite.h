@@ -25,9 +25,10 @@ enum class Stop { Never, AfterHeader, HalfCopy, AfterCopy, HalfFront, AfterFront
 // the front leaves the old content.
 bool Rewrite(const std::string& target, std::string_view text, Stop stop = Stop::Never);
 
-// Finishes or undoes a rewrite that a kill interrupted. Does nothing to a
-// file without one, or one it cannot write.
-void Recover(const std::string& target);
+// Finishes or undoes a rewrite that a kill interrupted, given the file's
+// text as read, and returns the text the file holds then. A file without an
+// interrupted rewrite is not touched.
+std::string Recover(const std::string& target, std::string file);
 } // namespace InPlaceRewrite
 
 } // namespace kelvory

@@ -77,8 +77,7 @@ std::string ProfileFile::ReadText(const std::string& path) {
 std::string ProfileFile::ReadAtStartUp(const std::string& path) {
     // Start-up is when no earlier copy can still be writing.
     RemoveStaleTemporaries(path);
-    InPlaceRewrite::Recover(ResolveTarget(path));
-    return ReadText(path);
+    return InPlaceRewrite::Recover(ResolveTarget(path), ReadText(path));
 }
 
 std::string ProfileFile::Read(const std::string& path, const std::string& section,
