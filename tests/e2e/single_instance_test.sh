@@ -23,13 +23,7 @@ fail() {
     exit 1
 }
 
-openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
-for _ in $(seq 1 300); do
-    wmctrl -m >/dev/null 2>&1 && break
-    sleep 0.1
-done
-wmctrl -m >/dev/null 2>&1 || fail "the window manager did not start"
+source "$(dirname "$0")/start_window_manager.sh"
 
 mkdir -m 700 "$work/run"
 mkdir "$work/one" "$work/two"

@@ -43,13 +43,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
-for _ in $(seq 1 300); do
-    wmctrl -m >/dev/null 2>&1 && break
-    sleep 0.1
-done
-wmctrl -m >/dev/null 2>&1 || { echo "the window manager did not start"; exit 1; }
+source "$(dirname "$0")/start_window_manager.sh"
 
 # A program folder of links to the real one, without the missing artwork.
 dir=$(cd "$(dirname "$program")" && pwd)
