@@ -1,7 +1,10 @@
 # SPDX-License-Identifier: MIT
 # The Debian package, made by CPack from the install rules above:
 # kelvory_<version>_<arch>.deb. Its dependencies come from the shared libraries
-# the executables link (dpkg-shlibdeps), plus the fonts the game draws with.
+# the executables link (dpkg-shlibdeps), plus the fonts the game draws with. Qt
+# loads its Wayland platform plugin at run time, so no library dependency names
+# it: without it a Wayland session runs the game through XWayland, blurred on
+# fractional scales.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kelvory)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -25,6 +28,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/kelvory/kelvory)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core | fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # Control files with the permission bits Debian policy gives them.
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Checks a built Debian package: the files it holds (the program in /usr/games,
-# its data in /usr/share/kelvory, desktop entry, metainfo, icon, man page,
-# copyright and changelog) and lintian, which must report no errors. Warnings
+# its data in /usr/share/kelvory with the artwork at every resolution, desktop
+# entry, metainfo, icon, man page, copyright and changelog), that it recommends
+# Qt's Wayland platform plugin, and lintian, which must report no errors. Warnings
 # are printed for the packager to read.
 # Usage: check-deb.sh <kelvory_*.deb>
 set -euo pipefail
@@ -18,6 +19,8 @@ listing=$(dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's|^\./|/|')
 id=io.github.kelvory.Kelvory
 for f in /usr/games/kelvory \
          /usr/share/kelvory/kelvry1.bmp /usr/share/kelvory/kelvry2.bmp /usr/share/kelvory/kelvry3.bmp \
+         /usr/share/kelvory/kelvry1@2x.bmp /usr/share/kelvory/kelvry2@2x.bmp \
+         /usr/share/kelvory/kelvry3@2x.bmp \
          /usr/share/kelvory/KELVRY0.WAV /usr/share/kelvory/KELVRY1.WAV /usr/share/kelvory/KELVRY2.WAV \
          /usr/share/kelvory/KELVRY3.WAV /usr/share/kelvory/KELVRY4.WAV /usr/share/kelvory/KELVRY5.WAV \
          /usr/share/kelvory/kelvory-help.html /usr/share/kelvory/kelvory.svg \
@@ -32,6 +35,8 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for lib in libqt6widgets6 libsdl2-mixer; do
   grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
+recommends=$(dpkg-deb -f "$deb" Recommends)
+grep -qw qt6-wayland <<<"$recommends" || fail "Recommends lacks qt6-wayland: $recommends"
 
 # lintian exits non-zero on errors; its warnings are shown, not fatal.
 echo "== lintian $(basename "$deb")"

@@ -20,10 +20,12 @@ run_packages=(
   fonts-dejavu-core fonts-liberation2
 )
 # Running the tests: the real window under Xvfb, driven by xdotool, and the
-# checks of the installed tree.
+# checks of the installed tree; the real window on Wayland under a headless
+# weston, with Qt's Wayland platform plugin.
 test_packages=(
   xvfb xauth xdotool x11-apps x11-utils imagemagick openbox wmctrl
   desktop-file-utils appstream
+  weston qt6-wayland
 )
 bench_packages=(libbenchmark-dev)
 fuzz_packages=(clang libclang-rt-dev)

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "view/WindowSizeKeeper.h"
 
+#include "view/WindowPlacement.h"
+
 #include <QEvent>
-#include <QScreen>
 #include <QWidget>
 
 namespace kelvory {
@@ -21,11 +22,7 @@ bool WindowSizeKeeper::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::Show:
             if (!centred_ && window_->windowState() == Qt::WindowNoState) {
                 centred_ = true;
-                if (QScreen* screen = window_->screen()) {
-                    QRect frame(QPoint(0, 0), window_->size());
-                    frame.moveCenter(screen->availableGeometry().center());
-                    window_->move(frame.topLeft());
-                }
+                WindowPlacement::CentreOnScreen(window_);
             }
             SnapBack();
             break;

@@ -8,6 +8,7 @@
 #include "store/MoneyText.h"
 #include "store/ProfileWriteError.h"
 #include "view/Fonts.h"
+#include "view/WindowPlacement.h"
 
 #include <QDate>
 #include <QFrame>
@@ -18,7 +19,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 
 #include <charconv>
@@ -170,11 +170,7 @@ void SavedGamesDialog::showEvent(QShowEvent* event) {
     if (!shown_) {
         shown_ = true;
         ShowSlots();
-        if (const QScreen* screen = this->screen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
+        WindowPlacement::CentreOnScreen(this);
     }
     QDialog::showEvent(event);
 }

@@ -1,17 +1,21 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Installs the build into a temporary prefix and checks the installed tree:
-# the executable (a real ELF program, no wrapper) in bin/, everything it reads
-# in share/kelvory/, nothing else; the desktop entry and metainfo validate and
-# name the window's class. The installed program, started from another folder
-# (directly, through a symbolic link, and from a moved copy of the prefix),
-# finds its artwork, sounds and help: no error box appears and F1 opens the help
-# window. A copy without the help shows that a missing file would be noticed.
-# The default win sound saved by one copy is found again after a move. Last,
-# the uninstall leaves the prefix empty.
-# Usage: install_test.sh <build dir>   (run under xvfb-run)
+# the executable (a real ELF program, no wrapper) in bin/, in share/kelvory/
+# every file the build tree's run-time folder holds for the program to read,
+# byte for byte, and nothing else; the desktop entry and metainfo validate and
+# name the window's class. The canvas check at scale 2 passes on the installed
+# data: the reels come from the double-size artwork, not the small one blown
+# up. The installed program, started from another folder (directly, through a
+# symbolic link, and from a moved copy of the prefix), finds its artwork,
+# sounds and help: no error box appears and F1 opens the help window. A copy
+# without the help shows that a missing file would be noticed. The default win
+# sound saved by one copy is found again after a move. Last, the uninstall
+# leaves the prefix empty.
+# Usage: install_test.sh <build dir> <hi-dpi canvas test>   (run under xvfb-run)
 set -euo pipefail
 build=$1
+hidpi_check=$2
 work=$(mktemp -d)
 pids=()
 cleanup() {
@@ -25,29 +29,38 @@ prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 id=io.github.kelvory.Kelvory
 
-# The tree, exactly.
+# The tree, exactly, apart from the data folder, which is checked against the
+# build tree below.
 expected="bin/kelvory
 share/applications/$id.desktop
 share/doc/kelvory/changelog.gz
 share/doc/kelvory/copyright
 share/icons/hicolor/scalable/apps/$id.svg
-share/kelvory/KELVRY0.WAV
-share/kelvory/KELVRY1.WAV
-share/kelvory/KELVRY2.WAV
-share/kelvory/KELVRY3.WAV
-share/kelvory/KELVRY4.WAV
-share/kelvory/KELVRY5.WAV
-share/kelvory/kelvory-help.html
-share/kelvory/kelvory.svg
-share/kelvory/kelvry1.bmp
-share/kelvory/kelvry2.bmp
-share/kelvory/kelvry3.bmp
 share/man/man6/kelvory.6.gz
 share/metainfo/$id.metainfo.xml"
-actual=$(cd "$prefix" && find . \( -type f -o -type l \) \
+actual=$(cd "$prefix" && find . \( -type f -o -type l \) ! -path './share/kelvory/*' \
            ! -path ./bin/kelvory-odds ! -path ./share/man/man6/kelvory-odds.6.gz | sed 's|^\./||' | LC_ALL=C sort)
 [ "$actual" = "$(LC_ALL=C sort <<<"$expected")" ] \
   || fail "installed tree differs:$(diff <(LC_ALL=C sort <<<"$expected") <(echo "$actual"))"
+
+# The data folder holds what the build tree's run-time folder holds, file by
+# file, leaving out only the build's own files there.
+runtime=$build/app
+data=$prefix/share/kelvory
+built_data=$(cd "$runtime" && find . \( -type f -o -type l \) \
+               ! -path './CMakeFiles/*' ! -path './*_autogen/*' ! -path './Testing/*' \
+               ! -name cmake_install.cmake ! -name CTestTestfile.cmake ! -name Makefile \
+               ! -name '*.a' ! -path ./kelvory | sed 's|^\./||' | LC_ALL=C sort)
+installed_data=$(cd "$data" && find . \( -type f -o -type l \) | sed 's|^\./||' | LC_ALL=C sort)
+[ "$installed_data" = "$built_data" ] \
+  || fail "data folder differs from the build tree:$(diff <(echo "$built_data") <(echo "$installed_data"))"
+while IFS= read -r file; do
+  cmp -s "$runtime/$file" "$data/$file" || fail "share/kelvory/$file differs from the build tree's"
+done <<<"$built_data"
+# What the program cannot do without, at every resolution.
+for file in kelvry{1,2,3}.bmp kelvry{1,2,3}@2x.bmp KELVRY{0,1,2,3,4,5}.WAV kelvory-help.html kelvory.svg; do
+  [ -f "$data/$file" ] || fail "share/kelvory/$file missing"
+done
 empty=$(find "$prefix" -type f -empty)
 [ -z "$empty" ] || fail "empty files: $empty"
 [ "$(head -c4 "$prefix/bin/kelvory" | od -An -c | tr -d ' ')" = '177ELF' ] || fail "bin/kelvory is no ELF program"
@@ -59,6 +72,11 @@ appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" || fail
 grep -q '^Categories=Game;' "$desktop" || fail "category"
 wm_class=$(sed -n 's/^StartupWMClass=//p' "$desktop")
 [ -n "$wm_class" ] || fail "no StartupWMClass"
+
+# On a screen of scale 2 the installed data gives the same crisp reels as the
+# build tree.
+QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 KELVORY_RUNTIME_DIR=$data "$hidpi_check" >"$work/hidpi.log" 2>&1 \
+  || { cat "$work/hidpi.log" >&2; fail "the installed data is not sharp at scale 2"; }
 
 # The main window, and any error box: both are captioned exactly "Kelvory".
 kelvory_windows() { xdotool search --onlyvisible --name '^Kelvory$' 2>/dev/null | wc -l; }
