@@ -6,7 +6,8 @@
 # byte for byte, and nothing else; the desktop entry and metainfo validate and
 # name the window's class. The canvas check at scale 2 passes on the installed
 # data: the reels come from the double-size artwork, not the small one blown
-# up. The installed program, started from another folder (directly, through a
+# up, and at scale 2 the installed program's window is the build tree's, pixel
+# for pixel. The installed program, started from another folder (directly, through a
 # symbolic link, and from a moved copy of the prefix), finds its artwork,
 # sounds and help: no error box appears and F1 opens the help window. A copy
 # without the help shows that a missing file would be noticed. The default win
@@ -126,6 +127,27 @@ run_program() {
   wait "$pid" 2>/dev/null || true
 }
 win_sound() { sed -n 's/^WinSound=//p' "$1/.config/KELVRY.INI"; }
+
+# A picture of the window of a program started at scale 2 with a fresh home.
+# $1: program, $2: home, $3: picture.
+window_at_scale_2() {
+  mkdir -p "$2"
+  (cd "$2" && HOME=$2 XDG_CONFIG_HOME=$2/.config SDL_AUDIODRIVER=dummy QT_SCALE_FACTOR=2 exec "$1") &
+  local pid=$!
+  pids+=("$pid")
+  wait_for '[ "$(kelvory_windows)" -ge 1 ]' 20 || fail "$1: no window at scale 2"
+  sleep 1.5
+  import -window "$(xdotool search --onlyvisible --name '^Kelvory$' | head -1)" "$3"
+  kill -TERM "$pid"
+  wait "$pid" 2>/dev/null || true
+}
+
+# At scale 2 the installed program draws its window pixel for pixel as the
+# build tree's does: as crisp, not the small artwork blown up.
+window_at_scale_2 "$build/app/kelvory" "$work/home-build-x2" "$work/build-x2.png"
+window_at_scale_2 "$prefix/bin/kelvory" "$work/home-installed-x2" "$work/installed-x2.png"
+differing=$(compare -metric AE "$work/build-x2.png" "$work/installed-x2.png" null: 2>&1 || true)
+[ "$differing" = 0 ] || fail "at scale 2 the installed window differs from the build tree's in $differing pixels"
 
 home=$work/home
 run_program "$prefix/bin/kelvory" ok "$home"
