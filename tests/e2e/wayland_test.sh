@@ -76,8 +76,8 @@ start() {
   rm -rf "$work/cfg"
   mkdir -p "$work/cfg"
   printf '[Settings]\n%s\n' "$2" >"$work/cfg/KELVRY.INI"
-  env -u DISPLAY QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=$socket HOME=$work \
-    XDG_CONFIG_HOME=$work/cfg SDL_AUDIODRIVER=dummy "$program" 2>"$work/stderr" &
+  env -u DISPLAY QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=$socket HOME="$work" \
+    XDG_CONFIG_HOME="$work/cfg" SDL_AUDIODRIVER=dummy "$program" 2>"$work/stderr" &
   pid=$!
   wait_for 'shot "$case_name" && [ "$(count "$out/$case_name.png" "#00ffff")" -gt 10000 ]' 30 \
     || fail "no screenshot shows the window"
