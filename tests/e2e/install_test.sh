@@ -6,13 +6,13 @@
 # byte for byte, and nothing else; the desktop entry and metainfo validate and
 # name the window's class. The canvas check at scale 2 passes on the installed
 # data: the reels come from the double-size artwork, not the small one blown
-# up, and at scale 2 the installed program's window is the build tree's, pixel
-# for pixel. The installed program, started from another folder (directly, through a
-# symbolic link, and from a moved copy of the prefix), finds its artwork,
-# sounds and help: no error box appears and F1 opens the help window. A copy
-# without the help shows that a missing file would be noticed. The default win
-# sound saved by one copy is found again after a move. Last, the uninstall
-# leaves the prefix empty.
+# up; and at scale 2 the installed program's window is the build tree's, pixel
+# for pixel. The installed program, started from another folder (directly,
+# through a symbolic link, and from a moved copy of the prefix), finds its
+# artwork, sounds and help: no error box appears and F1 opens the help window.
+# A copy without the help shows that a missing file would be noticed. The
+# default win sound saved by one copy is found again after a move. Last, the
+# uninstall leaves the prefix empty.
 # Usage: install_test.sh <build dir> <hi-dpi canvas test>   (run under xvfb-run)
 set -euo pipefail
 build=$1
