@@ -2,6 +2,7 @@
 #include "view/SlotCanvas.h"
 
 #include "game/Reels.h"
+#include "view/DrawnIconEngine.h"
 #include "view/Fonts.h"
 #include "view/MeterPainter.h"
 #include "view/PayRowGeometry.h"
@@ -44,19 +45,26 @@ SlotCanvas::SlotCanvas(const GameState& state, const std::string& programDir, QW
         programDir_ += '/';
     }
     setAttribute(Qt::WA_OpaquePaintEvent);
-    betOneButton_ = MakeButton(QStringLiteral("Bet 1"), QStringLiteral("Bet one credit"));
-    betTwoButton_ = MakeButton(QStringLiteral("Bet 2"), QStringLiteral("Bet two credits"));
-    spinButton_ = MakeButton(QStringLiteral("Spin"), QStringLiteral("Spin the slot wheels"));
+    betOneButton_ = MakeButton(QStringLiteral("Bet 1"), QStringLiteral("Bet one credit"),
+                               Pictures::BetOneGlyph);
+    betTwoButton_ = MakeButton(QStringLiteral("Bet 2"), QStringLiteral("Bet two credits"),
+                               Pictures::BetTwoGlyph);
+    spinButton_ = MakeButton(QStringLiteral("Spin"), QStringLiteral("Spin the slot wheels"),
+                             Pictures::SpinGlyph);
     spinButton_->setDefault(true);
     // Where the design size puts them, until the first layout pass.
     resize(kDesignWidth, kDesignHeight);
     PlaceButtons();
 }
 
-QPushButton* SlotCanvas::MakeButton(const QString& caption, const QString& hint) {
-    // PlaceButtons gives it its font and glyph.
+QPushButton* SlotCanvas::MakeButton(const QString& caption, const QString& hint,
+                                    const QImage& (*glyph)(qreal)) {
     auto* button = new QPushButton(caption, this);
     button->setToolTip(hint);
+    // The glyph is drawn for the pixels it is shown at; PlaceButtons gives
+    // the caption and the glyph their sizes.
+    button->setIcon(
+        DrawnIconEngine::Icon(glyph(1).size(), [glyph](qreal ratio) { return glyph(ratio); }));
     return button;
 }
 

@@ -127,7 +127,8 @@ class SlotCanvas : public QWidget, public Display {
     static constexpr QRgb kPaylineRed = qRgb(255, 0, 0);
     // The buttons' caption height at the design size.
     static constexpr int kButtonTextPixels = 13;
-    QPushButton* MakeButton(const QString& caption, const QString& hint);
+    QPushButton* MakeButton(const QString& caption, const QString& hint,
+                            const QImage& (*glyph)(qreal));
     // Gives the canvas the size of the area it covers; true when it was made
     // anew.
     bool EnsureCanvas();
@@ -176,7 +177,6 @@ class SlotCanvas : public QWidget, public Display {
     QPoint canvasOrigin_;
     // What the buttons' font and glyphs were last made for.
     double buttonScale_ = 0;
-    qreal buttonRatio_ = 1.0;
     qreal ratioOverride_ = 0;
     bool ratioCheckQueued_ = false;
     // The canvas and the reel images take on the reels of a spin tick only

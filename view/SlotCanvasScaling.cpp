@@ -14,17 +14,6 @@
 namespace kelvory {
 
 namespace {
-// A glyph in logical pixels, at twice the pixels for HiDPI screens, and for
-// the physical pixels of a scaled composition.
-QIcon GlyphIcon(const QImage& (*glyph)(qreal), qreal ratio = 1) {
-    QIcon icon(QPixmap::fromImage(glyph(1)));
-    icon.addPixmap(QPixmap::fromImage(glyph(2)));
-    if (ratio != 1 && ratio != 2) {
-        icon.addPixmap(QPixmap::fromImage(glyph(ratio)));
-    }
-    return icon;
-}
-
 int Physical(int logical, qreal ratio) {
     return static_cast<int>(std::ceil(logical * ratio - 1e-6));
 }
@@ -87,25 +76,19 @@ void SlotCanvas::ChooseScale() {
 }
 
 void SlotCanvas::ScaleButtons() {
-    if (buttonScale_ == scale_ && buttonRatio_ == CanvasRatio()) {
+    if (buttonScale_ == scale_) {
         return;
     }
     buttonScale_ = scale_;
-    buttonRatio_ = CanvasRatio();
-    const auto scaled = [this](QSize size) {
-        return QSize(qRound(size.width() * scale_), qRound(size.height() * scale_));
-    };
-    const struct {
-        QPushButton* button;
-        const QImage& (*glyph)(qreal);
-    } buttons[] = {{betOneButton_, Pictures::BetOneGlyph},
-                   {betTwoButton_, Pictures::BetTwoGlyph},
-                   {spinButton_, Pictures::SpinGlyph}};
-    for (const auto& b : buttons) {
-        b.button->setFont(Fonts::Button(qRound(kButtonTextPixels * scale_)));
-        b.button->setIcon(GlyphIcon(b.glyph, buttonRatio_));
-        b.button->setIconSize(scaled(b.glyph(1).size()));
+    for (QPushButton* button : {betOneButton_, betTwoButton_, spinButton_}) {
+        button->setFont(Fonts::Button(qRound(kButtonTextPixels * scale_)));
     }
+    const auto scaled = [this](const QImage& glyph) {
+        return QSize(qRound(glyph.width() * scale_), qRound(glyph.height() * scale_));
+    };
+    betOneButton_->setIconSize(scaled(Pictures::BetOneGlyph()));
+    betTwoButton_->setIconSize(scaled(Pictures::BetTwoGlyph()));
+    spinButton_->setIconSize(scaled(Pictures::SpinGlyph()));
 }
 
 void SlotCanvas::PlaceButtons() {
