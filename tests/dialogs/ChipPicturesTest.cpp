@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The borrow dialog's chips and glyphs on a scaled screen: drawn for the
 // physical pixels, not a small bitmap blown up.
-#include "app/dialogs/BorrowDialog.h"
 #include "app/dialogs/ChipPictures.h"
+#include "app/dialogs/BorrowDialog.h"
 #include "game/GameState.h"
 
 #include <QPushButton>
