@@ -22,12 +22,18 @@ int Physical(int logical, qreal ratio) {
     return static_cast<int>(std::ceil(logical * ratio - 1e-6));
 }
 
-// Blue triangle pointing right on cyan, the red payline through its middle.
-QImage LeftArrow(qreal ratio) {
+// Blue triangle pointing right on cyan, the red payline through its middle;
+// mirrored, the right arrow. Mirrored in logical pixels, so that both fill
+// their 16 x 31 places alike whatever the ratio rounds to.
+QImage PaylineArrow(qreal ratio, bool mirrored) {
     QImage image(Physical(16, ratio), Physical(31, ratio), QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     image.fill(QColor(0, 255, 255));
     QPainter painter(&image);
+    if (mirrored) {
+        painter.translate(16, 0);
+        painter.scale(-1, 1);
+    }
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(0, 0, 140), 1.0));
     painter.setBrush(QColor(0, 0, 255));
@@ -96,14 +102,12 @@ const QImage& Pictures::Digits(qreal ratio) {
 
 const QImage& Pictures::LeftPaylineArrow(qreal ratio) {
     static std::map<int, QImage> cache;
-    return Cached(cache, ratio, [](qreal scale) { return LeftArrow(scale); });
+    return Cached(cache, ratio, [](qreal scale) { return PaylineArrow(scale, false); });
 }
 
 const QImage& Pictures::RightPaylineArrow(qreal ratio) {
     static std::map<int, QImage> cache;
-    return Cached(cache, ratio, [](qreal scale) {
-        return Scaled(LeftArrow(scale).mirrored(true, false), scale);
-    });
+    return Cached(cache, ratio, [](qreal scale) { return PaylineArrow(scale, true); });
 }
 
 const QImage& Pictures::SmallPayIcons(qreal ratio) {

@@ -228,9 +228,13 @@ void SlotCanvas::RepaintAll() {
         painter.translate(offset_);
         painter.fillRect(panel, kCyan);
         DrawBevel(painter, panel);
-        painter.drawImage(layout_.LeftArrow(reelLeft_), Pictures::LeftPaylineArrow(CanvasRatio()));
-        painter.drawImage(layout_.RightArrow(reelLeft_),
-                          Pictures::RightPaylineArrow(CanvasRatio()));
+        // Into their 16 x 31 places: drawn for a fractional ratio, a picture
+        // is up to a physical pixel larger and would cover the outline.
+        const QRect arrow(0, 0, 16, 31);
+        Pictures::Blit(painter, layout_.LeftArrow(reelLeft_),
+                       Pictures::LeftPaylineArrow(CanvasRatio()), arrow);
+        Pictures::Blit(painter, layout_.RightArrow(reelLeft_),
+                       Pictures::RightPaylineArrow(CanvasRatio()), arrow);
     }
     for (int reel = 0; reel < 3; ++reel) {
         DrawReelImage(reel, state_.ReelStops[static_cast<std::size_t>(reel)]);
