@@ -24,7 +24,7 @@ double ViewLayout::Scale(QSize client) const {
     const QSize design = Values().designClient;
     const double scale = std::min(static_cast<double>(client.width()) / design.width(),
                                   static_cast<double>(client.height()) / design.height());
-    return scale >= kSmallestScale ? scale : 1.0;
+    return scale >= kSmallestScale ? std::min(scale, kLargestScale) : 1.0;
 }
 
 int ViewLayout::LayoutReelLeft(int outerWidth) const {

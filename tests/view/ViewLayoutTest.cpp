@@ -217,6 +217,7 @@ void ViewLayoutTest::compositionScalesFromOnePointOne_data() {
     QTest::newRow("1.1 by the height") << QSize(1400, 770) << 1.1;
     QTest::newRow("the width limits") << QSize(1527, 1400) << 1.5;
     QTest::newRow("96 layout by the width") << QSize(750, 600) << 750.0 / 632;
+    QTest::newRow("a huge client stops at 8") << QSize(8000, 4000) << 8.0;
 }
 
 void ViewLayoutTest::compositionScalesFromOnePointOne() {
