@@ -4,12 +4,16 @@
 #include "game/GameState.h"
 #include "game/Reels.h"
 #include "tests/support/CanvasWindow.h"
+#include "tests/support/RuntimeDir.h"
 #include "view/PayRowGeometry.h"
 #include "view/ReelRenderer.h"
 #include "view/SlotCanvas.h"
 #include "view/SymbolArt.h"
 
+#include <QDir>
+#include <QFile>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -94,6 +98,8 @@ class ScaledCompositionTest : public QObject {
     void composedPictureIsTheDesignScaledAndCentred();
     void scaledPictureStaysSharp_data();
     void scaledPictureStaysSharp();
+    void reelsWithoutVectorSourcesComeFromTheLargestBitmap_data();
+    void reelsWithoutVectorSourcesComeFromTheLargestBitmap();
 };
 
 void ScaledCompositionTest::composedPictureIsTheDesignScaledAndCentred_data() {
@@ -204,6 +210,53 @@ void ScaledCompositionTest::scaledPictureStaysSharp() {
                 Pixels(vectors, QRect(ReelRenderer::TileOrigin(code, deviceCell), shown)),
             qPrintable(QStringLiteral("row %1").arg(row)));
     }
+}
+
+void ScaledCompositionTest::reelsWithoutVectorSourcesComeFromTheLargestBitmap_data() {
+    QTest::addColumn<QByteArray>("clover"); // the clover's source; empty: none
+    QTest::newRow("sources missing") << QByteArray();
+    QTest::newRow("a source broken") << QByteArray("<svg><path d=");
+}
+
+void ScaledCompositionTest::reelsWithoutVectorSourcesComeFromTheLargestBitmap() {
+    QFETCH(QByteArray, clover);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QDir runtime(test::RuntimeDir());
+    for (const QString& name : runtime.entryList({QStringLiteral("kelvry*.bmp")})) {
+        QVERIFY(QFile::copy(runtime.filePath(name), dir.filePath(name)));
+    }
+    if (!clover.isEmpty()) {
+        for (const QString& name : SymbolArt::ReelSourceFiles()) {
+            QVERIFY(QFile::copy(runtime.filePath(name), dir.filePath(name)));
+        }
+        QFile broken(dir.filePath(QStringLiteral("clover.svg")));
+        QVERIFY(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        broken.write(clover);
+    }
+    GameState state;
+    SlotCanvas canvas(state, QFile::encodeName(dir.path()).toStdString());
+    canvas.resize(1527, 1050);
+    canvas.LayOut();
+    // The double-size sheet resampled smoothly for the physical cell: within
+    // one step of colour a pixel of the vector rendering on average (the
+    // small sheet blown up is two or more off), not blank.
+    const int deviceCell = canvas.DeviceCellSize();
+    const QImage& sheet = canvas.DeviceSheet();
+    QCOMPARE(sheet.size(), QSize(3 * deviceCell, 3 * deviceCell));
+    const QImage vectors = SymbolArt::Sheet(deviceCell);
+    qint64 difference = 0;
+    for (int y = 0; y < sheet.height(); ++y) {
+        for (int x = 0; x < sheet.width(); ++x) {
+            const QRgb a = sheet.pixel(x, y);
+            const QRgb b = vectors.pixel(x, y);
+            difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                          std::abs(qBlue(a) - qBlue(b));
+        }
+    }
+    QVERIFY(sheet != vectors);
+    QVERIFY2(difference < qint64(sheet.width()) * sheet.height(),
+             qPrintable(QString::number(double(difference) / (sheet.width() * sheet.height()))));
 }
 
 QTEST_MAIN(ScaledCompositionTest)
