@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Runs every benchmark of a build folder and prints the figures. The whole-spin
-# benchmark needs a real X server: it runs under Xvfb at scale 1 and scale 2.
+# benchmark needs a real X server: it runs under Xvfb at scale 1 and scale 2,
+# with the window at the design sizes and at the client areas of a window
+# maximised on 1920 x 1080 and 2560 x 1440 (the composition scaled up).
 set -uo pipefail
 build=${1:-build}
 rounds=${SPIN_ROUNDS:-7}

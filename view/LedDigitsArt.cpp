@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <cmath>
+
 namespace kelvory {
 
 namespace {
@@ -66,8 +68,9 @@ QPainterPath Digit(int d) {
 }
 } // namespace
 
-QImage LedDigitsArt::Draw(int scale) {
-    QImage image(188 * scale, 147 * scale, QImage::Format_RGB32);
+QImage LedDigitsArt::Draw(qreal scale) {
+    QImage image(static_cast<int>(std::ceil(188 * scale - 1e-6)),
+                 static_cast<int>(std::ceil(147 * scale - 1e-6)), QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
     image.fill(Qt::black);
     QPainter painter(&image);

@@ -17,12 +17,23 @@ namespace {
 const QColor kWhite(255, 255, 255);
 const QColor kYellow(255, 255, 0);
 
-// Blue triangle pointing right on cyan, the red payline through its middle.
-QImage LeftArrow(int scale) {
-    QImage image(16 * scale, 31 * scale, QImage::Format_RGB32);
-    image.setDevicePixelRatio(scale);
+// The physical pixels of a logical length at a device pixel ratio.
+int Physical(int logical, qreal ratio) {
+    return static_cast<int>(std::ceil(logical * ratio - 1e-6));
+}
+
+// Blue triangle pointing right on cyan, the red payline through its middle;
+// mirrored, the right arrow. Mirrored in logical pixels, so that both fill
+// their 16 x 31 places alike whatever the ratio rounds to.
+QImage PaylineArrow(qreal ratio, bool mirrored) {
+    QImage image(Physical(16, ratio), Physical(31, ratio), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(QColor(0, 255, 255));
     QPainter painter(&image);
+    if (mirrored) {
+        painter.translate(16, 0);
+        painter.scale(-1, 1);
+    }
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(0, 0, 140), 1.0));
     painter.setBrush(QColor(0, 0, 255));
@@ -33,30 +44,36 @@ QImage LeftArrow(int scale) {
     return image;
 }
 
-QImage Scaled(QImage image, int scale) {
-    image.setDevicePixelRatio(scale);
+QImage Scaled(QImage image, qreal ratio) {
+    image.setDevicePixelRatio(ratio);
     return image;
 }
 
-// One picture per scale, made on first use and kept for the run.
+// One picture per ratio, made on first use. A window resized by the player
+// passes through many ratios: only the last few are kept, besides ratio 1.
 template <typename Make>
 const QImage& Cached(std::map<int, QImage>& cache, qreal ratio, Make make) {
-    const int scale = Pictures::ScaleFor(ratio);
-    auto it = cache.find(scale);
+    constexpr int kKept = 4;
+    const int key = qRound(std::clamp(ratio, 0.25, 8.0) * 1000);
+    auto it = cache.find(key);
     if (it == cache.end()) {
-        it = cache.emplace(scale, make(scale)).first;
+        if (cache.size() > kKept) {
+            std::erase_if(cache, [](const auto& entry) { return entry.first != 1000; });
+        }
+        it = cache.emplace(key, make(key / 1000.0)).first;
     }
     return it->second;
 }
 
-QImage Glyph(const char* name, QSize size, int scale) {
-    return Scaled(SymbolArt::Render(QLatin1String(name), size * scale, Qt::transparent), scale);
+QImage Glyph(const char* name, QSize size, qreal ratio) {
+    const QSize physical(Physical(size.width(), ratio), Physical(size.height(), ratio));
+    return Scaled(SymbolArt::Render(QLatin1String(name), physical, Qt::transparent), ratio);
+}
+
+QImage Icons(int iconSize, const QColor& ground, qreal ratio) {
+    return Scaled(SymbolArt::Icons(Physical(iconSize, ratio), ground), ratio);
 }
 } // namespace
-
-int Pictures::ScaleFor(qreal ratio) {
-    return std::clamp(static_cast<int>(std::ceil(ratio - 1e-6)), 1, 4);
-}
 
 qreal Pictures::RatioOf(const QPainter& painter) {
     return painter.device() != nullptr ? painter.device()->devicePixelRatio() : 1.0;
@@ -70,7 +87,8 @@ void Pictures::Blit(QPainter& painter, QPoint at, const QImage& picture, const Q
     }
     painter.save();
     // A picture drawn for another scale than the target's is resampled smoothly.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, RatioOf(painter) != scale);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform,
+                          std::abs(RatioOf(painter) - scale) > 1e-3);
     painter.drawImage(QRectF(at, source.size()), picture,
                       QRectF(source.x() * scale, source.y() * scale, source.width() * scale,
                              source.height() * scale));
@@ -79,57 +97,52 @@ void Pictures::Blit(QPainter& painter, QPoint at, const QImage& picture, const Q
 
 const QImage& Pictures::Digits(qreal ratio) {
     static std::map<int, QImage> cache;
-    return Cached(cache, ratio, [](int scale) { return LedDigitsArt::Draw(scale); });
+    return Cached(cache, ratio, [](qreal scale) { return LedDigitsArt::Draw(scale); });
 }
 
 const QImage& Pictures::LeftPaylineArrow(qreal ratio) {
     static std::map<int, QImage> cache;
-    return Cached(cache, ratio, [](int scale) { return LeftArrow(scale); });
+    return Cached(cache, ratio, [](qreal scale) { return PaylineArrow(scale, false); });
 }
 
 const QImage& Pictures::RightPaylineArrow(qreal ratio) {
     static std::map<int, QImage> cache;
-    return Cached(cache, ratio,
-                  [](int scale) { return Scaled(LeftArrow(scale).mirrored(true, false), scale); });
+    return Cached(cache, ratio, [](qreal scale) { return PaylineArrow(scale, true); });
 }
 
 const QImage& Pictures::SmallPayIcons(qreal ratio) {
     static std::map<int, QImage> cache;
-    return Cached(cache, ratio,
-                  [](int scale) { return Scaled(SymbolArt::Icons(32 * scale, kWhite), scale); });
+    return Cached(cache, ratio, [](qreal scale) { return Icons(32, kWhite, scale); });
 }
 
 const QImage& Pictures::SmallPayIconsLit(qreal ratio) {
     static std::map<int, QImage> cache;
-    return Cached(cache, ratio,
-                  [](int scale) { return Scaled(SymbolArt::Icons(32 * scale, kYellow), scale); });
+    return Cached(cache, ratio, [](qreal scale) { return Icons(32, kYellow, scale); });
 }
 
 const QImage& Pictures::LargePayIcons(qreal ratio) {
     static std::map<int, QImage> cache;
-    return Cached(cache, ratio,
-                  [](int scale) { return Scaled(SymbolArt::Icons(48 * scale, kWhite), scale); });
+    return Cached(cache, ratio, [](qreal scale) { return Icons(48, kWhite, scale); });
 }
 
 const QImage& Pictures::LargePayIconsLit(qreal ratio) {
     static std::map<int, QImage> cache;
-    return Cached(cache, ratio,
-                  [](int scale) { return Scaled(SymbolArt::Icons(48 * scale, kYellow), scale); });
+    return Cached(cache, ratio, [](qreal scale) { return Icons(48, kYellow, scale); });
 }
 
 const QImage& Pictures::BetOneGlyph(qreal ratio) {
     static std::map<int, QImage> cache;
-    return Cached(cache, ratio, [](int scale) { return Glyph("coin1", {33, 25}, scale); });
+    return Cached(cache, ratio, [](qreal scale) { return Glyph("coin1", {33, 25}, scale); });
 }
 
 const QImage& Pictures::BetTwoGlyph(qreal ratio) {
     static std::map<int, QImage> cache;
-    return Cached(cache, ratio, [](int scale) { return Glyph("coin2", {33, 25}, scale); });
+    return Cached(cache, ratio, [](qreal scale) { return Glyph("coin2", {33, 25}, scale); });
 }
 
 const QImage& Pictures::SpinGlyph(qreal ratio) {
     static std::map<int, QImage> cache;
-    return Cached(cache, ratio, [](int scale) { return Glyph("machine", {41, 42}, scale); });
+    return Cached(cache, ratio, [](qreal scale) { return Glyph("machine", {41, 42}, scale); });
 }
 
 } // namespace kelvory

@@ -10,10 +10,11 @@ class QPainter;
 namespace kelvory {
 
 // The pictures the program carries in itself: payline arrows, pay-table icons,
-// LED digits, button glyphs. Each is made once per pixel scale, on first use.
-// Sizes below are in logical pixels; for a device pixel ratio above 1 a
-// picture is drawn at the next whole scale (2 for 1.25, 1.5 and 2), with that
-// device pixel ratio, so that it stays sharp on a HiDPI screen.
+// LED digits, button glyphs. Each is made once per device pixel ratio, on
+// first use, and kept for the run (the last few ratios). Sizes below are in
+// logical pixels; for a ratio other than 1 a picture is drawn for the
+// physical pixels (its size times the ratio, rounded up) and carries that
+// device pixel ratio, so that it stays sharp at any scale.
 namespace Pictures {
 const QImage& Digits(qreal ratio = 1);            // 188 x 147, LED digits in seven colours
 const QImage& LeftPaylineArrow(qreal ratio = 1);  // 16 x 31, left payline arrow
@@ -28,8 +29,6 @@ const QImage& BetOneGlyph(qreal ratio = 1); // 33 x 25, one coin seen edge-on
 const QImage& BetTwoGlyph(qreal ratio = 1); // 33 x 25, two stacked coins
 const QImage& SpinGlyph(qreal ratio = 1);   // 41 x 42, a small slot machine
 
-// The whole pixel scale pictures are drawn at for a device pixel ratio.
-int ScaleFor(qreal ratio);
 // The device pixel ratio of what a painter paints on.
 qreal RatioOf(const QPainter& painter);
 // Draws the part of a picture given in logical pixels at a logical point,

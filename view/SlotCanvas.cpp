@@ -2,6 +2,7 @@
 #include "view/SlotCanvas.h"
 
 #include "game/Reels.h"
+#include "view/DrawnIconEngine.h"
 #include "view/Fonts.h"
 #include "view/MeterPainter.h"
 #include "view/PayRowGeometry.h"
@@ -27,11 +28,8 @@ constexpr int kDotsPerMeter = 3780;
 // Height of the strip along the top that holds both meters.
 constexpr int kMeterStrip = 32;
 
-// A glyph in logical pixels and at twice the pixels, for HiDPI screens.
-QIcon GlyphIcon(const QImage& (*glyph)(qreal)) {
-    QIcon icon(QPixmap::fromImage(glyph(1)));
-    icon.addPixmap(QPixmap::fromImage(glyph(2)));
-    return icon;
+int Physical(int logical, qreal ratio) {
+    return static_cast<int>(std::ceil(logical * ratio - 1e-6));
 }
 
 void Line(QPainter& painter, QPoint from, QPoint to, const QColor& colour) {
@@ -48,36 +46,26 @@ SlotCanvas::SlotCanvas(const GameState& state, const std::string& programDir, QW
     }
     setAttribute(Qt::WA_OpaquePaintEvent);
     betOneButton_ = MakeButton(QStringLiteral("Bet 1"), QStringLiteral("Bet one credit"),
-                               GlyphIcon(Pictures::BetOneGlyph), Pictures::BetOneGlyph().size());
+                               Pictures::BetOneGlyph);
     betTwoButton_ = MakeButton(QStringLiteral("Bet 2"), QStringLiteral("Bet two credits"),
-                               GlyphIcon(Pictures::BetTwoGlyph), Pictures::BetTwoGlyph().size());
+                               Pictures::BetTwoGlyph);
     spinButton_ = MakeButton(QStringLiteral("Spin"), QStringLiteral("Spin the slot wheels"),
-                             GlyphIcon(Pictures::SpinGlyph), Pictures::SpinGlyph().size());
+                             Pictures::SpinGlyph);
     spinButton_->setDefault(true);
     // Where the design size puts them, until the first layout pass.
     resize(kDesignWidth, kDesignHeight);
     PlaceButtons();
 }
 
-QPushButton* SlotCanvas::MakeButton(const QString& caption, const QString& hint, const QIcon& glyph,
-                                    QSize glyphSize) {
+QPushButton* SlotCanvas::MakeButton(const QString& caption, const QString& hint,
+                                    const QImage& (*glyph)(qreal)) {
     auto* button = new QPushButton(caption, this);
     button->setToolTip(hint);
-    button->setFont(Fonts::Button(13));
-    button->setIcon(glyph);
-    button->setIconSize(glyphSize);
+    // The glyph is drawn for the pixels it is shown at; PlaceButtons gives
+    // the caption and the glyph their sizes.
+    button->setIcon(
+        DrawnIconEngine::Icon(glyph(1).size(), [glyph](qreal ratio) { return glyph(ratio); }));
     return button;
-}
-
-QRect SlotCanvas::DeviceRect(const QRect& logical) const {
-    if (ratio_ == 1.0) {
-        return logical;
-    }
-    const int left = qRound(logical.x() * ratio_);
-    const int top = qRound(logical.y() * ratio_);
-    const int right = qRound((logical.x() + logical.width()) * ratio_);
-    const int bottom = qRound((logical.y() + logical.height()) * ratio_);
-    return {left, top, right - left, bottom - top};
 }
 
 QColor SlotCanvas::Background() const {
@@ -85,13 +73,14 @@ QColor SlotCanvas::Background() const {
 }
 
 bool SlotCanvas::EnsureCanvas() {
-    if (!canvas_.isNull() && canvasSize_ == size() && canvas_.devicePixelRatio() == ratio_) {
+    const qreal ratio = CanvasRatio();
+    const QSize physical(Physical(canvasArea_.width(), ratio),
+                         Physical(canvasArea_.height(), ratio));
+    if (!canvas_.isNull() && canvas_.size() == physical && canvas_.devicePixelRatio() == ratio) {
         return false;
     }
-    canvasSize_ = size();
-    canvas_ = QImage(static_cast<int>(std::ceil(width() * ratio_ - 1e-6)),
-                     static_cast<int>(std::ceil(height() * ratio_ - 1e-6)), QImage::Format_RGB32);
-    canvas_.setDevicePixelRatio(ratio_);
+    canvas_ = QImage(physical, QImage::Format_RGB32);
+    canvas_.setDevicePixelRatio(ratio);
     canvas_.setDotsPerMeterX(kDotsPerMeter);
     canvas_.setDotsPerMeterY(kDotsPerMeter);
     canvas_.fill(Background());
@@ -105,7 +94,7 @@ void SlotCanvas::resizeEvent(QResizeEvent*) {
 }
 
 bool SlotCanvas::event(QEvent* event) {
-    if (event->type() == QEvent::ScreenChangeInternal && devicePixelRatioF() != ratio_) {
+    if (event->type() == QEvent::ScreenChangeInternal && ScreenRatio() != ratio_) {
         // Moved to a screen of another scale: lay out and draw for it.
         LayOut();
     }
@@ -118,7 +107,7 @@ void SlotCanvas::paintEvent(QPaintEvent* event) {
         painter.fillRect(event->rect(), Background());
         return;
     }
-    if (devicePixelRatioF() != ratio_ && !ratioCheckQueued_) {
+    if (ScreenRatio() != ratio_ && !ratioCheckQueued_) {
         // The scale changed under the window: redo the layout pass once the
         // paint is over, and show the old canvas until then.
         ratioCheckQueued_ = true;
@@ -126,7 +115,7 @@ void SlotCanvas::paintEvent(QPaintEvent* event) {
             this,
             [this] {
                 ratioCheckQueued_ = false;
-                if (devicePixelRatioF() != ratio_) {
+                if (ScreenRatio() != ratio_) {
                     LayOut();
                 }
             },
@@ -136,38 +125,40 @@ void SlotCanvas::paintEvent(QPaintEvent* event) {
     QRegion fromCanvas = event->region();
     if (reels) {
         for (int reel = 0; reel < 3; ++reel) {
-            fromCanvas -= ReelShown(reel);
+            fromCanvas -= WhollyOnScreen(ReelShown(reel));
         }
     }
     // Work in physical pixels: every copy below is one to one.
-    const qreal ratio = canvas_.devicePixelRatio();
+    const qreal ratio = ratio_;
     painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+    const QRect canvasOnScreen(canvasOrigin_, canvas_.size());
     for (const QRect& logical : fromCanvas) {
         const QRect device(QPoint(static_cast<int>(std::floor(logical.x() * ratio)),
                                   static_cast<int>(std::floor(logical.y() * ratio))),
                            QPoint(static_cast<int>(std::ceil((logical.right() + 1) * ratio)) - 1,
                                   static_cast<int>(std::ceil((logical.bottom() + 1) * ratio)) - 1));
-        painter.drawImage(QRectF(device), canvas_, QRectF(device));
+        const QRect fromImage = device.intersected(canvasOnScreen);
+        if (!fromImage.isEmpty()) {
+            painter.drawImage(QRectF(fromImage), canvas_,
+                              QRectF(fromImage.translated(-canvasOrigin_)));
+        }
+        if (fromImage != device) {
+            // Around a scaled composition.
+            for (const QRect& around : QRegion(device) - QRegion(fromImage)) {
+                painter.fillRect(around, Background());
+            }
+        }
     }
     if (reels) {
         PaintReels(painter);
     }
 }
 
-void SlotCanvas::PlaceButtons() {
-    spinButton_->resize(layout_.ButtonWidth(), ViewLayout::kButtonHeight);
-    betOneButton_->resize(spinButton_->width(), ViewLayout::kButtonHeight);
-    betTwoButton_->resize(spinButton_->width(), ViewLayout::kButtonHeight);
-    const ViewLayout::ButtonRow row = layout_.PlacedButtons(size());
-    spinButton_->move(row.spinLeft, row.top);
-    betOneButton_->move(row.betOneLeft, row.top);
-    betTwoButton_->move(row.betTwoLeft, row.top);
-}
-
 void SlotCanvas::LayOut() {
-    ratio_ = devicePixelRatioF();
-    const bool newCanvas = EnsureCanvas();
+    ratio_ = ScreenRatio();
     layout_.Choose(width());
+    ChooseScale();
+    const bool newCanvas = EnsureCanvas();
     // Placed before the artwork is read, so that a failed read still leaves
     // them on screen, clear of each other and of the panel.
     PlaceButtons();
@@ -183,9 +174,9 @@ void SlotCanvas::LayOut() {
         image = QImage(deviceCell, 3 * deviceCell, QImage::Format_RGB32);
         image.fill(Qt::white);
     }
-    offset_ = layout_.Offset(size());
+    offset_ = layout_.Offset(canvasArea_);
     reelLeft_ =
-        layout_.LayoutReelLeft(ViewLayout::OuterWidth(layout_.ComposedSize(size()).width()));
+        layout_.LayoutReelLeft(ViewLayout::OuterWidth(layout_.ComposedSize(canvasArea_).width()));
     RepaintAll();
 }
 
@@ -224,20 +215,26 @@ const QImage& SlotCanvas::ReelImage(int reel) const {
 }
 
 void SlotCanvas::RepaintAll() {
+    ChooseScale();
     EnsureCanvas();
     unsettledReels_.reset();
-    offset_ = layout_.Offset(canvasSize_);
-    const int outerWidth = ViewLayout::OuterWidth(layout_.ComposedSize(canvasSize_).width());
+    offset_ = layout_.Offset(canvasArea_);
+    const int outerWidth = ViewLayout::OuterWidth(layout_.ComposedSize(canvasArea_).width());
     reelLeft_ = layout_.PaintReelLeft(outerWidth);
     const QRect panel = layout_.Panel(reelLeft_);
     {
         QPainter painter(&canvas_);
-        painter.fillRect(QRect(QPoint(0, 0), canvasSize_), Background());
+        painter.fillRect(QRect(QPoint(0, 0), canvasArea_), Background());
         painter.translate(offset_);
         painter.fillRect(panel, kCyan);
         DrawBevel(painter, panel);
-        painter.drawImage(layout_.LeftArrow(reelLeft_), Pictures::LeftPaylineArrow(ratio_));
-        painter.drawImage(layout_.RightArrow(reelLeft_), Pictures::RightPaylineArrow(ratio_));
+        // Into their 16 x 31 places: drawn for a fractional ratio, a picture
+        // is up to a physical pixel larger and would cover the outline.
+        const QRect arrow(0, 0, 16, 31);
+        Pictures::Blit(painter, layout_.LeftArrow(reelLeft_),
+                       Pictures::LeftPaylineArrow(CanvasRatio()), arrow);
+        Pictures::Blit(painter, layout_.RightArrow(reelLeft_),
+                       Pictures::RightPaylineArrow(CanvasRatio()), arrow);
     }
     for (int reel = 0; reel < 3; ++reel) {
         DrawReelImage(reel, state_.ReelStops[static_cast<std::size_t>(reel)]);
@@ -287,9 +284,9 @@ void SlotCanvas::DrawPayline() {
     QPainter painter(&canvas_);
     painter.translate(offset_);
     DrawPaylineOn(painter);
-    update(QRect(layout_.PaylineLeft(reelLeft_), layout_.PaylineY(),
-                 layout_.PaylineRight(reelLeft_) - layout_.PaylineLeft(reelLeft_) + 1, 1)
-               .translated(offset_));
+    update(OnScreen(QRect(layout_.PaylineLeft(reelLeft_), layout_.PaylineY(),
+                          layout_.PaylineRight(reelLeft_) - layout_.PaylineLeft(reelLeft_) + 1, 1)
+                        .translated(offset_)));
 }
 
 void SlotCanvas::DrawPayRow(int row, bool lit, int column) {
@@ -301,7 +298,8 @@ void SlotCanvas::DrawPayRow(int row, bool lit, int column) {
     PayTablePainter::DrawPayRow(painter, state_, layout_.Values(), row, lit, column);
     painter.end();
     if (row >= 0 && row <= 7 && column >= 0 && column <= 1) {
-        update(PayRowGeometry::For(layout_.Values(), row, column).box.translated(offset_));
+        update(
+            OnScreen(PayRowGeometry::For(layout_.Values(), row, column).box.translated(offset_)));
     }
 }
 
@@ -312,7 +310,7 @@ void SlotCanvas::ShowCredits(double amount) {
     QPainter painter(&canvas_);
     painter.translate(offset_);
     MeterPainter::ShowCredits(painter, layout_.Values(), amount, Background());
-    update(QRect(0, offset_.y(), width(), kMeterStrip));
+    update(OnScreen(QRect(0, offset_.y(), canvasArea_.width(), kMeterStrip)));
 }
 
 void SlotCanvas::ShowWinnings(bool visible, double amount) {
@@ -322,7 +320,7 @@ void SlotCanvas::ShowWinnings(bool visible, double amount) {
     QPainter painter(&canvas_);
     painter.translate(offset_);
     MeterPainter::ShowWinnings(painter, layout_.Values(), reelLeft_, visible, amount, Background());
-    update(QRect(0, offset_.y(), width(), kMeterStrip));
+    update(OnScreen(QRect(0, offset_.y(), canvasArea_.width(), kMeterStrip)));
 }
 
 } // namespace kelvory

@@ -23,15 +23,20 @@ struct GameState;
 // copies the changed part to the screen. The layout pass (LayOut) picks
 // one of the three layouts by the width, places the buttons, loads that
 // layout's reel artwork and sizes the reel images. On a client area larger
-// than the layout's design size the whole composition is drawn centred.
+// than the layout's design size the whole composition is drawn centred, and
+// from ViewLayout::kSmallestScale on also scaled up to fill it.
 //
-// The canvas has the screen's device pixel ratio: painters draw on it in
-// logical (client area) pixels while it holds physical ones, so text, lines
-// and pictures are sharp on a HiDPI screen. The reels are composed in
-// physical pixels from a symbol sheet made for the physical cell size (the
-// "@2x" artwork beside each reel artwork file, resampled for fractional
-// ratios). During a spin the reels of a tick go from the sheet straight to
-// the screen; the reel images and the canvas take them on when read.
+// Painters draw on the canvas in the composition's logical pixels while it
+// holds physical ones: its device pixel ratio is the screen's times the
+// composition's scale, so text, lines and pictures are drawn for the
+// physical pixels and stay sharp at any scale. Unscaled, the canvas covers
+// the client area; scaled, it covers the composition alone, and the paint
+// puts it centred on the screen with the background around it. The reels
+// are composed in physical pixels from a symbol sheet made for the physical
+// cell size (from the vector sources beside the reel artwork, or without
+// them from the largest bitmap, resampled). During a spin the reels of a
+// tick go from the sheet straight to the screen; the reel images and the
+// canvas take them on when read.
 class SlotCanvas : public QWidget, public Display {
     Q_OBJECT
   public:
@@ -53,6 +58,9 @@ class SlotCanvas : public QWidget, public Display {
 
     // The layout pass; runs on every change of size.
     void LayOut();
+    // Draws for this device pixel ratio instead of the screen's (0: the
+    // screen's again), for a picture of the window at another scale.
+    void SetRatioOverride(qreal ratio);
     // Reads the reel artwork of the current layout; false when the file is
     // missing or not a bitmap. artworkFailed then follows once the event in
     // hand is done: an error box (a modal loop) inside a resize would run
@@ -66,8 +74,10 @@ class SlotCanvas : public QWidget, public Display {
     const ViewLayout& Layout() const { return layout_; }
     int CellSize() const { return layout_.CellSize(); }
     // Where the composition of the layout stands in the client area.
-    QPoint Offset() const { return offset_; }
-    // The left and top edges of the first reel in the client area.
+    QPoint Offset() const;
+    // The factor the composition is drawn at (1 when only centred).
+    double Scale() const { return scale_; }
+    // The left and top edges of the first reel on the canvas (logical).
     int ReelLeft() const { return reelLeft_ + offset_.x(); }
     int TopMargin() const { return layout_.TopMargin() + offset_.y(); }
     // The picture of a reel, in physical pixels.
@@ -77,7 +87,14 @@ class SlotCanvas : public QWidget, public Display {
     const QImage& SymbolSheet() const { return symbolSheet_; }
     const QImage& DeviceSheet() const { return deviceSheet_; }
     qreal DevicePixelRatio() const { return ratio_; }
-    // The physical edge of a reel cell: the cell size times the ratio, even.
+    // Physical pixels to a logical pixel of the canvas: the screen's ratio
+    // times the composition's scale.
+    qreal CanvasRatio() const { return ratio_ * scale_; }
+    // Where the canvas's top-left corner stands on the screen, in physical
+    // pixels of the client area.
+    QPoint CanvasOrigin() const { return canvasOrigin_; }
+    // The physical edge of a reel cell: the cell size times the canvas
+    // ratio, even.
     int DeviceCellSize() const;
     // The physical pixels a logical rectangle of the canvas covers, edges
     // rounded as the painter rounds them.
@@ -85,6 +102,8 @@ class SlotCanvas : public QWidget, public Display {
     // The artwork file of the current layout, and its double-size companion.
     std::string ArtworkPath() const;
     std::string DeviceArtworkPath() const;
+    // The folder of the reel symbols' vector sources (the artwork folder).
+    QString VectorSourceFolder() const;
 
     QSize sizeHint() const override { return {kDesignWidth, kDesignHeight}; }
 
@@ -106,10 +125,22 @@ class SlotCanvas : public QWidget, public Display {
   private:
     // The payline, across the panel and over each reel.
     static constexpr QRgb kPaylineRed = qRgb(255, 0, 0);
-    QPushButton* MakeButton(const QString& caption, const QString& hint, const QIcon& glyph,
-                            QSize glyphSize);
-    // Gives the canvas the size of the widget; true when it was made anew.
+    // The buttons' caption height at the design size.
+    static constexpr int kButtonTextPixels = 13;
+    QPushButton* MakeButton(const QString& caption, const QString& hint,
+                            const QImage& (*glyph)(qreal));
+    // Gives the canvas the size of the area it covers; true when it was made
+    // anew.
     bool EnsureCanvas();
+    // The scale for the widget's size and the layout in force, and the area
+    // and place of the canvas that follow from it.
+    void ChooseScale();
+    // The client area a logical rectangle of the canvas covers on the screen:
+    // every pixel it touches, or only those it covers whole.
+    QRect OnScreen(const QRect& canvasRect) const;
+    QRect WhollyOnScreen(const QRect& canvasRect) const;
+    void ScaleButtons();
+    qreal ScreenRatio() const;
     QColor Background() const;
     void DrawBevel(QPainter& painter, const QRect& panel) const;
     void DrawPaylineOn(QPainter& painter) const;
@@ -139,7 +170,14 @@ class SlotCanvas : public QWidget, public Display {
     QPoint offset_;
     QString pendingError_;
     qreal ratio_ = 1.0;
-    QSize canvasSize_;
+    double scale_ = 1.0;
+    // The logical size of the canvas: the client area, or the design size
+    // when scaled.
+    QSize canvasArea_;
+    QPoint canvasOrigin_;
+    // What the buttons' font and glyphs were last made for.
+    double buttonScale_ = 0;
+    qreal ratioOverride_ = 0;
     bool ratioCheckQueued_ = false;
     // The canvas and the reel images take on the reels of a spin tick only
     // when read or drawn over, so a tick costs one copy to the screen.
@@ -153,6 +191,8 @@ class SlotCanvas : public QWidget, public Display {
     QPushButton* spinButton_ = nullptr;
     QImage symbolSheet_;
     QImage deviceSheet_;
+    QImage vectorSheet_;
+    QString vectorSheetFolder_;
 };
 
 } // namespace kelvory

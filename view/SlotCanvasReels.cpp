@@ -6,6 +6,7 @@
 #include "game/Reels.h"
 #include "view/FileBytes.h"
 #include "view/ReelRenderer.h"
+#include "view/SymbolArt.h"
 
 #include <QFile>
 #include <QPainter>
@@ -34,12 +35,17 @@ std::string SlotCanvas::DeviceArtworkPath() const {
     return path.insert(path.size() - 4, "@2x");
 }
 
+QString SlotCanvas::VectorSourceFolder() const {
+    return QFile::decodeName(QByteArray::fromStdString(programDir_));
+}
+
 int SlotCanvas::DeviceCellSize() const {
-    if (ratio_ == 1.0) {
+    const qreal ratio = CanvasRatio();
+    if (ratio == 1.0) {
         return layout_.CellSize();
     }
     // Even, so that the half-cell step of a spin stays a whole pixel.
-    return 2 * static_cast<int>(std::ceil(layout_.CellSize() * ratio_ / 2 - 1e-6));
+    return 2 * static_cast<int>(std::ceil(layout_.CellSize() * ratio / 2 - 1e-6));
 }
 
 bool SlotCanvas::LoadArtwork() {
@@ -73,8 +79,21 @@ void SlotCanvas::MakeDeviceSheet() {
         deviceSheet_ = symbolSheet_;
         return;
     }
+    // Drawn for the physical cell from the vector sources, once per layout
+    // pass; the last sheet is kept for a pass at the same size.
+    if (vectorSheet_.width() == 3 * deviceCell && vectorSheetFolder_ == VectorSourceFolder()) {
+        deviceSheet_ = vectorSheet_;
+        return;
+    }
+    vectorSheet_ = SymbolArt::SheetFromFolder(deviceCell, VectorSourceFolder());
+    vectorSheetFolder_ = VectorSourceFolder();
+    if (!vectorSheet_.isNull()) {
+        deviceSheet_ = vectorSheet_;
+        return;
+    }
+    // Without them, the largest bitmap resampled.
     QImage source;
-    if (ratio_ > 1.0) {
+    if (CanvasRatio() > 1.0) {
         source = ReadBitmap(DeviceArtworkPath());
         if (source.width() != 6 * layout_.CellSize() || source.height() != 6 * layout_.CellSize()) {
             source = QImage();
@@ -144,7 +163,7 @@ bool SlotCanvas::ReelsDrawable() const {
 void SlotCanvas::PaintReels(QPainter& painter) const {
     const int deviceCell = DeviceCellSize();
     for (int reel = 0; reel < 3; ++reel) {
-        const QRect shown = DeviceRect(ReelShown(reel));
+        const QRect shown = DeviceRect(ReelShown(reel)).translated(canvasOrigin_);
         const ReelRenderer::Tiles tiles =
             ReelRenderer::TilesAt(deviceCell, Reels::kStrips[static_cast<std::size_t>(reel)],
                                   (*unsettledReels_)[static_cast<std::size_t>(reel)]);
@@ -189,7 +208,7 @@ void SlotCanvas::DrawReels(const std::array<int, 3>& positions) {
     }
     reelsOnScreen_ = positions;
     if (last >= 0) {
-        update(ReelShown(first).united(ReelShown(last)));
+        update(OnScreen(ReelShown(first).united(ReelShown(last))));
     }
 }
 

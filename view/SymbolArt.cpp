@@ -13,17 +13,49 @@ namespace {
 const QColor kReelGround(255, 255, 255);
 } // namespace
 
+namespace {
+void RenderOn(QImage& image, QSvgRenderer& renderer) {
+    QPainter painter(&image);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform |
+                           QPainter::TextAntialiasing);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(image.size())));
+}
+
+constexpr int kReelCodes[] = {Clover, Seven, TripleBar, DoubleBar, SingleBar};
+} // namespace
+
 QImage SymbolArt::Render(const QString& name, QSize size, const QColor& ground) {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(ground);
     QSvgRenderer renderer(QStringLiteral(":/artwork/%1.svg").arg(name));
     if (renderer.isValid()) {
-        QPainter painter(&image);
-        painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform |
-                               QPainter::TextAntialiasing);
-        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+        RenderOn(image, renderer);
     }
     return image;
+}
+
+QStringList SymbolArt::ReelSourceFiles() {
+    QStringList files;
+    for (int code : kReelCodes) {
+        files << ReelSymbol(code) + QStringLiteral(".svg");
+    }
+    return files;
+}
+
+QImage SymbolArt::SheetFromFolder(int cellSize, const QString& folder) {
+    QImage sheet(3 * cellSize, 3 * cellSize, QImage::Format_RGB32);
+    sheet.fill(kReelGround);
+    for (int code : kReelCodes) {
+        QSvgRenderer renderer(folder + ReelSymbol(code) + QStringLiteral(".svg"));
+        if (!renderer.isValid()) {
+            return {};
+        }
+        QImage tile(cellSize, cellSize, QImage::Format_ARGB32_Premultiplied);
+        tile.fill(kReelGround);
+        RenderOn(tile, renderer);
+        QPainter(&sheet).drawImage(QPoint((code % 3) * cellSize, (code / 3) * cellSize), tile);
+    }
+    return sheet;
 }
 
 QString SymbolArt::ReelSymbol(int code) {
@@ -47,7 +79,7 @@ QImage SymbolArt::Sheet(int cellSize) {
     QImage sheet(3 * cellSize, 3 * cellSize, QImage::Format_RGB32);
     sheet.fill(kReelGround);
     QPainter painter(&sheet);
-    for (int code : {Clover, Seven, TripleBar, DoubleBar, SingleBar}) {
+    for (int code : kReelCodes) {
         const QImage tile = Render(ReelSymbol(code), QSize(cellSize, cellSize), kReelGround);
         painter.drawImage(QPoint((code % 3) * cellSize, (code / 3) * cellSize), tile);
     }

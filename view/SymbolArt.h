@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 namespace kelvory {
 
@@ -23,6 +24,11 @@ QString ReelSymbol(int code);
 // A 3 x 3 grid of reel tiles of cellSize pixels: code v at tile column
 // v mod 3, row v div 3; the blank is the bottom-right tile.
 QImage Sheet(int cellSize);
+// The same grid from the sources in a folder ("<folder>clover.svg" and so
+// on, folder ending in "/"); a null image when one is missing or invalid.
+QImage SheetFromFolder(int cellSize, const QString& folder);
+// The file names of the reel symbols' sources.
+QStringList ReelSourceFiles();
 
 // Pay-table icons in tiles of iconSize pixels, three to a row: clover,
 // seven, triple bar / double bar, single bar, "Any" over a bar.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "view/ViewLayout.h"
 
+#include <algorithm>
+
 namespace kelvory {
 
 void ViewLayout::Choose(int clientWidth) {
@@ -16,6 +18,13 @@ void ViewLayout::Choose(int clientWidth) {
 QPoint ViewLayout::Offset(QSize client) const {
     const QSize composed = ComposedSize(client);
     return {(client.width() - composed.width()) / 2, (client.height() - composed.height()) / 2};
+}
+
+double ViewLayout::Scale(QSize client) const {
+    const QSize design = Values().designClient;
+    const double scale = std::min(static_cast<double>(client.width()) / design.width(),
+                                  static_cast<double>(client.height()) / design.height());
+    return scale >= kSmallestScale ? std::min(scale, kLargestScale) : 1.0;
 }
 
 int ViewLayout::LayoutReelLeft(int outerWidth) const {

@@ -18,6 +18,12 @@ class ViewLayout {
   public:
     static constexpr int kButtonHeight = 49;
     static constexpr int kReelGap = 9;
+    // From this factor on a larger client area shows the composition scaled
+    // up; below it the composition is only centred.
+    static constexpr double kSmallestScale = 1.1;
+    // Beyond this a client area (of a very large virtual screen) leaves the
+    // composition at this scale, so that its canvas stays of a sane size.
+    static constexpr double kLargestScale = 8;
 
     struct ButtonRow {
         int betOneLeft;
@@ -43,6 +49,10 @@ class ViewLayout {
     // top-left corner stands, so that it is centred.
     QSize ComposedSize(QSize client) const { return client.boundedTo(Values().designClient); }
     QPoint Offset(QSize client) const;
+    // The factor the composition is drawn at in a client area: the largest
+    // that fits the design size in it, at most kLargestScale, or 1 while that
+    // stays below kSmallestScale.
+    double Scale(QSize client) const;
 
     // In the coordinates of the composition, for its outer width: the reel
     // left edge the layout pass computes (the buttons are placed from it) and

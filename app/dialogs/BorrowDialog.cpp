@@ -47,7 +47,7 @@ BorrowDialog::BorrowDialog(GameState& state, ShowHelpFunction showHelp, QWidget*
         auto* button = new QPushButton(this);
         button->setObjectName(QStringLiteral("chip%1Button").arg(chip + 1));
         button->setGeometry(kChipLeft[chip], 104, 80, 57);
-        button->setIcon(QIcon(QPixmap::fromImage(ChipPictures::Chip(chip))));
+        button->setIcon(ChipPictures::ChipIcon(chip));
         button->setIconSize(QSize(ChipPictures::kWidth, ChipPictures::kHeight));
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, [this, chip] { MoveChip(chip); });

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/dialogs/ChipPictures.h"
 
+#include "view/DrawnIconEngine.h"
 #include "view/Fonts.h"
 
 #include <QPainter>
@@ -24,10 +25,28 @@ ChipPictures::Style ChipPictures::ChipStyle(int chip) {
     return styles.at(static_cast<std::size_t>(chip));
 }
 
-QImage ChipPictures::Chip(int chip) {
-    const Style style = ChipStyle(chip);
-    QImage image(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
+namespace {
+// A transparent picture of a logical size drawn for a device pixel ratio.
+QImage Transparent(int width, int height, qreal ratio) {
+    QImage image(static_cast<int>(std::ceil(width * ratio - 1e-6)),
+                 static_cast<int>(std::ceil(height * ratio - 1e-6)),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
+    return image;
+}
+
+constexpr int kGlyphSize = 20;
+} // namespace
+
+QIcon ChipPictures::ChipIcon(int chip) {
+    return DrawnIconEngine::Icon(QSize(kWidth, kHeight),
+                                 [chip](qreal ratio) { return Chip(chip, ratio); });
+}
+
+QImage ChipPictures::Chip(int chip, qreal ratio) {
+    const Style style = ChipStyle(chip);
+    QImage image = Transparent(kWidth, kHeight, ratio);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
 
@@ -59,34 +78,35 @@ QImage ChipPictures::Chip(int chip) {
 }
 
 QIcon ChipPictures::OkGlyph() {
-    QImage image(20, 20, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0, 140, 0), 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    QPainterPath tick;
-    tick.moveTo(3, 11);
-    tick.lineTo(8, 16);
-    tick.lineTo(17, 4);
-    p.drawPath(tick);
-    p.end();
-    return QIcon(QPixmap::fromImage(image));
+    return DrawnIconEngine::Icon(QSize(kGlyphSize, kGlyphSize), [](qreal ratio) {
+        QImage image = Transparent(kGlyphSize, kGlyphSize, ratio);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(0, 140, 0), 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        QPainterPath tick;
+        tick.moveTo(3, 11);
+        tick.lineTo(8, 16);
+        tick.lineTo(17, 4);
+        p.drawPath(tick);
+        p.end();
+        return image;
+    });
 }
 
 QIcon ChipPictures::HelpGlyph() {
-    QImage image(20, 20, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 80, 200));
-    p.drawEllipse(QRectF(1, 1, 18, 18));
-    p.setFont(Fonts::Button(14, Fonts::Weight::Bold));
-    p.setPen(Qt::white);
-    p.drawText(QRectF(1, 1, 18, 18), Qt::AlignCenter, QStringLiteral("?"));
-    p.end();
-    // QIcon makes the greyed image of the disabled state itself.
-    return QIcon(QPixmap::fromImage(image));
+    return DrawnIconEngine::Icon(QSize(kGlyphSize, kGlyphSize), [](qreal ratio) {
+        QImage image = Transparent(kGlyphSize, kGlyphSize, ratio);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 80, 200));
+        p.drawEllipse(QRectF(1, 1, 18, 18));
+        p.setFont(Fonts::Button(14, Fonts::Weight::Bold));
+        p.setPen(Qt::white);
+        p.drawText(QRectF(1, 1, 18, 18), Qt::AlignCenter, QStringLiteral("?"));
+        p.end();
+        return image;
+    });
 }
 
 } // namespace kelvory

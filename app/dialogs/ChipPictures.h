@@ -22,7 +22,12 @@ struct Style {
 
 // Chip 0..5: 1000, 100, 10, 1, 10 cents, 1 cent.
 Style ChipStyle(int chip);
-QImage Chip(int chip);
+// The chip drawn for a device pixel ratio (its size times the ratio in
+// pixels, carrying that ratio).
+QImage Chip(int chip, qreal ratio = 1);
+// The chip as an icon drawn for the pixels it is shown at.
+QIcon ChipIcon(int chip);
+// The buttons' glyphs, likewise drawn for the pixels they are shown at.
 QIcon OkGlyph();
 QIcon HelpGlyph();
 } // namespace ChipPictures

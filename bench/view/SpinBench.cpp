@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Whole spins at the fastest speed (Speed 10, 101 ticks) on a real screen:
-// the event pump alone and the window in the 96 and 192 layouts, each with
-// our pump and with a busy loop, interleaved round by round so that a busy
-// machine hurts every configuration alike. Prints the wall time and the CPU
+// the event pump alone, the window in the 96 and 192 layouts at their design
+// sizes, and the client areas of a window maximised on 1920 x 1080 and
+// 2560 x 1440 (the composition scaled up), each with our pump and with a busy
+// loop, interleaved round by round so that a busy machine hurts every
+// configuration alike. Prints the wall time and the CPU
 // time of this process per spin (median and spread) at the screen's scale
 // factor. Run under Xvfb; QT_SCALE_FACTOR=2 gives the HiDPI figures.
 //   bench_spin [rounds [only]]   only: run the rows whose name or pump has it
-//   ("192", "ours"), e.g. for a profiler.
+//   ("192", "scaled", "ours"), e.g. for a profiler.
 #include "game/GameState.h"
 #include "game/Reels.h"
 #include "game/SlotEngine.h"
@@ -17,6 +19,7 @@
 #include "view/SlotCanvas.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QWindow>
 
 #include <algorithm>
@@ -97,17 +100,12 @@ class LosingRandom : public RandomSource {
 // One row of the table: a window (or none) and a pump.
 struct Config {
     const char* name;
-    int cellSize; // 0: the pump alone, nothing drawn
+    QSize client; // empty: the pump alone, nothing drawn
     bool busy;
     std::unique_ptr<SlotCanvas> canvas;
     std::vector<double> wall;
     std::vector<double> cpu;
 };
-
-// The design client areas of the layouts.
-QSize ClientSize(int cellSize) {
-    return cellSize == 192 ? kLargeLayout.designClient : kSmallLayout.designClient;
-}
 
 void ShowExposed(QWidget& widget) {
     widget.show();
@@ -154,32 +152,36 @@ int main(int argc, char* argv[]) {
     BusyPump busy(clock);
     Quiet quiet;
 
+    // The design sizes, and the client areas of a window maximised on the
+    // two screens (the window manager's frame and title taken off).
+    const struct {
+        const char* name;
+        QSize client;
+    } windows[] = {{"pump alone", QSize()},
+                   {"96 layout", kSmallLayout.designClient},
+                   {"192 layout", kLargeLayout.designClient},
+                   {"1920 scaled", QSize(1914, 1012)},
+                   {"2560 scaled", QSize(2554, 1372)}};
     std::vector<Config> configs;
-    for (int cellSize : {0, 96, 192}) {
+    for (const auto& window : windows) {
         for (bool isBusy : {false, true}) {
             const QString name =
-                QStringLiteral("%1 %2").arg(cellSize).arg(isBusy ? "busy" : "ours");
+                QStringLiteral("%1 %2").arg(window.name).arg(isBusy ? "busy" : "ours");
             if (!name.contains(only)) {
                 continue;
             }
-            configs.push_back({cellSize == 0    ? "pump alone"
-                               : cellSize == 96 ? "96 layout"
-                                                : "192 layout",
-                               cellSize,
-                               isBusy,
-                               nullptr,
-                               {},
-                               {}});
+            configs.push_back({window.name, window.client, isBusy, nullptr, {}, {}});
         }
     }
     std::vector<std::unique_ptr<GameState>> states;
     for (Config& config : configs) {
         states.push_back(std::make_unique<GameState>());
-        if (config.cellSize == 0) {
+        if (config.client.isEmpty()) {
             continue;
         }
-        config.canvas = std::make_unique<SlotCanvas>(*states.back(), RuntimeDir());
-        config.canvas->resize(ClientSize(config.cellSize));
+        config.canvas = std::make_unique<SlotCanvas>(*states.back(),
+                                                     QFile::encodeName(RuntimeDir()).toStdString());
+        config.canvas->resize(config.client);
         ShowExposed(*config.canvas);
         config.canvas->hide();
     }

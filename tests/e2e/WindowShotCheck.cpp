@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 // Checks a screenshot of the main window (menu bar and client area) at any
-// size: the cyan reel panel whole and of its layout's size, centred, with a
-// pay column clear of it on each side; with --buttons also the three buttons
-// side by side below the panel.
+// size: the cyan reel panel whole and of its layout's size (scaled up with the
+// composition on a client area from 1.1 times the design size), centred, with
+// a pay column clear of it on each side; with --buttons also the three
+// buttons side by side below the panel.
 // Usage: window_shot_check [--buttons] window.png menuBarHeight
 #include <QGuiApplication>
 #include <QImage>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -66,10 +69,20 @@ int main(int argc, char* argv[]) {
     }
     const QImage client = window.copy(0, menu, window.width(), window.height() - menu);
     const int c = client.width() <= 750 ? 96 : client.width() <= 1000 ? 128 : 192;
-    std::printf("client area %d x %d, %d layout\n", client.width(), client.height(), c);
+    const QSize design = c == 96 ? QSize(632, 394) : c == 128 ? QSize(794, 532) : QSize(1018, 700);
+    double scale = std::min(double(client.width()) / design.width(),
+                            double(client.height()) / design.height());
+    scale = scale >= 1.1 ? scale : 1.0;
+    // A length of the design on the screen; scaled, a pixel is left off each
+    // side of a strip whose edges the scale rounds.
+    const auto S = [scale](int length) { return int(std::lround(length * scale)); };
+    const int edge = scale == 1.0 ? 0 : 1;
+    std::printf("client area %d x %d, %d layout, scale %.3f\n", client.width(), client.height(), c,
+                scale);
 
     const QRect panel = Bounds(client, IsCyan);
-    Check(panel.size() == QSize(3 * c + 52, 3 * c + 12),
+    Check(std::abs(panel.width() - (3 * c + 52) * scale) <= 2 * edge &&
+              std::abs(panel.height() - (3 * c + 12) * scale) <= 2 * edge,
           QStringLiteral("a reel panel of %1 x %2 at %3, %4")
               .arg(panel.width())
               .arg(panel.height())
@@ -79,21 +92,22 @@ int main(int argc, char* argv[]) {
         Check(panel.topLeft() == QPoint(149, 28),
               QStringLiteral("the panel where the design has it"));
     }
-    Check(std::abs(2 * panel.center().x() + 1 - client.width()) <= 8,
+    Check(std::abs(2 * panel.center().x() + 1 - client.width()) <= S(8),
           QStringLiteral("the panel centred across the client area"));
     // Nothing lies over the panel: its margins, the gaps between the reels,
     // the strip below the reels and its black outline are whole.
-    const int reelLeft = panel.left() + 16;
-    const int paylineY = panel.top() + 6 + c + c / 2;
-    const int upper = paylineY - 16 - panel.top();
-    Check(AllCyan(client, QRect(panel.left(), panel.top(), 16, upper)), "the panel's left margin");
-    Check(AllCyan(client, QRect(panel.right() - 15, panel.top(), 16, upper)),
-          "the panel's right margin");
+    const int upper = S(6 + c + c / 2 - 16);
+    Check(AllCyan(client, QRect(panel.left(), panel.top(), S(16) - edge, upper)),
+          "the panel's left margin");
+    Check(
+        AllCyan(client, QRect(panel.right() - S(16) + 1 + edge, panel.top(), S(16) - edge, upper)),
+        "the panel's right margin");
     for (int gap = 0; gap < 2; ++gap) {
-        Check(AllCyan(client, QRect(reelLeft + c + gap * (c + 9), panel.top(), 8, upper)),
+        Check(AllCyan(client, QRect(panel.left() + S(16 + c + gap * (c + 9)) + edge, panel.top(),
+                                    S(8) - 2 * edge, upper)),
               QStringLiteral("the gap after reel %1").arg(gap + 1));
     }
-    Check(AllCyan(client, QRect(panel.left(), panel.bottom() - 4, panel.width(), 5)),
+    Check(AllCyan(client, QRect(panel.left(), panel.bottom() - S(4), panel.width(), S(4) + 1)),
           "the strip below the reels");
     auto black = [](QRgb p) { return qGray(p) < 30; };
     Check(Count(client, QRect(panel.left() - 1, panel.top(), 1, panel.height()), black) ==
@@ -113,8 +127,8 @@ int main(int argc, char* argv[]) {
     if (buttons) {
         // Three buttons side by side in the row below the panel's frame.
         const QRgb background = client.pixel(client.width() - 1, client.height() - 1);
-        const QRect row(panel.left() - 30, panel.bottom() + 7, panel.width() + 60,
-                        client.height() - panel.bottom() - 7);
+        const QRect row(panel.left() - S(30), panel.bottom() + S(7), panel.width() + S(60),
+                        client.height() - panel.bottom() - S(7));
         QList<int> runs;
         int blank = 0;
         for (int x = row.left(); x <= row.right(); ++x) {

@@ -30,6 +30,8 @@ class LedTextTest : public QObject {
   private slots:
     void digitsPictureHasItsGrid_data();
     void digitsPictureHasItsGrid();
+    void digitOneLightsTheRightHandSegments_data();
+    void digitOneLightsTheRightHandSegments();
     void placesEachGlyph_data();
     void placesEachGlyph();
     void meterLocaleIsTheSystemsOrUsEnglish();
@@ -76,6 +78,33 @@ void LedTextTest::digitsPictureHasItsGrid() {
     // The point sits low in its cell.
     QVERIFY(lit(QRect(176, top + 14, 4, 6)) > 0);
     QCOMPARE(lit(QRect(176, top, 4, 12)), 0);
+}
+
+void LedTextTest::digitOneLightsTheRightHandSegments_data() {
+    QTest::addColumn<qreal>("scale");
+    for (qreal scale : {1.0, 1.5, 2.0}) {
+        QTest::addRow("scale %g", scale) << scale;
+    }
+}
+
+void LedTextTest::digitOneLightsTheRightHandSegments() {
+    QFETCH(qreal, scale);
+    const QImage& digits = Pictures::Digits(scale);
+    for (int row = 0; row < 7; ++row) {
+        const QRect cell(qRound(16 * scale), qRound(21 * row * scale), qRound(15 * scale),
+                         qRound(20 * scale));
+        int lit = 0;
+        for (int y = cell.top(); y <= cell.bottom(); ++y) {
+            for (int x = cell.left(); x <= cell.right(); ++x) {
+                if (digits.pixel(x, y) != qRgb(0, 0, 0)) {
+                    ++lit;
+                    QVERIFY2(x - cell.left() >= cell.width() / 2,
+                             qPrintable(QStringLiteral("row %1, x %2").arg(row).arg(x)));
+                }
+            }
+        }
+        QVERIFY(lit > 0);
+    }
 }
 
 void LedTextTest::placesEachGlyph_data() {

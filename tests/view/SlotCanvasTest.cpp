@@ -95,20 +95,23 @@ void SlotCanvasTest::choosesTheLayoutByWidth_data() {
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("cellSize");
     QTest::addColumn<QString>("artwork");
-    QTest::newRow("750") << 750 << 96 << "kelvry1.bmp";
-    QTest::newRow("751") << 751 << 128 << "kelvry2.bmp";
-    QTest::newRow("1000") << 1000 << 128 << "kelvry2.bmp";
-    QTest::newRow("1001") << 1001 << 192 << "kelvry3.bmp";
-    QTest::newRow("5000") << 5000 << 192 << "kelvry3.bmp";
-    QTest::newRow("5001 keeps the last") << 5001 << 128 << "kelvry2.bmp";
+    // Heights that leave the composition unscaled.
+    QTest::addColumn<int>("height");
+    QTest::newRow("750") << 750 << 96 << "kelvry1.bmp" << 394;
+    QTest::newRow("751") << 751 << 128 << "kelvry2.bmp" << 700;
+    QTest::newRow("1000") << 1000 << 128 << "kelvry2.bmp" << 532;
+    QTest::newRow("1001") << 1001 << 192 << "kelvry3.bmp" << 700;
+    QTest::newRow("5000") << 5000 << 192 << "kelvry3.bmp" << 700;
+    QTest::newRow("5001 keeps the last") << 5001 << 128 << "kelvry2.bmp" << 532;
 }
 
 void SlotCanvasTest::choosesTheLayoutByWidth() {
     QFETCH(int, width);
     QFETCH(int, cellSize);
     QFETCH(QString, artwork);
+    QFETCH(int, height);
     Window w(QSize(800, 600));
-    w.canvas.resize(width, 700);
+    w.canvas.resize(width, height);
     w.canvas.LayOut();
     QCOMPARE(w.canvas.CellSize(), cellSize);
     QVERIFY(w.canvas.ArtworkPath().ends_with(artwork.toStdString()));

@@ -26,6 +26,8 @@ class ViewLayoutTest : public QObject {
     void designSizesCompose();
     void compositionCentresOnLargerClients_data();
     void compositionCentresOnLargerClients();
+    void compositionScalesFromOnePointOne_data();
+    void compositionScalesFromOnePointOne();
 };
 
 void ViewLayoutTest::choosesLayoutByClientWidth_data() {
@@ -205,6 +207,25 @@ void ViewLayoutTest::compositionCentresOnLargerClients() {
     const ViewLayout::ButtonRow placed = layout.PlacedButtons(client);
     QCOMPARE(QPoint(placed.betOneLeft, placed.top), QPoint(at.betOneLeft, at.top) + offset);
     QCOMPARE(placed.spinLeft, at.spinLeft + offset.x());
+}
+
+void ViewLayoutTest::compositionScalesFromOnePointOne_data() {
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<double>("scale");
+    QTest::newRow("design size") << QSize(1018, 700) << 1.0;
+    QTest::newRow("just below 1.1") << QSize(1400, 769) << 1.0;
+    QTest::newRow("1.1 by the height") << QSize(1400, 770) << 1.1;
+    QTest::newRow("the width limits") << QSize(1527, 1400) << 1.5;
+    QTest::newRow("96 layout by the width") << QSize(750, 600) << 750.0 / 632;
+    QTest::newRow("a huge client stops at 8") << QSize(8000, 4000) << 8.0;
+}
+
+void ViewLayoutTest::compositionScalesFromOnePointOne() {
+    QFETCH(QSize, client);
+    QFETCH(double, scale);
+    ViewLayout layout;
+    layout.Choose(client.width());
+    QCOMPARE(layout.Scale(client), scale);
 }
 
 QTEST_APPLESS_MAIN(ViewLayoutTest)
