@@ -19,18 +19,15 @@ bool WindowSizeKeeper::eventFilter(QObject* watched, QEvent* event) {
     if (watched == window_) {
         switch (event->type()) {
         case QEvent::Show:
-            if (!centred_ && window_->windowState() == Qt::WindowNoState) {
-                centred_ = true;
-                if (QScreen* screen = window_->screen()) {
-                    QRect frame(QPoint(0, 0), window_->size());
-                    frame.moveCenter(screen->availableGeometry().center());
-                    window_->move(frame.topLeft());
-                }
+            if (window_->windowState() == Qt::WindowNoState) {
+                Centre();
             }
             SnapBack();
             break;
         case QEvent::Resize:
-        case QEvent::WindowStateChange:
+            // Only once the window manager has given the size: a state change
+            // comes while the geometry is still the old one, and a resize
+            // then would also move the window to that old place.
             SnapBack();
             break;
         default:
@@ -38,6 +35,19 @@ bool WindowSizeKeeper::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QObject::eventFilter(watched, event);
+}
+
+void WindowSizeKeeper::Centre() {
+    if (centred_) {
+        return;
+    }
+    centred_ = true;
+    if (QScreen* screen = window_->screen()) {
+        // The frame, once the window manager has given it one.
+        QRect frame = window_->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window_->move(frame.topLeft());
+    }
 }
 
 void WindowSizeKeeper::SnapBack() {
@@ -56,6 +66,10 @@ void WindowSizeKeeper::SnapBack() {
             }
             if (client_->size() != design_) {
                 window_->resize(window_->size() + (design_ - client_->size()));
+            } else {
+                // A window that started maximised or in full screen is
+                // centred when it is first normal.
+                Centre();
             }
         },
         Qt::QueuedConnection);
