@@ -44,7 +44,8 @@ start() {
     pid=$!
     window=""
     for _ in $(seq 1 100); do
-        window=$(wmctrl -l | awk '$NF == "Kelvory" { print $1; exit }')
+        # The window manager may not list its clients yet.
+        window=$(wmctrl -l 2>/dev/null | awk '$NF == "Kelvory" { print $1; exit }' || true)
         [ -n "$window" ] && break
         sleep 0.1
     done
@@ -55,9 +56,10 @@ start() {
 # The window as the window manager keeps it: frame place, size and states.
 frame() {
     local states
-    states=$(xprop -id "$window" _NET_WM_STATE | grep -o '_NET_WM_STATE_[A-Z_]*' |
+    states=$(xprop -id "$window" _NET_WM_STATE 2>/dev/null | grep -o '_NET_WM_STATE_[A-Z_]*' |
         grep -E 'FULLSCREEN|MAXIMIZED' | sort | tr '\n' ' ' || true)
-    wmctrl -lG | awk -v w="$window" -v s="$states" '$1 == w { print $3, $4, $5, $6, s }'
+    wmctrl -lG 2>/dev/null | awk -v w="$window" -v s="$states" '$1 == w { print $3, $4, $5, $6, s }' ||
+        true
 }
 # Waits until the frame is the one given, and checks that it stays so.
 expect_frame() {
