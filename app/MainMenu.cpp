@@ -46,7 +46,9 @@ void MainMenu::Build(QMenuBar* bar) {
     for (std::size_t i = 0; i < speeds.size(); ++i) {
         *speeds[i] = Checkable(SpeedMenu, QString::fromLatin1(kSpinSpeeds[i].Caption));
     }
+    VolumeItem = OptionsMenu->addAction(QStringLiteral("&Volume..."));
     FullScreenItem = Checkable(OptionsMenu, QStringLiteral("&Full Screen"));
+    ReducedMotionItem = Checkable(OptionsMenu, QStringLiteral("&Reduced Motion"));
 
     BorrowItem = bar->addAction(QStringLiteral("&Borrow"));
 

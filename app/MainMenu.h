@@ -37,7 +37,9 @@ struct MainMenu {
     std::array<QAction*, 4> SpeedActions() const {
         return {VeryFastItem, FastItem, MediumItem, SlowItem};
     }
-    QAction* FullScreenItem = nullptr; // checkable, F11
+    QAction* VolumeItem = nullptr;
+    QAction* FullScreenItem = nullptr;    // checkable, F11
+    QAction* ReducedMotionItem = nullptr; // checkable: the winning row does not flash
 
     QAction* BorrowItem = nullptr;
 

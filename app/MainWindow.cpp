@@ -45,7 +45,7 @@ MainWindow::MainWindow(const QString& programDir, RandomSource* random, QWidget*
     connect(canvas_, &SlotCanvas::artworkFailed, this,
             [this](const QString& message) { ErrorBox::Show(this, message); });
     new WindowSizeKeeper(this, canvas_, canvas_->sizeHint());
-    new FullScreenSwitch(this, menu_.FullScreenItem);
+    fullScreen_ = new FullScreenSwitch(this, menu_.FullScreenItem);
     pump_ = std::make_unique<QtEventPump>(clock_);
     LoadSoundImages();
     CreateSounds();
@@ -158,6 +158,11 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         auto* focused = qobject_cast<QPushButton*>(focusWidget());
         (focused != nullptr ? focused : canvas_->SpinButton())->animateClick();
+        return;
+    }
+    // M switches all sound off and on, as the Sound menu's "On" does.
+    if (event->key() == Qt::Key_M && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        menu_.SoundOnItem->trigger();
         return;
     }
     QMainWindow::keyPressEvent(event);

@@ -11,6 +11,7 @@
 #include "game/StdRandomSource.h"
 #include "game/SteadyClock.h"
 #include "options/SoundImages.h"
+#include "store/PreferencesSection.h"
 #include "view/QtTimers.h"
 
 #include <QMainWindow>
@@ -22,6 +23,7 @@
 
 namespace kelvory {
 
+class FullScreenSwitch;
 class ModalCloser;
 class QtEventPump;
 class RandomSource;
@@ -65,6 +67,8 @@ class MainWindow : public QMainWindow, public Dialogs {
     QTimer* AutoSpinTimer() { return &timers_.AutoSpinTimer; }
     const std::string& ProgramDir() const { return programDir_; }
     const std::string& SettingsFolder() const { return settingsFolder_; }
+    // The audio output, at the player's volume.
+    const SdlSoundPlayer& SoundOutput() const { return *soundPlayer_; }
 
     // Shows the window in front and active, restored if minimised; an open
     // dialog or box stays in front of it.
@@ -88,7 +92,10 @@ class MainWindow : public QMainWindow, public Dialogs {
     void ShowStatistics();
     void ShowBorrowDialog();
     void ShowSoundFilesDialog();
+    void ShowVolumeDialog();
     void ToggleSound(bool GameState::*field);
+    void SetVolume(int percent);
+    void SetReducedMotion(bool on);
     void ShowHelpContents();
     void ShowPayoffsHelp();
     void ShowHelp(HelpContext context);
@@ -128,6 +135,10 @@ class MainWindow : public QMainWindow, public Dialogs {
     void CreateSounds();
     void SetUpTerminationSignals();
     bool WriteSettings(bool showError);
+    // The window's preferences (full screen, volume, reduced motion) as a
+    // save writes them, and their start from the settings file.
+    PreferencesSection::Preferences CurrentPreferences() const;
+    void ApplyPreferences(const PreferencesSection::Preferences& preferences);
     void CreateEngine();
     // Finishes the running spin, payout or bet pause without waiting.
     void Settle();
@@ -145,6 +156,8 @@ class MainWindow : public QMainWindow, public Dialogs {
     RandomSource* random_ = &timeSeededRandom_;
     std::unique_ptr<QtEventPump> pump_;
     SlotCanvas* canvas_ = nullptr;
+    FullScreenSwitch* fullScreen_ = nullptr;
+    int volumePercent_ = PreferencesSection::kMaxVolume;
     // The engine uses the sound events, and they use the images and the
     // player: each is destroyed before what it uses.
     SoundImages soundImages_;

@@ -8,10 +8,12 @@
 #include "app/dialogs/WriteErrorBox.h"
 #include "game/PlayerStatistics.h"
 #include "store/ConfigDir.h"
+#include "store/PreferencesSection.h"
 #include "store/ProfileFile.h"
 #include "store/ProfileWriteError.h"
 #include "store/SettingsFile.h"
 #include "store/StatisticsSection.h"
+#include "view/FullScreenSwitch.h"
 #include "view/SlotCanvas.h"
 
 namespace kelvory {
@@ -72,6 +74,7 @@ void MainWindow::LoadSettings() {
     statistics_->Restore(tallies.allTime, tallies.game, clock_.NowMs(), tallies.track);
     setWindowState(maximised ? (windowState() | Qt::WindowMaximized)
                              : (windowState() & ~Qt::WindowMaximized));
+    ApplyPreferences(PreferencesSection::FromProfileText(text));
 }
 
 bool MainWindow::SaveSettings() {
@@ -91,17 +94,18 @@ bool MainWindow::WriteSettings(bool showError) {
     const std::string path = SettingsPath();
     // The folder may have gone since start-up.
     ConfigDir::MakeFolder(settingsFolder_);
-    const Qt::WindowStates state = windowState();
-    const bool maximised =
-        state.testFlag(Qt::WindowMaximized) && !state.testFlag(Qt::WindowMinimized);
+    // In full screen, the state it returns to.
+    const bool maximised = fullScreen_->ReturnsMaximised();
     try {
-        // The settings and the statistics change together, in one replace.
+        // The settings, the statistics and the preferences change together,
+        // in one replace.
         std::vector<ProfileSection> sections{SettingsFile::Section(state_, maximised)};
         ProfileSection statistics = StatisticsSection::Section(
             statistics_->AllTime(), statistics_->Game(), statistics_->Track());
         if (!statistics.Values.empty()) {
             sections.push_back(std::move(statistics));
         }
+        sections.push_back(PreferencesSection::Section(CurrentPreferences()));
         ProfileFile::Write(path, sections);
     } catch (const ProfileWriteError& error) {
         if (showError) {

@@ -1,15 +1,20 @@
 // SPDX-License-Identifier: MIT
 // Options and Borrow menus of the main window: the sound switches, the sound
-// dialog and the borrow dialog.
+// and volume dialogs, reduced motion, the borrow dialog, and the preferences
+// the settings file keeps.
 #include "app/MainWindow.h"
 
 #include "app/dialogs/BorrowDialog.h"
 #include "app/dialogs/ErrorBox.h"
 #include "app/dialogs/SoundFilesDialog.h"
+#include "app/dialogs/VolumeDialog.h"
 #include "options/SdlSoundPlayer.h"
 #include "options/SoundEvents.h"
+#include "view/FullScreenSwitch.h"
 #include "view/QtEventPump.h"
 #include "view/SlotCanvas.h"
+
+#include <algorithm>
 
 namespace kelvory {
 
@@ -25,6 +30,8 @@ void MainWindow::ConnectOptionsMenu() {
     toggle(menu_.StopSoundItem, &GameState::sndStop);
     toggle(menu_.WinSoundItem, &GameState::sndWin);
     connect(menu_.ChangeSoundsItem, &QAction::triggered, this, &MainWindow::ShowSoundFilesDialog);
+    connect(menu_.VolumeItem, &QAction::triggered, this, &MainWindow::ShowVolumeDialog);
+    connect(menu_.ReducedMotionItem, &QAction::toggled, this, &MainWindow::SetReducedMotion);
     connect(menu_.BorrowItem, &QAction::triggered, this, &MainWindow::ShowBorrowDialog);
 }
 
@@ -52,6 +59,40 @@ void MainWindow::ShowSoundFilesDialog() {
     hooks.ShowHelp = [this](HelpContext context) { ShowHelp(context); };
     SoundFilesDialog form(state_, programDir_, std::move(hooks), this);
     form.exec();
+}
+
+void MainWindow::ShowVolumeDialog() {
+    VolumeDialog::Hooks hooks;
+    hooks.SetVolume = [this](int percent) { SetVolume(percent); };
+    hooks.PlayPreview = [this] { sounds_->PreviewCoinSound(); };
+    VolumeDialog form(volumePercent_, std::move(hooks), this);
+    form.exec();
+}
+
+void MainWindow::SetVolume(int percent) {
+    volumePercent_ = std::clamp(percent, 0, PreferencesSection::kMaxVolume);
+    sounds_->SetVolume(volumePercent_);
+}
+
+void MainWindow::SetReducedMotion(bool on) {
+    engine_->SetWinningRowSteady(on);
+    menu_.ReducedMotionItem->setChecked(on);
+}
+
+PreferencesSection::Preferences MainWindow::CurrentPreferences() const {
+    PreferencesSection::Preferences preferences;
+    preferences.FullScreen = fullScreen_->IsFullScreen();
+    preferences.Volume = volumePercent_;
+    preferences.ReducedMotion = menu_.ReducedMotionItem->isChecked();
+    return preferences;
+}
+
+void MainWindow::ApplyPreferences(const PreferencesSection::Preferences& preferences) {
+    SetVolume(preferences.Volume);
+    SetReducedMotion(preferences.ReducedMotion);
+    if (preferences.FullScreen) {
+        fullScreen_->Set(true);
+    }
 }
 
 void MainWindow::ShowBorrowDialog() {

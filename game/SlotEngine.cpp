@@ -293,7 +293,7 @@ void SlotEngine::NewGame() {
 
 void SlotEngine::FlashWinningRow() {
     const int column = std::clamp(state_.LastBet - 1, 0, 1);
-    state_.WinningRowLit = !state_.WinningRowLit;
+    state_.WinningRowLit = winningRowSteady_ || !state_.WinningRowLit;
     world_.display.DrawPayRow(state_.WinningRow, state_.WinningRowLit, column);
 }
 

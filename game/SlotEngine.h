@@ -35,7 +35,8 @@ namespace kelvory {
 //   having cleared CloverMultiplier; during a bet pause it may stake or spin.
 // - Any menu command or dialog: the speed, auto-spin and sound switches, new
 //   game, open and save, borrowing, the sounds dialog, statistics and help.
-// - The timers: FlashWinningRow toggles WinningRowLit and draws the row so;
+// - The timers: FlashWinningRow toggles WinningRowLit and draws the row so
+//   (keeps it lit while the winning row is steady);
 //   AutoSpinDue spins unless Spinning or the credits are short.
 // - The end of the session: Settle() makes the flow finish without waiting.
 //
@@ -80,6 +81,10 @@ class SlotEngine {
     void SetSpeed(int ms);
     void NewGame();
     void FlashWinningRow();
+    // For players sensitive to flashing: while on, every flash tick draws the
+    // winning row lit, so it stays lit; the timers and the spin keep their
+    // timing.
+    void SetWinningRowSteady(bool steady) { winningRowSteady_ = steady; }
 
     void Wait(double seconds);
     void CountUp(int n);
@@ -120,6 +125,7 @@ class SlotEngine {
     World world_;
     int busyDepth_ = 0;
     bool settling_ = false;
+    bool winningRowSteady_ = false;
     std::function<void()> idleHandler_;
     std::vector<std::function<void()>> spinEndedHandlers_;
 };

@@ -7,6 +7,8 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <algorithm>
+
 namespace kelvory {
 
 namespace {
@@ -151,6 +153,21 @@ double SdlSoundPlayer::PlayFile(const std::string& path) {
 
 bool SdlSoundPlayer::IsPlaying() const {
     return open_ && Mix_Playing(kChannel) != 0;
+}
+
+void SdlSoundPlayer::SetVolume(int percent) {
+    volumePercent_ = std::clamp(percent, 0, 100);
+    if (open_) {
+        // Rounded both ways, so that every percent reads back as itself.
+        Mix_Volume(kChannel, (volumePercent_ * MIX_MAX_VOLUME + 50) / 100);
+    }
+}
+
+int SdlSoundPlayer::Volume() const {
+    if (!open_) {
+        return volumePercent_;
+    }
+    return (Mix_Volume(kChannel, -1) * 100 + MIX_MAX_VOLUME / 2) / MIX_MAX_VOLUME;
 }
 
 void SdlSoundPlayer::Stop() {

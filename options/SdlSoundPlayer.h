@@ -37,6 +37,10 @@ class SdlSoundPlayer : public SoundPlayer {
     void PlayImage(const SoundImage& image) override;
     double PlayFile(const std::string& path) override;
     void Stop() override;
+    void SetVolume(int percent) override;
+
+    // The loudness the mixer plays at, in percent.
+    int Volume() const;
 
     // True while a sound is being played out.
     bool IsPlaying() const;
@@ -52,6 +56,7 @@ class SdlSoundPlayer : public SoundPlayer {
     void Start(Mix_Chunk* chunk);
 
     bool open_ = false;
+    int volumePercent_ = 100; // kept while no device is open
     // Every image played so far with its sound; null when it could not be
     // decoded, so that it is not tried again.
     std::map<SoundImage, Chunk> images_;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "options/SoundEvents.h"
 
+#include <algorithm>
+
 namespace kelvory {
 
 SoundEvents::SoundEvents(GameState& state, const SoundImages& images, SoundPlayer& player,
@@ -49,6 +51,14 @@ void SoundEvents::PlayFileAndWait(const std::string& path) {
     while (!cutShort_ && clock_.NowMs() < deadline) {
         pump_.WaitUntil(deadline);
     }
+}
+
+void SoundEvents::SetVolume(int percent) {
+    player_.SetVolume(std::clamp(percent, 0, 100));
+}
+
+void SoundEvents::PreviewCoinSound() {
+    player_.PlayImage(images_.CoinSoundImage);
 }
 
 void SoundEvents::SetCutShort(bool on) {

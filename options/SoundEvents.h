@@ -32,6 +32,13 @@ class SoundEvents : public Sounds {
     // Plays a file whatever the switches say, and returns when it has ended.
     void PlayFileAndWait(const std::string& path);
 
+    // The loudness of every sound, in percent; a value out of 0 to 100 is
+    // taken as the nearer end.
+    void SetVolume(int percent);
+    // The coin sound whatever the switches say, for the player to hear a new
+    // volume.
+    void PreviewCoinSound();
+
     // While on (the window is closing), the win and lose sounds and files are
     // not played, and one that is playing stops and its wait ends once the
     // pump returns.

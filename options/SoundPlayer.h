@@ -22,6 +22,9 @@ class SoundPlayer {
     virtual double PlayFile(const std::string& path) = 0;
     // Ends the sound in progress, if any.
     virtual void Stop() = 0;
+    // The loudness of every sound from now on, the one playing included, in
+    // percent of full (0 to 100).
+    virtual void SetVolume(int percent) = 0;
 };
 
 } // namespace kelvory

@@ -20,14 +20,15 @@ bool WindowSizeKeeper::eventFilter(QObject* watched, QEvent* event) {
     if (watched == window_) {
         switch (event->type()) {
         case QEvent::Show:
-            if (!centred_ && window_->windowState() == Qt::WindowNoState) {
-                centred_ = true;
-                WindowPlacement::CentreOnScreen(window_);
+            if (window_->windowState() == Qt::WindowNoState) {
+                Centre();
             }
             SnapBack();
             break;
         case QEvent::Resize:
-        case QEvent::WindowStateChange:
+            // Only once the window manager has given the size: a state change
+            // comes while the geometry is still the old one, and a resize
+            // then would also move the window to that old place.
             SnapBack();
             break;
         default:
@@ -35,6 +36,14 @@ bool WindowSizeKeeper::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QObject::eventFilter(watched, event);
+}
+
+void WindowSizeKeeper::Centre() {
+    if (centred_) {
+        return;
+    }
+    centred_ = true;
+    WindowPlacement::CentreOnScreen(window_);
 }
 
 void WindowSizeKeeper::SnapBack() {
@@ -53,6 +62,10 @@ void WindowSizeKeeper::SnapBack() {
             }
             if (client_->size() != design_) {
                 window_->resize(window_->size() + (design_ - client_->size()));
+            } else {
+                // A window that started maximised or in full screen is
+                // centred when it is first normal.
+                Centre();
             }
         },
         Qt::QueuedConnection);

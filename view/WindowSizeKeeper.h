@@ -11,7 +11,7 @@ namespace kelvory {
 // Keeps a main window at its design client size while it is in the normal
 // state, yet leaves its maximum size open so that window managers offer to
 // maximise it: a resize of the normal window snaps back. Centres the window
-// on the screen when it is first shown, where the platform lets it.
+// on the screen when it is first shown normal, where the platform lets it.
 class WindowSizeKeeper : public QObject {
     Q_OBJECT
   public:
@@ -23,6 +23,7 @@ class WindowSizeKeeper : public QObject {
 
   private:
     void SnapBack();
+    void Centre();
 
     QWidget* window_;
     QWidget* client_;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/MainWindow.h"
+#include "options/SdlSoundPlayer.h"
 #include "tests/support/FakeWorld.h"
 #include "tests/support/ModalDriver.h"
 #include "tests/support/RuntimeDir.h"
@@ -55,8 +56,8 @@ class MainWindowTest : public QObject {
     void enterPressesSpin();
     void buttonsCarryCaptionsAndHints();
     void spinsOfAGivenRandomSourceAreCounted();
-    void fullScreenComesAndGoesAndIsNotSaved_data();
-    void fullScreenComesAndGoesAndIsNotSaved();
+    void fullScreenComesAndGoesAndIsRemembered_data();
+    void fullScreenComesAndGoesAndIsRemembered();
 
   private:
     QTemporaryDir config_;
@@ -78,8 +79,9 @@ void MainWindowTest::menuHasEveryCaptionInOrder() {
     QCOMPARE(top, (QStringList{"&File", "&Options", "&Borrow", "&Auto", "&Help"}));
     QCOMPARE(Entries(TopMenu(window, "&File")),
              (QStringList{"&New", "-", "&Open", "&Save", "S&tatistics...", "-", "E&xit"}));
-    QCOMPARE(Entries(TopMenu(window, "&Options")),
-             (QStringList{"&Sound>", "-", "S&peed>", "&Full Screen"}));
+    QCOMPARE(
+        Entries(TopMenu(window, "&Options")),
+        (QStringList{"&Sound>", "-", "S&peed>", "&Volume...", "&Full Screen", "&Reduced Motion"}));
     QCOMPARE(Entries(window.Menu().SoundMenu),
              (QStringList{"On", "-", "Coin Sound", "Credit Sound", "Lose Sound", "Spin Sound",
                           "Stop Sound", "Win Sound", "-", "Change Sounds"}));
@@ -93,16 +95,22 @@ void MainWindowTest::menuHasEveryCaptionInOrder() {
 
 void MainWindowTest::checkMarksAfterStartUpFollowSettings_data() {
     QTest::addColumn<QString>("settings");
-    // On, Coin, Credit, Lose, Spin, Stop, Win; Very Fast, Fast, Medium, Slow; Auto
+    // On, Coin, Credit, Lose, Spin, Stop, Win; Very Fast, Fast, Medium, Slow; Auto;
+    // Reduced Motion; full screen; the volume the sound output plays at
     QTest::addColumn<QString>("marks");
-    QTest::newRow("no settings file") << QString() << "1110011 1000 0";
+    QTest::newRow("no settings file") << QString() << "1110011 1000 0 0 0 100";
     QTest::newRow("coin off, credit on, slow") << "sndCoins=0\nsndCredits=1\nSpeed=55\n"
-                                               << "1010011 0001 0";
+                                               << "1010011 0001 0 0 0 100";
     QTest::newRow("everything off, medium")
         << "Sound=0\nsndCoins=0\nsndCredits=0\nsndStop=0\nsndWin=0\nSpeed=40\n"
-        << "0000000 0010 0";
+        << "0000000 0010 0 0 0 100";
     QTest::newRow("all on, a speed of no menu item") << "sndLose=1\nsndSpin=1\nSpeed=100\n"
-                                                     << "1111111 0000 0";
+                                                     << "1111111 0000 0 0 0 100";
+    QTest::newRow("preferences: reduced motion, full screen, volume 35")
+        << "[Preferences]\nFullScreen=1\nVolume=35\nReducedMotion=1\n"
+        << "1110011 1000 0 1 1 35";
+    QTest::newRow("preferences out of range") << "[Preferences]\nFullScreen=x\nVolume=200\n"
+                                              << "1110011 1000 0 0 0 100";
 }
 
 void MainWindowTest::checkMarksAfterStartUpFollowSettings() {
@@ -126,6 +134,9 @@ void MainWindowTest::checkMarksAfterStartUpFollowSettings() {
     }
     actual += ' ';
     actual += m.AutoSpinItem->isChecked() ? '1' : '0';
+    actual += m.ReducedMotionItem->isChecked() ? " 1" : " 0";
+    actual += window.isFullScreen() && m.FullScreenItem->isChecked() ? " 1" : " 0";
+    actual += ' ' + QString::number(window.SoundOutput().Volume());
     QCOMPARE(actual, marks);
 }
 
@@ -201,14 +212,14 @@ void MainWindowTest::spinsOfAGivenRandomSourceAreCounted() {
     QVERIFY(random.choices.empty()); // the reels rested where the source said
 }
 
-void MainWindowTest::fullScreenComesAndGoesAndIsNotSaved_data() {
+void MainWindowTest::fullScreenComesAndGoesAndIsRemembered_data() {
     QTest::addColumn<bool>("maximised");
     QTest::addColumn<QString>("saved");
     QTest::newRow("from the normal window") << false << "Maxed=0";
     QTest::newRow("from the maximised window") << true << "Maxed=1";
 }
 
-void MainWindowTest::fullScreenComesAndGoesAndIsNotSaved() {
+void MainWindowTest::fullScreenComesAndGoesAndIsRemembered() {
     QFETCH(bool, maximised);
     QFETCH(QString, saved);
     MainWindow window(programDir_);
@@ -228,11 +239,14 @@ void MainWindowTest::fullScreenComesAndGoesAndIsNotSaved() {
     QCOMPARE(window.isMaximized(), maximised);
     item->trigger();
     QVERIFY(window.isFullScreen());
-    // Closed in full screen: what is saved is the state underneath.
+    // Closed in full screen: Maxed is the state underneath, and full screen
+    // is kept of its own.
     QVERIFY(window.close());
     QFile file(config_.filePath(QStringLiteral("KELVRY.INI")));
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(QString::fromLatin1(file.readAll()).contains(saved));
+    const QString text = QString::fromLatin1(file.readAll());
+    QVERIFY(text.contains(saved));
+    QVERIFY(text.contains("[Preferences]\nFullScreen=1\n"));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -103,27 +103,34 @@ void CountUpTest::winSoundEndsBeforeCountUp() {
 void CountUpTest::paidWinFlashesItsRowAndKeepsItsMultiplier_data() {
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("multiplier"); // the "2X" or "4X" shown beside the lit row
-    QTest::newRow("top row, three payline clovers") << 0 << 0;
-    QTest::newRow("a middle row, 2X") << 3 << 2;
-    QTest::newRow("a middle row, 4X") << 5 << 4;
-    QTest::newRow("bottom row") << 7 << 0;
+    QTest::addColumn<bool>("steady");    // reduced motion: the row stays lit
+    QTest::newRow("top row, three payline clovers") << 0 << 0 << false;
+    QTest::newRow("a middle row, 2X") << 3 << 2 << false;
+    QTest::newRow("a middle row, 4X") << 5 << 4 << false;
+    QTest::newRow("bottom row") << 7 << 0 << false;
+    QTest::newRow("steady: top row stays lit") << 0 << 0 << true;
+    QTest::newRow("steady: a middle row, 2X, stays lit") << 3 << 2 << true;
 }
 
 void CountUpTest::paidWinFlashesItsRowAndKeepsItsMultiplier() {
     QFETCH(int, row);
     QFETCH(int, multiplier);
+    QFETCH(bool, steady);
     Rig rig;
+    rig.engine.SetWinningRowSteady(steady);
     rig.state.LastBet = 1;
     rig.state.WinningRow = 5;
     rig.NextSpinRestsAt(Rig::FindStops(
         1, [=](const WinResult& r) { return r.Row == row && r.Multiplier == multiplier; }));
     rig.engine.Spin();
     rig.world.log.clear();
-    // Flash ticks after the payout: unlit first, then alternating.
+    // Flash ticks after the payout: unlit first, then alternating; a steady
+    // row is lit at every tick.
     std::vector<std::string> drawn;
     for (int tick = 0; tick < 4; ++tick) {
         rig.engine.FlashWinningRow();
-        drawn.push_back("row " + std::to_string(row) + (tick % 2 == 1 ? " lit 0" : " unlit 0"));
+        const bool lit = steady || tick % 2 == 1;
+        drawn.push_back("row " + std::to_string(row) + (lit ? " lit 0" : " unlit 0"));
     }
     QCOMPARE(rig.world.Whats(), drawn);
     QCOMPARE(int(rig.state.CloverMultiplier), multiplier);

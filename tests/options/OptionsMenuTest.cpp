@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "app/MainWindow.h"
 #include "app/dialogs/BorrowDialog.h"
+#include "app/dialogs/VolumeDialog.h"
+#include "options/SdlSoundPlayer.h"
+#include "store/ProfileFile.h"
 #include "tests/support/ModalDriver.h"
 #include "tests/support/RuntimeDir.h"
 #include "view/SlotCanvas.h"
 
 #include <QFile>
 #include <QRadioButton>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -96,6 +100,57 @@ class OptionsMenuTest : public QObject {
                                      QVERIFY(dialog.BorrowMode->isChecked());
                                      QVERIFY(!dialog.PayBackMode->isChecked());
                                  });
+    }
+
+    void mKeyTogglesTheMasterSwitch_data() {
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("toggles");
+        QTest::newRow("M") << int(Qt::NoModifier) << true;
+        QTest::newRow("Ctrl+M is not M") << int(Qt::ControlModifier) << false;
+    }
+    void mKeyTogglesTheMasterSwitch() {
+        QFETCH(int, modifiers);
+        QFETCH(bool, toggles);
+        MainWindow window(RuntimeDir());
+        window.show();
+        const bool before = window.State().Sound;
+        for (bool expected : {!before, before}) {
+            QTest::keyClick(window.SpinButton(), Qt::Key_M, Qt::KeyboardModifiers(modifiers));
+            QCOMPARE(window.State().Sound, toggles ? expected : before);
+            QCOMPARE(window.Menu().SoundOnItem->isChecked(), window.State().Sound);
+        }
+    }
+
+    void volumeReachesTheMixerAndIsSaved_data() {
+        QTest::addColumn<bool>("drag");
+        QTest::addColumn<int>("level");
+        QTest::newRow("dragged to 35 and let go") << true << 35;
+        QTest::newRow("Page Down from full") << false << 90;
+    }
+    void volumeReachesTheMixerAndIsSaved() {
+        QFETCH(bool, drag);
+        QFETCH(int, level);
+        MainWindow window(RuntimeDir());
+        window.show();
+        const SdlSoundPlayer& output = window.SoundOutput();
+        WithDialog<VolumeDialog>([&] { window.Menu().VolumeItem->trigger(); },
+                                 [&](VolumeDialog& dialog) {
+                                     QCOMPARE(dialog.Slider->value(), 100);
+                                     if (drag) {
+                                         dialog.Slider->setSliderDown(true);
+                                         dialog.Slider->setValue(level);
+                                         QVERIFY(!output.IsPlaying()); // heard when let go
+                                         dialog.Slider->setSliderDown(false);
+                                     } else {
+                                         QTest::keyClick(dialog.Slider, Qt::Key_PageDown);
+                                     }
+                                     QVERIFY(output.IsPlaying()); // the coin, at the new level
+                                     QCOMPARE(output.Volume(), level);
+                                 });
+        QCOMPARE(output.Volume(), level);
+        QVERIFY(window.close());
+        const std::string ini = QFile::encodeName(config_.filePath("KELVRY.INI")).toStdString();
+        QCOMPARE(ProfileFile::Read(ini, "Preferences", "Volume", "missing"), std::to_string(level));
     }
 
     void missingDefaultSoundIsReportedAndTheGameStillPlays() {

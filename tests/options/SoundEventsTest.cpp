@@ -197,6 +197,24 @@ class SoundEventsTest : public QObject {
         QCOMPARE(*(stop + 1), &images_.SpinSoundImage);
     }
 
+    void volumePreviewPlaysTheCoinAtTheNewLevel_data() {
+        QTest::addColumn<int>("requested");
+        QTest::addColumn<int>("heard");
+        QTest::newRow("a level in range") << 35 << 35;
+        QTest::newRow("below silence") << -5 << 0;
+        QTest::newRow("above full") << 250 << 100;
+    }
+    void volumePreviewPlaysTheCoinAtTheNewLevel() {
+        QFETCH(int, requested);
+        QFETCH(int, heard);
+        state_.Sound = false; // the preview is the player's own request
+        SoundEvents events(state_, images_, world_, world_, world_);
+        events.SetVolume(requested);
+        events.PreviewCoinSound();
+        QCOMPARE(world_.Count(images_.CoinSoundImage), 1);
+        QCOMPARE(world_.imageVolumes, std::vector<int>{heard});
+    }
+
     void closingCutsFileSoundsShort() {
         state_.sndLose = true;
         SoundEvents events(state_, images_, world_, world_, world_);

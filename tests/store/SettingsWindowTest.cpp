@@ -84,7 +84,11 @@ void SettingsWindowTest::firstCloseWritesTheSettingsSection() {
                                                 "Speed=10\n"
                                                 "WinSound=" +
                                                     programDir_ + "KELVRY4.WAV\n" +
-                                                    "LoseSound=" + programDir_ + "KELVRY5.WAV\n");
+                                                    "LoseSound=" + programDir_ + "KELVRY5.WAV\n" +
+                                                    "\n[Preferences]\n"
+                                                    "FullScreen=0\n"
+                                                    "Volume=100\n"
+                                                    "ReducedMotion=0\n");
 }
 
 void SettingsWindowTest::settingsShapeTheStart() {
@@ -125,6 +129,12 @@ void SettingsWindowTest::maximisedState_data() {
     QTest::newRow("not an integer") << "yes" << false << int(Qt::WindowNoState) << "0";
     QTest::newRow("minimised saves 0")
         << "1" << true << int(Qt::WindowMaximized | Qt::WindowMinimized) << "0";
+    // A window manager may drop the maximised state under full screen; the
+    // state full screen returns to is what counts.
+    QTest::newRow("full screen over the maximised window saves 1")
+        << "1" << true << int(Qt::WindowFullScreen) << "1";
+    QTest::newRow("full screen over the normal window saves 0")
+        << "0" << false << int(Qt::WindowFullScreen) << "0";
 }
 
 void SettingsWindowTest::maximisedState() {

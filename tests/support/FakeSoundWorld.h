@@ -22,12 +22,16 @@ class FakeSoundWorld : public Clock, public EventPump, public SoundPlayer {
             now = deadlineMs;
         }
     }
-    void PlayImage(const SoundImage& image) override { images.push_back(&image); }
+    void PlayImage(const SoundImage& image) override {
+        images.push_back(&image);
+        imageVolumes.push_back(volume);
+    }
     double PlayFile(const std::string& path) override {
         files.push_back(path);
         return fileLengthMs;
     }
     void Stop() override { ++stops; }
+    void SetVolume(int percent) override { volume = percent; }
 
     int Count(const SoundImage& image) const {
         int n = 0;
@@ -41,7 +45,9 @@ class FakeSoundWorld : public Clock, public EventPump, public SoundPlayer {
     int pumpCalls = 0;
     int stops = 0;
     double fileLengthMs = 300.0;
+    int volume = 100;
     std::vector<const SoundImage*> images;
+    std::vector<int> imageVolumes; // the volume each image played at
     std::vector<std::string> files;
 };
 

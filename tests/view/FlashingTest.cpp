@@ -36,16 +36,22 @@ void FlashingTest::winningRowFlashes_data() {
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("lastBet");
     QTest::addColumn<int>("multiplier");
-    QTest::newRow("row 6, two credits, no multiplier") << 6 << 2 << 0;
-    QTest::newRow("row 3, one credit, 2X") << 3 << 1 << 2;
-    QTest::newRow("row 5, two credits, 4X") << 5 << 2 << 4;
+    QTest::addColumn<bool>("reducedMotion"); // Options > Reduced Motion: the row stays lit
+    QTest::newRow("row 6, two credits, no multiplier") << 6 << 2 << 0 << false;
+    QTest::newRow("row 3, one credit, 2X") << 3 << 1 << 2 << false;
+    QTest::newRow("row 5, two credits, 4X") << 5 << 2 << 4 << false;
+    QTest::newRow("reduced motion: row 3, one credit, 2X") << 3 << 1 << 2 << true;
 }
 
 void FlashingTest::winningRowFlashes() {
     QFETCH(int, row);
     QFETCH(int, lastBet);
     QFETCH(int, multiplier);
+    QFETCH(bool, reducedMotion);
     MainWindow window(RuntimeDir());
+    if (reducedMotion) {
+        window.Menu().ReducedMotionItem->trigger();
+    }
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     SlotCanvas& canvas = window.Canvas();
@@ -58,7 +64,8 @@ void FlashingTest::winningRowFlashes() {
     const QPoint ground(g.icon.x(), g.box.bottom() - 1);
     const QRect multiplierArea(g.multiplier.at, QSize(36, 22));
     // The first tick draws the row unlit, then it alternates.
-    for (bool lit : {false, true, false, true, false}) {
+    for (bool flashLit : {false, true, false, true, false}) {
+        const bool lit = reducedMotion || flashLit;
         window.FlashWinningRow();
         QCOMPARE(state.WinningRowLit, lit);
         const QImage& image = canvas.Canvas();
