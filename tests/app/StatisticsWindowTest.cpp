@@ -146,7 +146,6 @@ class StatisticsWindowTest : public QObject {
         QTest::addColumn<QString>("focus");
         QTest::newRow("focus in the figures") << "Figures";
         QTest::newRow("focus on Help") << "&Help";
-        QTest::newRow("focus on Close") << "C&lose";
     }
     void returnPressesClose() {
         QFETCH(QString, focus);
