@@ -6,13 +6,12 @@
 #include "app/dialogs/HelpContext.h"
 #include "game/ParSheet.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
-#include <QScrollArea>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -53,25 +52,29 @@ QString Duration(std::int64_t ms) {
 
 StatisticsWindow::StatisticsWindow(const PlayerStatistics& statistics, ShowHelpFunction showHelp,
                                    QWidget* parent)
-    : QWidget(parent, Qt::Window), statistics_(statistics), showHelp_(std::move(showHelp)) {
+    : QDialog(parent), statistics_(statistics), showHelp_(std::move(showHelp)) {
     setWindowTitle(QStringLiteral("Kelvory Statistics"));
     setAccessibleName(QStringLiteral("Kelvory Statistics"));
-    resize(560, 640);
-    // Below this the figures no longer fit beside their captions.
-    setMinimumSize(460, 420);
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
 
-    auto* figures = new QWidget;
-    grid_ = new QGridLayout(figures);
-    // The figures stay beside their captions however wide the window is.
-    grid_->setColumnStretch(4, 1);
-    grid_->setHorizontalSpacing(16);
-    const QString headers[] = {QString(), QStringLiteral("This game"), QStringLiteral("The odds"),
-                               QStringLiteral("All games")};
-    for (int column = 1; column < 4; ++column) {
-        auto* header = new QLabel(QStringLiteral("<b>%1</b>").arg(headers[column]));
-        header->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        grid_->addWidget(header, 0, column);
-    }
+    figures_ = new QTableWidget(0, 3);
+    figures_->setAccessibleName(QStringLiteral("Figures"));
+    figures_->setHorizontalHeaderLabels(
+        {QStringLiteral("This game"), QStringLiteral("The odds"), QStringLiteral("All games")});
+    figures_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    figures_->setSelectionMode(QAbstractItemView::SingleSelection);
+    figures_->setTabKeyNavigation(false);
+    figures_->setWordWrap(false);
+    figures_->setShowGrid(false);
+    figures_->setFrameShape(QFrame::NoFrame);
+    // Rows as tight as the text allows, so that every row shows on a small
+    // screen; the columns as wide as their figures, beside their captions.
+    figures_->verticalHeader()->setMinimumSectionSize(0);
+    figures_->verticalHeader()->setDefaultSectionSize(figures_->fontMetrics().height() + 4);
+    figures_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    figures_->verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    figures_->horizontalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    figures_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     AddRow(QStringLiteral("Spins"), QStringLiteral("Spins"));
     AddRow(QStringLiteral("Staked"), QStringLiteral("Credits staked"));
     AddRow(QStringLiteral("Paid"), QStringLiteral("Credits paid"));
@@ -87,54 +90,67 @@ StatisticsWindow::StatisticsWindow(const PlayerStatistics& statistics, ShowHelpF
                QStringLiteral("%1. %2").arg(row + 1).arg(QLatin1String(ParSheet::kRowNames[row])));
     }
 
-    auto* scroll = new QScrollArea;
-    scroll->setWidget(figures);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-
     chart_ = new NetResultChart(statistics_.Sheet());
     auto* chartTitle = new QLabel(QStringLiteral("<b>Net result of this game</b>"));
     auto* helpButton = new QPushButton(QStringLiteral("&Help"));
+    // Return presses Close wherever the focus is, Help included.
+    helpButton->setAutoDefault(false);
     DialogKit::ConnectHelpButton(helpButton, showHelp_, HelpContext::Statistics);
     DialogKit::AddHelpKey(this, showHelp_, HelpContext::Statistics);
     auto* closeButton = new QPushButton(QStringLiteral("C&lose"));
-    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    closeButton->setDefault(true);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(helpButton);
     buttons->addStretch();
     buttons->addWidget(closeButton);
 
+    // The figures keep their full height; the chart takes what is left, and
+    // the figures scroll only once the chart is at its smallest.
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(scroll, 3);
+    layout->setSpacing(4);
+    layout->addWidget(figures_, 0);
     layout->addWidget(chartTitle);
-    layout->addWidget(chart_, 2);
+    layout->addWidget(chart_, 1);
     layout->addLayout(buttons);
+    // The style's fonts and margins, which the sizes of the figures follow.
+    ensurePolished();
     Refresh();
+    resize(OpeningSize());
 }
 
 void StatisticsWindow::AddRow(const QString& name, const QString& caption) {
-    const int row = grid_->rowCount();
-    auto* label = new QLabel(caption);
-    label->setWordWrap(true);
-    // One line where there is room; long captions wrap in a narrow window.
-    label->setMinimumWidth(std::min(label->fontMetrics().horizontalAdvance(caption), 170));
-    grid_->addWidget(label, row, 0);
-    for (int column = 1; column < 4; ++column) {
-        auto* cell = new QLabel;
-        cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        cell->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        grid_->addWidget(cell, row, column);
-        cells_[name][column] = cell;
+    const int row = figures_->rowCount();
+    figures_->insertRow(row);
+    figures_->setVerticalHeaderItem(row, new QTableWidgetItem(caption));
+    for (int column = 0; column < figures_->columnCount(); ++column) {
+        auto* cell = new QTableWidgetItem;
+        cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        figures_->setItem(row, column, cell);
     }
+    rows_[name] = row;
 }
 
 void StatisticsWindow::Set(const QString& name, Column column, const QString& text) {
-    cells_.at(name).at(column)->setText(text);
+    figures_->item(rows_.at(name), column - ThisGame)->setText(text);
 }
 
 QString StatisticsWindow::Figure(const QString& name, Column column) const {
-    const auto row = cells_.find(name);
-    return row == cells_.end() ? QString() : row->second.at(column)->text();
+    const auto row = rows_.find(name);
+    return row == rows_.end() ? QString() : figures_->item(row->second, column - ThisGame)->text();
+}
+
+QSize StatisticsWindow::OpeningSize() const {
+    // The figures' own size hint leaves out their row captions until they
+    // first show: the width they take is counted here.
+    const QMargins margins = layout()->contentsMargins();
+    const int figuresWidth = figures_->verticalHeader()->sizeHint().width() +
+                             figures_->horizontalHeader()->length() + 2 * figures_->frameWidth();
+    const QSize wanted(
+        std::max(layout()->sizeHint().width(), figuresWidth + margins.left() + margins.right()),
+        layout()->sizeHint().height());
+    return wanted.boundedTo(DialogKit::RoomOnScreen(this));
 }
 
 void StatisticsWindow::Refresh() {
@@ -181,15 +197,10 @@ void StatisticsWindow::Refresh() {
         Set(QStringLiteral("Row %1").arg(row + 1), Odds,
             QLocale::system().toString(expected, 'f', 1));
     }
+    // Each column as wide as its widest figure, now rather than at the next
+    // paint, so that the opening size has room for them all.
+    figures_->resizeColumnsToContents();
     chart_->SetTrack(statistics_.Track());
-}
-
-void StatisticsWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 } // namespace kelvory

@@ -2,8 +2,11 @@
 #include "app/dialogs/DialogKit.h"
 
 #include <QAbstractButton>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QScreen>
+#include <QWidget>
 
 namespace kelvory {
 
@@ -58,6 +61,20 @@ void DialogKit::ConnectHelpButton(QAbstractButton* button, ShowHelpFunction show
                                   HelpContext context) {
     QObject::connect(button, &QAbstractButton::clicked, button,
                      HelpAt(std::move(showHelp), context));
+}
+
+QSize DialogKit::RoomOnScreen(const QWidget* window) {
+    // What QDialog allows for the frame when it centres a dialog.
+    constexpr QSize kFrameAllowance(10, 40);
+    const QScreen* screen = window->screen();
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    if (screen == nullptr) {
+        return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+    }
+    const QSize frame = window->frameGeometry().size() - window->size();
+    return screen->availableGeometry().size() - frame.expandedTo(kFrameAllowance);
 }
 
 void DialogKit::ShowInformation(QWidget* parent, const QString& text) {

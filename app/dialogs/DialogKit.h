@@ -3,6 +3,7 @@
 
 #include "app/dialogs/HelpContext.h"
 
+#include <QSize>
 #include <QString>
 
 #include <functional>
@@ -25,6 +26,11 @@ void AddHelpKey(QWidget* window, ShowHelpFunction showHelp, HelpContext context)
 
 // A Help button opens the help at its window's context.
 void ConnectHelpButton(QAbstractButton* button, ShowHelpFunction showHelp, HelpContext context);
+
+// The largest client size a window can take on its screen: the screen's free
+// area less the window manager's frame and title bar, which are not known
+// before the window first shows, so Qt's own allowance for them is taken.
+QSize RoomOnScreen(const QWidget* window);
 
 // A modal "Information" box with the text and an OK button.
 void ShowInformation(QWidget* parent, const QString& text);

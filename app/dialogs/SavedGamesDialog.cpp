@@ -11,6 +11,7 @@
 #include "view/WindowPlacement.h"
 
 #include <QDate>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QInputDialog>
@@ -194,6 +195,14 @@ bool SavedGamesDialog::AskName(QString& name) {
         edit->setMaxLength(kMaxTextLength);
         edit->setText(name.left(kMaxTextLength));
         edit->selectAll();
+        // The question shows in the title bar alone, which the window manager
+        // cuts to the box's width: the field makes the box wide enough for it
+        // in a bold title font, with room for the bar's icon and buttons.
+        QFont titleFont = box.font();
+        titleFont.setBold(true);
+        constexpr int kTitleBarButtonsWidth = 100;
+        edit->setMinimumWidth(QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) +
+                              kTitleBarButtonsWidth);
     }
     if (box.exec() != QDialog::Accepted) {
         return false;

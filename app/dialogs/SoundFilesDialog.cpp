@@ -6,6 +6,8 @@
 #include "game/GameState.h"
 #include "view/Fonts.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -83,6 +85,15 @@ SoundFilesDialog::SoundFilesDialog(GameState& state, const std::string& programD
     FileDialog->setFileMode(QFileDialog::AnyFile);
     FileDialog->setNameFilter(QStringLiteral("Wav Files (*.wav *.WAV)"));
     FileDialog->setFilter(QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot);
+    // The file name's completion list is a window of its own that Qt leaves
+    // showing when the browser closes under it: it would float over the game.
+    connect(FileDialog, &QDialog::finished, this, [this] {
+        for (const QCompleter* completer : FileDialog->findChildren<QCompleter*>()) {
+            if (completer->popup() != nullptr) {
+                completer->popup()->hide();
+            }
+        }
+    });
 
     DialogKit::AddHelpKey(this, hooks_.ShowHelp, HelpContext::Sounds);
     OkButton->setFocus();

@@ -9,8 +9,11 @@
 #include "tests/support/ModalDriver.h"
 #include "tests/support/RuntimeDir.h"
 
+#include <QAccessible>
 #include <QLocale>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QtTest>
@@ -126,6 +129,94 @@ class StatisticsWindowTest : public QObject {
         auto* help = window.findChild<HelpWindow*>();
         QVERIFY(help != nullptr && help->isVisible());
         QCOMPARE(help->Browser()->source().fragment(), QStringLiteral("ctx41010"));
+    }
+
+    void opensOverTheMainWindow() {
+        MainWindow window(programDir_);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.ShowStatistics();
+        StatisticsWindow* view = window.StatisticsView();
+        QVERIFY(QTest::qWaitForWindowExposed(view));
+        QVERIFY(view->windowHandle()->transientParent() == window.windowHandle());
+        QVERIFY(std::abs(view->geometry().center().x() - window.geometry().center().x()) <= 10);
+    }
+
+    void returnPressesClose_data() {
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("focus in the figures") << "Figures";
+        QTest::newRow("focus on Help") << "&Help";
+    }
+    void returnPressesClose() {
+        QFETCH(QString, focus);
+        PlayerStatistics statistics;
+        int helpShown = 0;
+        StatisticsWindow view(statistics, [&](HelpContext) { ++helpShown; });
+        view.show();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        QWidget* focused = nullptr;
+        for (QWidget* widget : view.findChildren<QWidget*>()) {
+            const auto* button = qobject_cast<QPushButton*>(widget);
+            if ((button != nullptr ? button->text() : widget->accessibleName()) == focus) {
+                focused = widget;
+            }
+        }
+        QVERIFY(focused != nullptr);
+        focused->setFocus();
+        QTest::keyClick(focused, Qt::Key_Return);
+        QVERIFY(!view.isVisible());
+        QCOMPARE(helpShown, 0);
+    }
+
+    void figuresAreReadWithTheirHeaders_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("figure");
+        QTest::addColumn<QString>("rowHeader");
+        QTest::addColumn<QString>("columnHeader");
+        QTest::newRow("spins of this game") << 0 << 0 << "Spins"
+                                            << "Spins"
+                                            << "This game";
+        QTest::newRow("hit rate of the odds") << 5 << 1 << "HitRate"
+                                              << "Hit rate"
+                                              << "The odds";
+        QTest::newRow("last pay row of all games") << 17 << 2 << "Row 8"
+                                                   << "8. Clovers on one or two reels"
+                                                   << "All games";
+    }
+    void figuresAreReadWithTheirHeaders() {
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(QString, figure);
+        QFETCH(QString, rowHeader);
+        QFETCH(QString, columnHeader);
+        PlayerStatistics statistics;
+        PlayScriptedGame(statistics);
+        StatisticsWindow view(statistics, {});
+        QCOMPARE(QAccessible::queryAccessibleInterface(&view)->role(), QAccessible::Dialog);
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(view.Figures());
+        QVERIFY(table->tableInterface() != nullptr);
+        QAccessibleTableCellInterface* cell =
+            table->tableInterface()->cellAt(row, column)->tableCellInterface();
+        // Qt makes each header cell anew and keeps no hold of it.
+        const QList<QAccessibleInterface*> headers =
+            cell->rowHeaderCells() + cell->columnHeaderCells();
+        const auto headerNames = [&headers] {
+            QStringList names;
+            for (QAccessibleInterface* header : headers) {
+                names << header->text(QAccessible::Name);
+            }
+            return names;
+        }();
+        for (QAccessibleInterface* header : headers) {
+            QAccessible::deleteAccessibleInterface(
+                QAccessible::registerAccessibleInterface(header));
+        }
+        QCOMPARE(headerNames, QStringList({rowHeader, columnHeader}));
+        const auto shown =
+            static_cast<StatisticsWindow::Column>(StatisticsWindow::ThisGame + column);
+        QCOMPARE(table->tableInterface()->cellAt(row, column)->text(QAccessible::Name),
+                 view.Figure(figure, shown));
     }
 
     void spinOfTheWindowIsCounted() {

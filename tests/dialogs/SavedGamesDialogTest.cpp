@@ -66,6 +66,7 @@ class SavedGamesDialogTest : public QObject {
     std::unique_ptr<QTemporaryDir> dir_;
     GameState state_;
     QString namePrompt_;
+    int nameBoxSpareWidth_ = 0; // the name box's width beyond its title's
 };
 
 void SavedGamesDialogTest::init() {
@@ -81,6 +82,10 @@ int SavedGamesDialogTest::ChooseSlot(SavedGamesDialog& dialog, int slot, NameAns
         namePrompt_ = box->windowTitle() + "|" + box->labelText() + "|" +
                       QString::number(edit != nullptr ? edit->maxLength() : -1) + "|" +
                       (edit != nullptr ? edit->selectedText() : QString());
+        QFont titleFont = box->font();
+        titleFont.setBold(true);
+        nameBoxSpareWidth_ =
+            box->width() - QFontMetrics(titleFont).horizontalAdvance(box->windowTitle());
         if (answer.accept) {
             box->setTextValue(answer.text);
             box->accept();
@@ -150,6 +155,8 @@ void SavedGamesDialogTest::saveWithName() {
         QCOMPARE(dialog.windowTitle(), "Save a Game -- Select Game Slot");
     }
     QCOMPARE(namePrompt_, "Name for this saved game?||255|Game #3");
+    // The title shows whole, beside a close button.
+    QVERIFY2(nameBoxSpareWidth_ >= 48, qPrintable(QString::number(nameBoxSpareWidth_)));
     QCOMPARE(state_.Credits, 12.5);
     if (!accept) {
         QCOMPARE(FileText(), before);

@@ -4,6 +4,8 @@
 #include "tests/support/KeyboardFocus.h"
 #include "tests/support/ModalDriver.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
@@ -194,6 +196,37 @@ class SoundFilesDialogTest : public QObject {
         // Closing with the close box keeps both.
         form->reject();
         QCOMPARE(QString::fromStdString(state_.WinSound), first);
+    }
+
+    // The file name's completion list is a window of its own: it goes when
+    // the browser closes, however the player closes it.
+    void completionListClosesWithTheBrowser_data() {
+        QTest::addColumn<QString>("closing");
+        QTest::newRow("Open") << "accept";
+        QTest::newRow("Cancel") << "reject";
+        QTest::newRow("close box") << "close";
+    }
+    void completionListClosesWithTheBrowser() {
+        QFETCH(QString, closing);
+        MakeFile("sounds/win.wav");
+        MakeFile("sounds/wind.wav");
+        auto form = Form();
+        form->FileDialog->setDirectory(dir_.filePath("sounds"));
+        form->show();
+        QWidget* completions = nullptr;
+        bool completionsShown = false;
+        ModalDriver driver(ModalDriver::Others::Leave);
+        driver.AnswerNext<QFileDialog>([&](QFileDialog* open) {
+            auto* edit = open->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QTest::keyClicks(edit, QStringLiteral("wi"));
+            completions = edit->completer()->popup();
+            completionsShown = QTest::qWaitFor([&] { return completions->isVisible(); });
+            QMetaObject::invokeMethod(open, closing.toLatin1().constData());
+        });
+        form->ChangeWinButton->click();
+        QVERIFY(completionsShown);
+        QCoreApplication::processEvents();
+        QVERIFY(!completions->isVisible());
     }
 
     void cancelChangesNothing() {
