@@ -22,6 +22,7 @@
 
 namespace kelvory {
 
+class MachineReadout;
 class ModalCloser;
 class QtEventPump;
 class RandomSource;
@@ -145,6 +146,9 @@ class MainWindow : public QMainWindow, public Dialogs {
     RandomSource* random_ = &timeSeededRandom_;
     std::unique_ptr<QtEventPump> pump_;
     SlotCanvas* canvas_ = nullptr;
+    // What the canvas shows, as text for assistive technology; the engine
+    // draws through it.
+    MachineReadout* readout_ = nullptr;
     // The engine uses the sound events, and they use the images and the
     // player: each is destroyed before what it uses.
     SoundImages soundImages_;

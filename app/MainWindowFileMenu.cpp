@@ -12,6 +12,7 @@
 #include "store/ProfileWriteError.h"
 #include "store/SettingsFile.h"
 #include "store/StatisticsSection.h"
+#include "view/MachineReadout.h"
 #include "view/SlotCanvas.h"
 
 namespace kelvory {
@@ -49,7 +50,7 @@ bool MainWindow::RunSavedGamesDialog(SavedGamesDialog::Mode mode) {
             state_, mode, SettingsPath(), [this](HelpContext context) { ShowHelp(context); }, this);
         chosen = dialog.exec() == QDialog::Accepted;
     }
-    canvas_->RepaintAll();
+    readout_->RepaintAll();
     return chosen;
 }
 

@@ -8,6 +8,7 @@
 #include "app/dialogs/SoundFilesDialog.h"
 #include "options/SdlSoundPlayer.h"
 #include "options/SoundEvents.h"
+#include "view/MachineReadout.h"
 #include "view/QtEventPump.h"
 #include "view/SlotCanvas.h"
 
@@ -61,7 +62,7 @@ void MainWindow::ShowBorrowDialog() {
         connect(&form, &BorrowDialog::moneyMoved, this, &MainWindow::Autosave);
         form.exec();
     }
-    canvas_->RepaintAll();
+    readout_->RepaintAll();
 }
 
 } // namespace kelvory

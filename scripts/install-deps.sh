@@ -19,11 +19,12 @@ run_packages=(
   libsdl2-mixer-dev libxcb1-dev
   fonts-dejavu-core fonts-liberation2
 )
-# Running the tests: the real window under Xvfb, driven by xdotool, and the
-# checks of the installed tree.
+# Running the tests: the real window under Xvfb, driven by xdotool, the
+# checks of the installed tree, and the accessibility bus with a reader.
 test_packages=(
   xvfb xauth xdotool x11-apps x11-utils imagemagick openbox wmctrl
   desktop-file-utils appstream
+  at-spi2-core python3-pyatspi dbus-daemon
 )
 bench_packages=(libbenchmark-dev)
 fuzz_packages=(clang libclang-rt-dev)

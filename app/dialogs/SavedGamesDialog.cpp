@@ -118,6 +118,7 @@ void SavedGamesDialog::BuildPanel(int index) {
     palette.setColor(QPalette::Base, palette.color(QPalette::Button));
     palette.setColor(QPalette::Text, Qt::black);
     name->setPalette(palette);
+    name->setAccessibleName(QStringLiteral("Slot %1 name").arg(slot));
     SlotNames[index] = name;
 
     const auto makeLabel = [panel, slot](const char* stem, QRect geometry, Qt::Alignment align) {
@@ -141,6 +142,9 @@ void SavedGamesDialog::BuildPanel(int index) {
     button->setGeometry(232, 16, 49, 37);
     button->setAutoDefault(false);
     button->setProperty("tag", slot);
+    button->setAccessibleName(
+        (mode_ == Open ? QStringLiteral("Open slot %1") : QStringLiteral("Save into slot %1"))
+            .arg(slot));
     connect(button, &QPushButton::clicked, this, &SavedGamesDialog::SlotButtonClicked);
     // Enter in a name field chooses that slot.
     connect(name, &QLineEdit::returnPressed, button, &QPushButton::click);
