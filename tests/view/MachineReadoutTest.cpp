@@ -121,13 +121,18 @@ class MachineReadoutTest : public QObject {
 
         machine.engine.Spin();
 
-        QCOMPARE(machine.Text(MachinePart::FirstReel), firstReel);
         QCOMPARE(machine.Text(MachinePart::Result), sentence);
         QCOMPARE(machine.Text(MachinePart::Credits), credits);
         QVERIFY(machine.Part(MachinePart::Winnings)->state().invisible);
         // Each reel is heard spinning, then once at rest as it reads now.
-        QCOMPARE(NamesHeard(QAccessible::NameChanged, QStringLiteral("Reel 1")),
-                 QStringList({QStringLiteral("Reel 1: spinning"), firstReel}));
+        for (int reel = 0; reel < 3; ++reel) {
+            const auto part =
+                static_cast<MachinePart>(static_cast<int>(MachinePart::FirstReel) + reel);
+            const QString name = QStringLiteral("Reel %1").arg(reel + 1);
+            QCOMPARE(NamesHeard(QAccessible::NameChanged, name),
+                     QStringList({name + QStringLiteral(": spinning"), machine.Text(part)}));
+        }
+        QCOMPARE(machine.Text(MachinePart::FirstReel), firstReel);
         // The sentence is spoken when the reels stop, the credits once counted.
         const QStringList announced = Announced();
         QCOMPARE(announced.value(0), sentence);
