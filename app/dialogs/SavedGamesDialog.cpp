@@ -167,6 +167,11 @@ void SavedGamesDialog::ShowSlots() {
         SlotBorrowed[i]->setText(DisplayMoney(saved.Borrowed) + QStringLiteral(" borrowed"));
         SlotTitles[i]->setText(QLatin1String(kGameTitle));
         SlotDates[i]->setText(QString::fromStdString(saved.Date));
+        // What the panel shows, for a screen reader on the slot's button.
+        SlotButtons[i]->setAccessibleDescription(
+            QStringLiteral("%1, %2, %3, %4")
+                .arg(SlotNames[i]->text(), SlotDates[i]->text(), SlotCredits[i]->text(),
+                     SlotBorrowed[i]->text()));
     }
 }
 
