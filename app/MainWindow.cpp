@@ -9,8 +9,10 @@
 #include "options/SdlSoundPlayer.h"
 #include "options/SoundEvents.h"
 #include "view/FullScreenSwitch.h"
+#include "view/MachineReadout.h"
 #include "view/QtEventPump.h"
 #include "view/SlotCanvas.h"
+#include "view/SlotMachineAccessible.h"
 #include "view/WindowSizeKeeper.h"
 
 #include <QApplication>
@@ -42,6 +44,8 @@ MainWindow::MainWindow(const QString& programDir, RandomSource* random, QWidget*
 
     canvas_ = new SlotCanvas(state_, programDir_, this);
     setCentralWidget(canvas_);
+    SlotMachineAccessible::InstallFactory();
+    readout_ = new MachineReadout(*canvas_, state_, canvas_);
     connect(canvas_, &SlotCanvas::artworkFailed, this,
             [this](const QString& message) { ErrorBox::Show(this, message); });
     new WindowSizeKeeper(this, canvas_, canvas_->sizeHint());

@@ -24,6 +24,7 @@
 namespace kelvory {
 
 class FullScreenSwitch;
+class MachineReadout;
 class ModalCloser;
 class QtEventPump;
 class RandomSource;
@@ -158,6 +159,9 @@ class MainWindow : public QMainWindow, public Dialogs {
     SlotCanvas* canvas_ = nullptr;
     FullScreenSwitch* fullScreen_ = nullptr;
     int volumePercent_ = PreferencesSection::kMaxVolume;
+    // What the canvas shows, as text for assistive technology; the engine
+    // draws through it.
+    MachineReadout* readout_ = nullptr;
     // The engine uses the sound events, and they use the images and the
     // player: each is destroyed before what it uses.
     SoundImages soundImages_;

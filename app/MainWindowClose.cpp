@@ -10,6 +10,7 @@
 #include "app/ModalCloser.h"
 #include "app/dialogs/QuitWithoutSavingBox.h"
 #include "options/SoundEvents.h"
+#include "view/MachineReadout.h"
 #include "view/QtEventPump.h"
 #include "view/SlotCanvas.h"
 
@@ -19,7 +20,8 @@ namespace kelvory {
 
 void MainWindow::CreateEngine() {
     engine_ = std::make_unique<SlotEngine>(
-        state_, SlotEngine::World{clock_, *pump_, *canvas_, *sounds_, *this, timers_, *random_});
+        state_, SlotEngine::World{clock_, *pump_, *readout_, *sounds_, *this, timers_, *random_});
+    engine_->AddReelsStoppedHandler([this] { readout_->ReelsStopped(); });
     engine_->SetIdleHandler([this] {
         if (closePending_) {
             QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);

@@ -14,6 +14,7 @@
 #include "store/SettingsFile.h"
 #include "store/StatisticsSection.h"
 #include "view/FullScreenSwitch.h"
+#include "view/MachineReadout.h"
 #include "view/SlotCanvas.h"
 
 namespace kelvory {
@@ -51,7 +52,7 @@ bool MainWindow::RunSavedGamesDialog(SavedGamesDialog::Mode mode) {
             state_, mode, SettingsPath(), [this](HelpContext context) { ShowHelp(context); }, this);
         chosen = dialog.exec() == QDialog::Accepted;
     }
-    canvas_->RepaintAll();
+    readout_->RepaintAll();
     return chosen;
 }
 

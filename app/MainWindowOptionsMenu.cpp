@@ -11,6 +11,7 @@
 #include "options/SdlSoundPlayer.h"
 #include "options/SoundEvents.h"
 #include "view/FullScreenSwitch.h"
+#include "view/MachineReadout.h"
 #include "view/QtEventPump.h"
 #include "view/SlotCanvas.h"
 
@@ -102,7 +103,7 @@ void MainWindow::ShowBorrowDialog() {
         connect(&form, &BorrowDialog::moneyMoved, this, &MainWindow::Autosave);
         form.exec();
     }
-    canvas_->RepaintAll();
+    readout_->RepaintAll();
 }
 
 } // namespace kelvory

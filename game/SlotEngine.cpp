@@ -167,6 +167,7 @@ void SlotEngine::EvaluateWin() {
     const WinResult result =
         WinRules::Evaluate(state_.VisibleCells, state_.PayValues, state_.LastBet);
     if (result.Amount == 0) {
+        ReportReelsStopped();
         world_.sounds.PlayLoseSound();
         return;
     }
@@ -175,8 +176,15 @@ void SlotEngine::EvaluateWin() {
     world_.timers.SetFlashing(true);
     state_.CloverMultiplier = result.Multiplier;
     state_.WinAmount = result.Amount;
+    ReportReelsStopped();
     world_.sounds.PlayWinSound();
     CountUp(state_.WinAmount);
+}
+
+void SlotEngine::ReportReelsStopped() const {
+    for (const auto& handler : reelsStoppedHandlers_) {
+        handler();
+    }
 }
 
 void SlotEngine::CountUp(int n) {

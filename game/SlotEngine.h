@@ -105,6 +105,12 @@ class SlotEngine {
         spinEndedHandlers_.push_back(std::move(handler));
     }
 
+    // Called when the reels have come to rest and the win is known (WinAmount
+    // set, 0 for a loss), before the payout is counted.
+    void AddReelsStoppedHandler(std::function<void()> handler) {
+        reelsStoppedHandlers_.push_back(std::move(handler));
+    }
+
     // Spin sound period in ticks for a speed, 0 for speeds without a spin sound.
     static int SpinSoundPeriod(int speed);
     // Pause after a counted credit, by the credits still to pay.
@@ -120,6 +126,7 @@ class SlotEngine {
     void MoveReels(int tick, std::array<int, 3>& positions);
     void PlayTickSound(int tick);
     void PayAtOnce(int credits);
+    void ReportReelsStopped() const;
 
     GameState& state_;
     World world_;
@@ -128,6 +135,7 @@ class SlotEngine {
     bool winningRowSteady_ = false;
     std::function<void()> idleHandler_;
     std::vector<std::function<void()>> spinEndedHandlers_;
+    std::vector<std::function<void()>> reelsStoppedHandlers_;
 };
 
 } // namespace kelvory

@@ -21,11 +21,13 @@ run_packages=(
 )
 # Running the tests: the real window under Xvfb, driven by xdotool, and the
 # checks of the installed tree; the real window on Wayland under a headless
-# weston, with Qt's Wayland platform plugin.
+# weston, with Qt's Wayland platform plugin; the accessibility bus with a
+# reader.
 test_packages=(
   xvfb xauth xdotool x11-apps x11-utils imagemagick openbox wmctrl
   desktop-file-utils appstream
   weston qt6-wayland
+  at-spi2-core python3-pyatspi dbus-daemon
 )
 bench_packages=(libbenchmark-dev)
 fuzz_packages=(clang libclang-rt-dev)

@@ -8,6 +8,7 @@
 #include "options/BorrowRule.h"
 #include "view/Fonts.h"
 #include "view/LedText.h"
+#include "view/MeterPainter.h"
 #include "view/Pictures.h"
 
 #include <QKeyEvent>
@@ -73,6 +74,15 @@ BorrowDialog::BorrowDialog(GameState& state, ShowHelpFunction showHelp, QWidget*
     PayBackMode->setGeometry(355, 192, 190, 33);
     PayBackMode->setFont(Fonts::Dialog(16, Fonts::Size::Pixels));
 
+    CreditsReading = new QLabel(this);
+    CreditsReading->setObjectName(QStringLiteral("creditsReading"));
+    CreditsReading->setGeometry(width() - 180, 20, 170, 60);
+    BorrowedReading = new QLabel(this);
+    BorrowedReading->setObjectName(QStringLiteral("borrowedReading"));
+    BorrowedReading->setGeometry(10, 20, 170, 60);
+    connect(BorrowMode, &QRadioButton::toggled, this, &BorrowDialog::UpdateAccessibleNames);
+    UpdateAccessibleNames();
+
     HelpButton = new QPushButton(QStringLiteral("&Help"), this);
     HelpButton->setObjectName(QStringLiteral("helpButton"));
     HelpButton->setGeometry(10, 246, 127, 46);
@@ -100,7 +110,24 @@ void BorrowDialog::MoveChip(int chip) {
         return;
     }
     update();
+    UpdateAccessibleNames();
     emit moneyMoved();
+}
+
+void BorrowDialog::UpdateAccessibleNames() {
+    static constexpr std::array<const char*, BorrowRule::kChipCount> kAmounts{
+        "1000 credits", "100 credits", "10 credits", "1 credit", "10 cents", "1 cent"};
+    const QString verb =
+        BorrowMode->isChecked() ? QStringLiteral("Borrow ") : QStringLiteral("Pay back ");
+    for (int chip = 0; chip < BorrowRule::kChipCount; ++chip) {
+        ChipButtons[static_cast<std::size_t>(chip)]->setAccessibleName(
+            verb + QLatin1String(kAmounts[static_cast<std::size_t>(chip)]));
+    }
+    const QLocale& locale = MeterPainter::MeterLocale();
+    CreditsReading->setAccessibleName(QStringLiteral("Credits: ") +
+                                      MeterPainter::MoneyText(locale, state_.Credits, true));
+    BorrowedReading->setAccessibleName(QStringLiteral("Borrowed: ") +
+                                       MeterPainter::MoneyText(locale, state_.Borrowed, true));
 }
 
 void BorrowDialog::ShowHelpMessage() {

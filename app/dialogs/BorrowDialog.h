@@ -33,6 +33,9 @@ class BorrowDialog : public QDialog {
     QRadioButton* BorrowMode = nullptr;
     QRadioButton* PayBackMode = nullptr;
     QLabel* ModeLabel = nullptr;
+    // The two LED totals as text for screen readers; they draw nothing.
+    QLabel* CreditsReading = nullptr;
+    QLabel* BorrowedReading = nullptr;
 
   signals:
     // A chip was borrowed or paid back.
@@ -43,6 +46,8 @@ class BorrowDialog : public QDialog {
 
   private:
     void MoveChip(int chip);
+    // Names the chips after the mode and the totals after the state.
+    void UpdateAccessibleNames();
 
     GameState& state_;
 };

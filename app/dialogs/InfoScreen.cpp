@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <array>
@@ -119,7 +120,10 @@ InfoScreen::InfoScreen(int screen, QWidget* parent) : QDialog(parent) {
     body_->setWordWrap(true);
     body_->setMinimumWidth(340);
     body_->setAccessibleName(Heading(screen));
-    body_->setAccessibleDescription(body_->text());
+    // Screen readers get the words, not the markup.
+    QTextDocument plain;
+    plain.setHtml(body_->text());
+    body_->setAccessibleDescription(plain.toPlainText());
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     ok_ = buttons->button(QDialogButtonBox::Ok);

@@ -119,6 +119,7 @@ void SavedGamesDialog::BuildPanel(int index) {
     palette.setColor(QPalette::Base, palette.color(QPalette::Button));
     palette.setColor(QPalette::Text, Qt::black);
     name->setPalette(palette);
+    name->setAccessibleName(QStringLiteral("Slot %1 name").arg(slot));
     SlotNames[index] = name;
 
     const auto makeLabel = [panel, slot](const char* stem, QRect geometry, Qt::Alignment align) {
@@ -142,6 +143,9 @@ void SavedGamesDialog::BuildPanel(int index) {
     button->setGeometry(232, 16, 49, 37);
     button->setAutoDefault(false);
     button->setProperty("tag", slot);
+    button->setAccessibleName(
+        (mode_ == Open ? QStringLiteral("Open slot %1") : QStringLiteral("Save into slot %1"))
+            .arg(slot));
     connect(button, &QPushButton::clicked, this, &SavedGamesDialog::SlotButtonClicked);
     // Enter in a name field chooses that slot.
     connect(name, &QLineEdit::returnPressed, button, &QPushButton::click);
@@ -164,6 +168,11 @@ void SavedGamesDialog::ShowSlots() {
         SlotBorrowed[i]->setText(DisplayMoney(saved.Borrowed) + QStringLiteral(" borrowed"));
         SlotTitles[i]->setText(QLatin1String(kGameTitle));
         SlotDates[i]->setText(QString::fromStdString(saved.Date));
+        // What the panel shows, for a screen reader on the slot's button.
+        SlotButtons[i]->setAccessibleDescription(
+            QStringLiteral("%1, %2, %3, %4")
+                .arg(SlotNames[i]->text(), SlotDates[i]->text(), SlotCredits[i]->text(),
+                     SlotBorrowed[i]->text()));
     }
 }
 

@@ -96,7 +96,21 @@ SoundFilesDialog::SoundFilesDialog(GameState& state, const std::string& programD
     });
 
     DialogKit::AddHelpKey(this, hooks_.ShowHelp, HelpContext::Sounds);
+    UpdateAccessibleNames();
     OkButton->setFocus();
+}
+
+void SoundFilesDialog::UpdateAccessibleNames() {
+    const QString loseFile = QFile::decodeName(QByteArray::fromStdString(state_.LoseSound));
+    const QString winFile = QFile::decodeName(QByteArray::fromStdString(state_.WinSound));
+    ChangeLoseButton->setAccessibleName(QStringLiteral("Change lose sound"));
+    ChangeLoseButton->setAccessibleDescription(loseFile);
+    PreviewLoseButton->setAccessibleName(QStringLiteral("Preview lose sound"));
+    PreviewLoseButton->setAccessibleDescription(loseFile);
+    ChangeWinButton->setAccessibleName(QStringLiteral("Change win sound"));
+    ChangeWinButton->setAccessibleDescription(winFile);
+    PreviewWinButton->setAccessibleName(QStringLiteral("Preview win sound"));
+    PreviewWinButton->setAccessibleDescription(winFile);
 }
 
 QPushButton* SoundFilesDialog::AddButton(const QString& name, const QString& caption,
@@ -140,9 +154,11 @@ void SoundFilesDialog::ChooseFile(std::string& path) {
 
 void SoundFilesDialog::ChangeLoseSound() {
     ChooseFile(state_.LoseSound);
+    UpdateAccessibleNames();
 }
 void SoundFilesDialog::ChangeWinSound() {
     ChooseFile(state_.WinSound);
+    UpdateAccessibleNames();
 }
 
 void SoundFilesDialog::PreviewLoseSound() {
@@ -159,6 +175,7 @@ void SoundFilesDialog::PreviewWinSound() {
 
 void SoundFilesDialog::RestoreDefaultSounds() {
     state_.RestoreDefaultSounds(programDir_);
+    UpdateAccessibleNames();
 }
 
 } // namespace kelvory

@@ -51,6 +51,9 @@ class SoundFilesDialog : public QDialog {
 
   private:
     void ChooseFile(std::string& path);
+    // Names the four sound buttons for screen readers, each with its sound's
+    // file as description.
+    void UpdateAccessibleNames();
     QPushButton* AddButton(const QString& name, const QString& caption, const QRect& place,
                            const QString& hint);
     QLabel* AddLabel(const QString& name, const QString& caption, const QRect& place,

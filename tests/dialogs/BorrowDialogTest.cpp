@@ -4,6 +4,7 @@
 #include "tests/support/KeyboardFocus.h"
 #include "tests/support/ModalDriver.h"
 
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -106,25 +107,44 @@ class BorrowDialogTest : public QObject {
         QTest::addColumn<double>("credits");
         QTest::addColumn<double>("borrowed");
         QTest::addColumn<QString>("message");
-        QTest::newRow("borrow 1000") << 0 << false << 2000.0 << 2000.0 << "";
-        QTest::newRow("borrow 1 cent") << 5 << false << 1000.01 << 1000.01 << "";
-        QTest::newRow("pay back 100") << 1 << true << 900.0 << 900.0 << "";
-        QTest::newRow("pay back 10 cents") << 4 << true << 999.9 << 999.9 << "";
+        // What a screen reader reads: the chip, following the mode, and the
+        // credits total after the click.
+        QTest::addColumn<QString>("chipName");
+        QTest::addColumn<QString>("creditsRead");
+        QTest::newRow("borrow 1000") << 0 << false << 2000.0 << 2000.0 << ""
+                                     << "Borrow 1000 credits"
+                                     << "Credits: $2,000.00";
+        QTest::newRow("borrow 1 cent") << 5 << false << 1000.01 << 1000.01 << ""
+                                       << "Borrow 1 cent"
+                                       << "Credits: $1,000.01";
+        QTest::newRow("pay back 100") << 1 << true << 900.0 << 900.0 << ""
+                                      << "Pay back 100 credits"
+                                      << "Credits: $900.00";
+        QTest::newRow("pay back 10 cents") << 4 << true << 999.9 << 999.9 << ""
+                                           << "Pay back 10 cents"
+                                           << "Credits: $999.90";
     }
     void chipButtonsMoveMoney() {
         QFETCH(int, chip);
         QFETCH(bool, payBack);
         QFETCH(double, credits);
         QFETCH(double, borrowed);
+        QFETCH(QString, chipName);
+        QFETCH(QString, creditsRead);
         auto dialog = Dialog();
         if (payBack) {
             dialog->PayBackMode->setChecked(true);
         }
+        QCOMPARE(dialog->ChipButtons[chip]->accessibleName(), chipName);
         ModalDriver driver;
         dialog->ChipButtons[chip]->click();
         QVERIFY(driver.windows.isEmpty());
         QCOMPARE(state_.Credits, credits);
         QCOMPARE(state_.Borrowed, borrowed);
+        QCOMPARE(dialog->CreditsReading->accessibleName(), creditsRead);
+        QCOMPARE(
+            dialog->BorrowedReading->accessibleName(),
+            QString(creditsRead).replace(QStringLiteral("Credits"), QStringLiteral("Borrowed")));
     }
 
     void refusalShowsInformationBox_data() {

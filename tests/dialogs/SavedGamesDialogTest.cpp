@@ -172,6 +172,10 @@ void SavedGamesDialogTest::saveWithName() {
     QCOMPARE(reopened.SlotDates[2]->text(), today);
     QCOMPARE(reopened.SlotCredits[2]->text(), Money("12.50") + " credits");
     QCOMPARE(reopened.SlotBorrowed[2]->text(), Money("2000.00") + " borrowed");
+    // A screen reader on the slot's button hears what the panel shows.
+    QCOMPARE(reopened.SlotButtons[2]->accessibleDescription(), shown + ", " + today + ", " +
+                                                                   Money("12.50") + " credits, " +
+                                                                   Money("2000.00") + " borrowed");
 }
 
 void SavedGamesDialogTest::openReplacesBalancesOnly() {

@@ -176,6 +176,7 @@ class SoundFilesDialogTest : public QObject {
         form->RestoreDefaultsButton->click();
         QCOMPARE(state_.WinSound, "/opt/kelvory/KELVRY4.WAV");
         QCOMPARE(state_.LoseSound, "/opt/kelvory/KELVRY5.WAV");
+        QCOMPARE(form->ChangeWinButton->accessibleDescription(), "/opt/kelvory/KELVRY4.WAV");
         QVERIFY(driver.windows.isEmpty());
         // A folder name that is not UTF-8 keeps its bytes.
         Form("/opt/k\xe9lvory/")->RestoreDefaultsButton->click();
@@ -193,6 +194,9 @@ class SoundFilesDialogTest : public QObject {
         const QString shown = Browse(form->ChangeLoseButton, second);
         QCOMPARE(shown, QFileInfo(first).absolutePath());
         QCOMPARE(QString::fromStdString(state_.LoseSound), second);
+        // A screen reader hears each sound's file with its buttons.
+        QCOMPARE(form->PreviewWinButton->accessibleDescription(), first);
+        QCOMPARE(form->ChangeLoseButton->accessibleDescription(), second);
         // Closing with the close box keeps both.
         form->reject();
         QCOMPARE(QString::fromStdString(state_.WinSound), first);
