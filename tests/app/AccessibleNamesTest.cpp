@@ -4,10 +4,13 @@
 // other such node of the window shares.
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
+#include "app/StatisticsWindow.h"
 #include "app/dialogs/BorrowDialog.h"
 #include "app/dialogs/InfoScreen.h"
 #include "app/dialogs/SavedGamesDialog.h"
 #include "app/dialogs/SoundFilesDialog.h"
+#include "app/dialogs/VolumeDialog.h"
+#include "game/PlayerStatistics.h"
 #include "tests/support/RuntimeDir.h"
 
 #include <QAccessible>
@@ -37,6 +40,25 @@ bool Reachable(QAccessibleInterface* node) {
             actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
 }
 
+// What a reader says for a node: a table cell is read with its row and column
+// headers, which tell apart cells of equal or no figures.
+QString SpokenName(QAccessibleInterface* node) {
+    QString name = node->text(QAccessible::Name);
+    if (QAccessibleTableCellInterface* cell = node->tableCellInterface()) {
+        QStringList headers;
+        for (const auto& list : {cell->rowHeaderCells(), cell->columnHeaderCells()}) {
+            for (QAccessibleInterface* header : list) {
+                headers << header->text(QAccessible::Name);
+                // Qt makes each header cell anew and keeps no hold of it.
+                QAccessible::deleteAccessibleInterface(
+                    QAccessible::registerAccessibleInterface(header));
+            }
+        }
+        name = headers.join(QLatin1String(", ")) + QLatin1String(": ") + name;
+    }
+    return name;
+}
+
 // Name of every reachable node under the root, "" for an unnamed one, with
 // where it stands.
 void CollectNames(QAccessibleInterface* node, const QString& path,
@@ -45,7 +67,7 @@ void CollectNames(QAccessibleInterface* node, const QString& path,
         return;
     }
     if (Reachable(node)) {
-        names.append({node->text(QAccessible::Name), path});
+        names.append({SpokenName(node), path});
     }
     for (int i = 0; i < node->childCount(); ++i) {
         QAccessibleInterface* child = node->child(i);
@@ -95,6 +117,16 @@ class AccessibleNamesTest : public QObject {
         add("save dialog", [](GameState& state, const std::string& ini) {
             return std::make_unique<SavedGamesDialog>(state, SavedGamesDialog::Save, ini,
                                                       ShowHelpFunction());
+        });
+        add("volume dialog", [](GameState&, const std::string&) {
+            return std::make_unique<VolumeDialog>(100, VolumeDialog::Hooks());
+        });
+        add("statistics window", [](GameState&, const std::string&) {
+            // The window reads the statistics while it lives.
+            static const PlayerStatistics statistics;
+            auto window = std::make_unique<StatisticsWindow>(statistics, ShowHelpFunction());
+            window->Refresh();
+            return window;
         });
         add("help window", [](GameState&, const std::string&) {
             return std::make_unique<HelpWindow>(RuntimeDirBytes() + "kelvory-help.html");
