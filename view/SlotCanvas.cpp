@@ -52,6 +52,9 @@ SlotCanvas::SlotCanvas(const GameState& state, const std::string& programDir, QW
     spinButton_ = MakeButton(QStringLiteral("Spin"), QStringLiteral("Spin the slot wheels"),
                              Pictures::SpinGlyph);
     spinButton_->setDefault(true);
+    reelFrameTimer_.setSingleShot(true);
+    reelFrameTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&reelFrameTimer_, &QTimer::timeout, this, &SlotCanvas::ShowPendingReels);
     // Where the design size puts them, until the first layout pass.
     resize(kDesignWidth, kDesignHeight);
     PlaceButtons();

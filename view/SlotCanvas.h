@@ -4,8 +4,10 @@
 #include "game/Display.h"
 #include "view/ViewLayout.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -159,6 +161,15 @@ class SlotCanvas : public QWidget, public Display {
     // A reel's piece of the payline in its reel image (physical pixels).
     QRect ReelPayline(int reel) const;
     void PlaceButtons();
+    // Sends a change of the reels to the screen at most once a frame of the
+    // screen's refresh: a spin ticks faster than any screen shows, and every
+    // tick copied would cost the pixels of a frame nobody sees. A change is
+    // shown with the tick that brings it when a frame has passed, so the copy
+    // runs in the tick's own time, never inside the wait for the next tick;
+    // the last change of a spin is shown a frame later.
+    void ShowReelChange(const QRect& area);
+    void ShowPendingReels();
+    int FrameMs() const;
     void ReportErrorLater(const QString& message);
 
     const GameState& state_;
@@ -186,6 +197,9 @@ class SlotCanvas : public QWidget, public Display {
     mutable std::optional<std::array<int, 3>> unsettledReels_;
     // The reel positions the screen shows or is about to show.
     std::optional<std::array<int, 3>> reelsOnScreen_;
+    QTimer reelFrameTimer_;
+    QElapsedTimer sinceReelFrame_;
+    QRect pendingReelArea_;
     QPushButton* betOneButton_ = nullptr;
     QPushButton* betTwoButton_ = nullptr;
     QPushButton* spinButton_ = nullptr;

@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <QPainter>
+#include <QScreen>
 
 #include <cmath>
 
@@ -208,8 +209,34 @@ void SlotCanvas::DrawReels(const std::array<int, 3>& positions) {
     }
     reelsOnScreen_ = positions;
     if (last >= 0) {
-        update(OnScreen(ReelShown(first).united(ReelShown(last))));
+        ShowReelChange(OnScreen(ReelShown(first).united(ReelShown(last))));
     }
+}
+
+int SlotCanvas::FrameMs() const {
+    const qreal hertz = screen() != nullptr ? screen()->refreshRate() : 0;
+    return hertz >= 24 && hertz <= 480 ? static_cast<int>(1000 / hertz) : 16;
+}
+
+void SlotCanvas::ShowReelChange(const QRect& area) {
+    pendingReelArea_ |= area;
+    const int frameMs = FrameMs();
+    if (!sinceReelFrame_.isValid() || sinceReelFrame_.elapsed() >= frameMs) {
+        ShowPendingReels();
+    } else {
+        // Shown by the next tick, or by the timer when no tick follows.
+        reelFrameTimer_.start(frameMs);
+    }
+}
+
+void SlotCanvas::ShowPendingReels() {
+    reelFrameTimer_.stop();
+    if (pendingReelArea_.isEmpty()) {
+        return;
+    }
+    update(pendingReelArea_);
+    pendingReelArea_ = QRect();
+    sinceReelFrame_.start();
 }
 
 } // namespace kelvory

@@ -8,6 +8,7 @@
 #include "view/PayRowGeometry.h"
 #include "view/Pictures.h"
 
+#include <QPaintEvent>
 #include <QPushButton>
 #include <QTest>
 
@@ -50,6 +51,7 @@ class SlotCanvasTest : public QObject {
     void creditMeterEndsAtItsRightEnd_data();
     void creditMeterEndsAtItsRightEnd();
     void hiddenWinningsBlankTheirArea();
+    void lastReelsOfASpinReachTheScreen();
 };
 
 void SlotCanvasTest::initTestCase() {
@@ -324,6 +326,32 @@ void SlotCanvasTest::hiddenWinningsBlankTheirArea() {
     QVERIFY(canvas.copy(140, 0, 210, 20) != before);
     w.canvas.ShowWinnings(false, 0);
     QCOMPARE(canvas.copy(140, 0, 210, 20), before);
+}
+
+void SlotCanvasTest::lastReelsOfASpinReachTheScreen() {
+    // The area each paint of the canvas covers.
+    struct PaintWatch : QObject {
+        QRegion painted;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint) {
+                painted += static_cast<QPaintEvent*>(event)->region();
+            }
+            return false;
+        }
+    } watch;
+    Window w(kSmall);
+    w.canvas.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.canvas));
+    w.canvas.installEventFilter(&watch);
+    w.canvas.DrawReels({2, 2, 2});
+    QTRY_VERIFY(!watch.painted.isEmpty());
+    watch.painted = QRegion();
+    // A tick within the same frame of the screen is held back; with no tick
+    // after it, as at the end of a spin, it must still be shown.
+    w.canvas.DrawReels({2, 2, 4});
+    const int c = w.canvas.CellSize();
+    const QPoint lastReel = w.canvas.Layout().ReelOrigin(w.canvas.ReelLeft(), 2);
+    QTRY_VERIFY(watch.painted.contains(QRect(lastReel, QSize(c - 1, 3 * c - 1))));
 }
 
 QTEST_MAIN(SlotCanvasTest)
