@@ -22,21 +22,12 @@ fi
 
 screen=$2
 program=$3
-home=$(mktemp -d)
-pid=""
-wm=""
-cleanup() {
-    if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; fi
-    if [ -n "$wm" ]; then kill "$wm" 2>/dev/null || true; wait "$wm" 2>/dev/null || true; fi
-    rm -rf "$home"
-}
-trap cleanup EXIT
 fail() {
     echo "FAILED on $screen: $*"
     exit 1
 }
 
-source "$(dirname "$0")/start_window_manager.sh"
+source "$(dirname "$0")/game_under_window_manager.sh"
 
 window=""
 start() {

@@ -8,17 +8,7 @@
 set -euo pipefail
 
 program=$1
-home=$(mktemp -d)
-pid=""
-wm=""
-cleanup() {
-    if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; fi
-    if [ -n "$wm" ]; then kill "$wm" 2>/dev/null || true; wait "$wm" 2>/dev/null || true; fi
-    rm -rf "$home"
-}
-trap cleanup EXIT
-
-source "$(dirname "$0")/start_window_manager.sh"
+source "$(dirname "$0")/game_under_window_manager.sh"
 
 # Polls a command for up to 10 s.
 wait_for() {

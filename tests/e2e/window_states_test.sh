@@ -33,17 +33,7 @@ checker=$4
 out=$5
 missing=${6:-}
 
-home=$(mktemp -d)
-pid=""
-wm=""
-cleanup() {
-    if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; fi
-    if [ -n "$wm" ]; then kill "$wm" 2>/dev/null || true; wait "$wm" 2>/dev/null || true; fi
-    rm -rf "$home"
-}
-trap cleanup EXIT
-
-source "$(dirname "$0")/start_window_manager.sh"
+source "$(dirname "$0")/game_under_window_manager.sh"
 
 # A program folder of links to the real one, without the missing artwork.
 dir=$(cd "$(dirname "$program")" && pwd)
