@@ -3,6 +3,7 @@
 
 #include "game/Display.h"
 #include "game/GameState.h"
+#include "game/WinRules.h"
 
 #include <QObject>
 #include <QString>
@@ -64,7 +65,7 @@ class MachineReadout : public QObject, public Display {
     void SetAccessible(SlotMachineAccessible* machine) { accessible_ = machine; }
 
   private:
-    using LitCells = std::array<std::array<bool, 2>, 8>;
+    using LitCells = std::array<std::array<bool, 2>, kPayRows>;
     LitCells CurrentLitCells() const;
     // The machine's accessible interface when something reads the tree or
     // assistive technology is active; otherwise null.

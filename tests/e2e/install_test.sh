@@ -84,13 +84,7 @@ kelvory_windows() { xdotool search --onlyvisible --name '^Kelvory$' 2>/dev/null 
 # The title a desktop shows (_NET_WM_NAME; xdotool also matches WM_NAME, which
 # Qt leaves without an application suffix).
 title_of() { xprop -id "$1" _NET_WM_NAME | sed -n 's/^[^=]*= "\(.*\)"$/\1/p'; }
-wait_for() { # condition, seconds
-  local end=$((SECONDS + $2))
-  until eval "$1"; do
-    [ $SECONDS -lt $end ] || return 1
-    sleep 0.2
-  done
-}
+source "$(dirname "$0")/wait_for.sh"
 
 # Starts a program from an unrelated folder with the given home, checks the
 # windows after start and after F1, and ends it with SIGTERM (which saves).

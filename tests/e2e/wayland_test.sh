@@ -28,13 +28,7 @@ fail() {
   [ -s "$work/weston.log" ] && { echo "-- weston's log ends:" >&2; tail -5 "$work/weston.log" >&2; }
   exit 1
 }
-wait_for() { # condition, seconds
-  local end=$((SECONDS + $2))
-  until eval "$1"; do
-    [ $SECONDS -lt $end ] || return 1
-    sleep 0.2
-  done
-}
+source "$(dirname "$0")/wait_for.sh"
 
 # The compositor: no panel, a plain background of a colour the game never
 # draws, no screen lock. --debug lets weston-screenshooter take shots.
